@@ -1,0 +1,25 @@
+# Installs the Debian packages the build, the program and the tests need,
+# when any is missing. Sourced by ./run and ./test.
+iqx_packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins
+  fonts-liberation2 fonts-dejavu-core fontconfig
+  poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf
+  xvfb xauth
+)
+iqx_missing=()
+for p in "${iqx_packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || iqx_missing+=("$p")
+done
+if [ ${#iqx_missing[@]} -gt 0 ]; then
+  echo "Installing: ${iqx_missing[*]}"
+  if [ "$(id -u)" -eq 0 ]; then sudo_cmd=(); else sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${iqx_missing[@]}"
+fi
+
+iqx_build() {
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build -j"$(nproc)"
+}

@@ -1,0 +1,82 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace iqx {
+
+inline constexpr const char *kAppTitle = "Informacja QX";
+
+// Every message to the user goes through this interface: a real message box
+// in the program, a recorder in tests, the standard error stream when the
+// program runs without windows.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // Plain message: application title, one "OK" button.
+    virtual void inform(const QString &text) = 0;
+    // Error box for file and conversion errors.
+    virtual void error(const QString &text) = 0;
+    // Question titled `title` with "&Yes" and "&No"; true for Yes.
+    virtual bool confirm(const QString &title, const QString &text) = 0;
+};
+
+// The sink in use; a message-box sink unless replaced.
+MessageSink &messages();
+// Replaces the sink (not owned); nullptr restores the message-box sink.
+void setMessages(MessageSink *sink);
+
+class MessageBoxSink : public MessageSink {
+public:
+    void inform(const QString &text) override;
+    void error(const QString &text) override;
+    bool confirm(const QString &title, const QString &text) override;
+};
+
+class StderrSink : public MessageSink {
+public:
+    void inform(const QString &text) override;
+    void error(const QString &text) override;
+    bool confirm(const QString &title, const QString &text) override; // answers No
+};
+
+// Records every message in order; confirm() answers `answer`.
+class RecordingSink : public MessageSink {
+public:
+    struct Entry {
+        enum Kind { Inform, Error, Confirm } kind;
+        QString title;
+        QString text;
+    };
+    QList<Entry> entries;
+    bool answer = true;
+    void inform(const QString &text) override { entries.append({Entry::Inform, kAppTitle, text}); }
+    void error(const QString &text) override { entries.append({Entry::Error, kAppTitle, text}); }
+    bool confirm(const QString &title, const QString &text) override
+    {
+        entries.append({Entry::Confirm, title, text});
+        return answer;
+    }
+    QStringList texts() const
+    {
+        QStringList t;
+        for (const auto &e : entries) t << e.text;
+        return t;
+    }
+    void clear() { entries.clear(); }
+};
+
+// Installs a sink for the lifetime of the guard (tests).
+class ScopedMessages {
+public:
+    explicit ScopedMessages(MessageSink *sink);
+    ~ScopedMessages();
+private:
+    MessageSink *previous_;
+};
+
+// Error-box text for a file operation: names the file and the reason.
+QString fileErrorText(const QString &action, const QString &fileName, const QString &reason);
+
+} // namespace iqx

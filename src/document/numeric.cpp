@@ -1,0 +1,329 @@
+#include "document/numeric.h"
+
+#include "storage/fields.h"
+
+#include <algorithm>
+#include <array>
+
+namespace iqx {
+
+QString keyFilterName(KeyFilter f)
+{
+    switch (f) {
+    case KeyFilter::Decimal: return QStringLiteral("TylkoLiczbyKeyPress");
+    case KeyFilter::Whole: return QStringLiteral("TylkoIntKeyPress");
+    case KeyFilter::Identifier: return QStringLiteral("TylkoInt2KeyPress");
+    case KeyFilter::None: break;
+    }
+    return {};
+}
+
+KeyDecision filterKey(KeyFilter filter, QChar typed, const QString &currentText)
+{
+    if (filter == KeyFilter::None)
+        return {KeyDecision::Pass, {}};
+    if (typed == u'\r')
+        return {KeyDecision::MoveNext, {}};
+    const bool digit = typed >= u'0' && typed <= u'9';
+    if (digit || typed == u'\b')
+        return {KeyDecision::Pass, {}};
+    switch (filter) {
+    case KeyFilter::Decimal:
+        if (typed == u'-')
+            return {KeyDecision::Pass, {}};
+        if (typed == u'.' || typed == u',') {
+            // One decimal comma per number; '.' is typed as a comma.
+            if (currentText.contains(u','))
+                return {KeyDecision::Swallow, {}};
+            if (typed == u'.')
+                return {KeyDecision::Replace, QChar(u',')};
+            return {KeyDecision::Pass, {}};
+        }
+        break;
+    case KeyFilter::Whole:
+        if (typed == u'-')
+            return {KeyDecision::Pass, {}};
+        break;
+    case KeyFilter::Identifier:
+    case KeyFilter::None:
+        break;
+    }
+    return {KeyDecision::Swallow, {}};
+}
+
+// ---------------------------------------------------------------- Decimal
+
+std::optional<Decimal> Decimal::parse(const QString &text)
+{
+    Decimal d;
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        d.negative_ = text[i] == u'-';
+        ++i;
+    }
+    bool comma = false;
+    bool anyDigit = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9') {
+            d.digits_.append(c);
+            anyDigit = true;
+            if (comma)
+                ++d.scale_;
+        } else if (c == u',' && !comma) {
+            comma = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    d.normalise();
+    return d;
+}
+
+Decimal Decimal::fromString(const char *text)
+{
+    const auto d = parse(QString::fromLatin1(text));
+    Q_ASSERT_X(d, "Decimal::fromString", text);
+    return d.value_or(Decimal());
+}
+
+void Decimal::normalise()
+{
+    while (scale_ > 0 && digits_.endsWith(u'0')) {
+        digits_.chop(1);
+        --scale_;
+    }
+    qsizetype lead = 0;
+    while (lead < digits_.size() && digits_[lead] == u'0')
+        ++lead;
+    digits_.remove(0, lead);
+    if (digits_.isEmpty()) {
+        negative_ = false;
+        scale_ = 0;
+    }
+}
+
+bool Decimal::isNegative() const { return negative_; }
+
+namespace {
+
+// Magnitude digits padded with trailing zeros to `scale` fraction digits.
+QString atScale(const QString &digits, int ownScale, int scale)
+{
+    if (digits.isEmpty())
+        return digits; // zero stays without digits, so lengths compare
+    return digits + QString(scale - ownScale, u'0');
+}
+
+// Compares two magnitudes without leading zeros at the same scale.
+int compareMagnitudes(const QString &a, const QString &b)
+{
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+QString stripLeadingZeros(QString s)
+{
+    qsizetype lead = 0;
+    while (lead < s.size() && s[lead] == u'0')
+        ++lead;
+    return s.mid(lead);
+}
+
+// a + b for digit strings at the same scale.
+QString addMagnitudes(const QString &a, const QString &b)
+{
+    QString out;
+    int carry = 0;
+    for (qsizetype i = a.size() - 1, j = b.size() - 1; i >= 0 || j >= 0 || carry; --i, --j) {
+        int sum = carry;
+        if (i >= 0) sum += a[i].unicode() - u'0';
+        if (j >= 0) sum += b[j].unicode() - u'0';
+        out.prepend(QChar(u'0' + sum % 10));
+        carry = sum / 10;
+    }
+    return out;
+}
+
+// a - b for digit strings at the same scale with a >= b.
+QString subtractMagnitudes(const QString &a, const QString &b)
+{
+    QString out;
+    int borrow = 0;
+    for (qsizetype i = a.size() - 1, j = b.size() - 1; i >= 0; --i, --j) {
+        int diff = (a[i].unicode() - u'0') - borrow - (j >= 0 ? b[j].unicode() - u'0' : 0);
+        borrow = diff < 0;
+        if (borrow)
+            diff += 10;
+        out.prepend(QChar(u'0' + diff));
+    }
+    return out;
+}
+
+} // namespace
+
+int Decimal::compare(const Decimal &other) const
+{
+    if (negative_ != other.negative_)
+        return negative_ ? -1 : 1;
+    const int scale = std::max(scale_, other.scale_);
+    const int magnitude = compareMagnitudes(atScale(digits_, scale_, scale),
+                                            atScale(other.digits_, other.scale_, scale));
+    return negative_ ? -magnitude : magnitude;
+}
+
+Decimal Decimal::operator+(const Decimal &other) const
+{
+    Decimal r;
+    r.scale_ = std::max(scale_, other.scale_);
+    const QString a = atScale(digits_, scale_, r.scale_);
+    const QString b = atScale(other.digits_, other.scale_, r.scale_);
+    if (negative_ == other.negative_) {
+        r.digits_ = addMagnitudes(a, b);
+        r.negative_ = negative_;
+    } else if (compareMagnitudes(a, b) >= 0) {
+        r.digits_ = stripLeadingZeros(subtractMagnitudes(a, b));
+        r.negative_ = negative_;
+    } else {
+        r.digits_ = stripLeadingZeros(subtractMagnitudes(b, a));
+        r.negative_ = other.negative_;
+    }
+    r.normalise();
+    return r;
+}
+
+QString Decimal::toString() const
+{
+    if (digits_.isEmpty())
+        return QStringLiteral("0");
+    const QString whole = digits_.size() > scale_ ? digits_.left(digits_.size() - scale_) : QStringLiteral("0");
+    QString out = negative_ ? QStringLiteral("-") + whole : whole;
+    if (scale_ > 0) {
+        const QString fraction = digits_.right(std::min<qsizetype>(scale_, digits_.size()));
+        out += u',' + QString(scale_ - fraction.size(), u'0') + fraction;
+    }
+    return out;
+}
+
+// ------------------------------------------------------- number checking
+
+std::optional<StatutoryMaximum> statutoryMaximum(int position)
+{
+    struct Row {
+        int position;
+        const char *maximum;
+        const char *unit;
+    };
+    // Maximum rates of the local taxes; the message states the rate with
+    // its unit as the law does.
+    static constexpr std::array<Row, 11> rows{{
+        {7, "0,66", " zł"},
+        {12, "3,52", " zł"},
+        {17, "0,32", " zł"},
+        {22, "0,54", " zł"},
+        {27, "17,98", " zł"},
+        {32, "8,37", " zł"},
+        {37, "3,61", " zł"},
+        {42, "6,01", " zł"},
+        {47, "2", "%"},
+        {91, "94,18", " zł"},
+        {120, "26,49", " zł"},
+    }};
+    for (const Row &row : rows)
+        if (row.position == position)
+            return StatutoryMaximum{Decimal::fromString(row.maximum),
+                                    QStringLiteral("Maksymalna stawka to ") + QString::fromLatin1(row.maximum)
+                                        + QString::fromUtf8(row.unit)};
+    return std::nullopt;
+}
+
+NumberCheck checkNumber(int position, const QString &text, int maxDecimals)
+{
+    NumberCheck check;
+    const auto refuseAsNotANumber = [&check] {
+        check.accepted = false;
+        check.messages << QStringLiteral("Wprowadzono niepoprawną liczbę");
+        return check;
+    };
+
+    // The statutory maximum converts before anything else, so an empty rate
+    // is not a number here; it only warns, it never refuses a value.
+    if (const auto max = statutoryMaximum(position)) {
+        const auto value = Decimal::parse(text);
+        if (!value)
+            return refuseAsNotANumber();
+        if (*value > max->maximum)
+            check.messages << max->message;
+    }
+    if (text.isEmpty())
+        return check;
+    if (text == QLatin1String("-0")) {
+        check.accepted = false;
+        check.newText = QStringLiteral("0");
+        return check;
+    }
+    const auto value = Decimal::parse(text);
+    if (!value)
+        return refuseAsNotANumber();
+    if (value->isNegative()) {
+        check.accepted = false;
+        check.messages << QStringLiteral("Wartości ujemna są nie dopuszczalne");
+        check.newText = QString();
+        return check;
+    }
+    QString rest = text;
+    takeField(rest, u','); // the integer part
+    if (takeField(rest, u',').size() > maxDecimals) {
+        check.accepted = false;
+        check.messages << QStringLiteral("Za duzo miejsc po przecinku");
+    }
+    return check;
+}
+
+QList<int> sumSummands(int position)
+{
+    // Column totals of page 1: 50 sums the ninth column's rows, 51 the tenth.
+    if (position != 50 && position != 51)
+        return {};
+    QList<int> summands;
+    for (int row = 8; row <= 48; row += 5)
+        summands << row + (position - 50);
+    return summands;
+}
+
+QString sumMessage(int position)
+{
+    return QStringLiteral("Niepoprawna wartość w polu %1 (błąd sumowania)").arg(position);
+}
+
+SumCheck checkSum(const QString &total, const QStringList &summands)
+{
+    SumCheck check;
+    const auto expected = Decimal::parse(total);
+    if (!expected) {
+        check.badText = total;
+        return check;
+    }
+    Decimal sum;
+    for (const QString &text : summands) {
+        const auto value = Decimal::parse(text);
+        if (!value) {
+            check.badText = text;
+            return check;
+        }
+        sum = sum + *value;
+    }
+    check.equal = sum == *expected;
+    return check;
+}
+
+QString conversionErrorText(const QString &text)
+{
+    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+}
+
+} // namespace iqx

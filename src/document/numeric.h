@@ -1,0 +1,96 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace iqx {
+
+// The three key filters of numeric boxes and the identifier box.
+enum class KeyFilter {
+    None,
+    Decimal,    // TylkoLiczbyKeyPress
+    Whole,      // TylkoIntKeyPress
+    Identifier, // TylkoInt2KeyPress
+};
+
+// Handler name of a key filter as the entry pages attach it
+// ("TylkoLiczbyKeyPress", ...; empty for None).
+QString keyFilterName(KeyFilter f);
+
+// What a key filter does with one typed character.
+struct KeyDecision {
+    enum Kind {
+        Pass,     // the box gets the character
+        Replace,  // the box gets `replacement` instead ('.' -> ',')
+        Swallow,  // the character is discarded
+        MoveNext, // Enter: focus moves on as with Tab, the key is discarded
+    } kind = Pass;
+    QChar replacement;
+};
+
+// `typed` is the character the key produced: '\r' for Enter, '\b' for
+// backspace, control characters such as Ctrl+V as they arrive (0x16).
+// `currentText` is the box's whole text before the key.
+KeyDecision filterKey(KeyFilter filter, QChar typed, const QString &currentText);
+
+// An exact decimal number with a decimal comma, as typed into the boxes.
+// Comparison and addition are exact: no binary floating point is involved.
+class Decimal {
+public:
+    Decimal() = default;
+    // Accepts an optional sign, digits and at most one decimal comma with at
+    // least one digit in all ("12," and ",5" are numbers); independent of the
+    // process locale. Anything else (letters, blanks, exponent, '.') fails.
+    static std::optional<Decimal> parse(const QString &text);
+    static Decimal fromString(const char *text); // for constants known good
+
+    bool isNegative() const; // strictly below zero; "-0" is not
+    Decimal operator+(const Decimal &other) const;
+    friend bool operator==(const Decimal &a, const Decimal &b) { return a.compare(b) == 0; }
+    friend bool operator<(const Decimal &a, const Decimal &b) { return a.compare(b) < 0; }
+    friend bool operator>(const Decimal &a, const Decimal &b) { return a.compare(b) > 0; }
+    int compare(const Decimal &other) const;
+    QString toString() const; // canonical, decimal comma ("0", "-1,5")
+
+private:
+    bool negative_ = false;
+    // Magnitude: all digits, most significant first, no leading zeros
+    // (empty for zero), with `scale_` of them after the comma.
+    QString digits_;
+    int scale_ = 0;
+    void normalise();
+};
+
+// Statutory maximum of a rate position (7, 12, ..., 120), if it has one.
+struct StatutoryMaximum {
+    Decimal maximum;
+    QString message; // "Maksymalna stawka to 0,66 zł"
+};
+std::optional<StatutoryMaximum> statutoryMaximum(int position);
+
+// Outcome of the number check run when a numeric box is left.
+struct NumberCheck {
+    bool accepted = true;
+    QStringList messages;            // shown in this order
+    std::optional<QString> newText;  // the box's new text, if it changes
+};
+NumberCheck checkNumber(int position, const QString &text, int maxDecimals = 3);
+
+// Sum checks of positions 50 and 51.
+QList<int> sumSummands(int position); // empty for other positions
+QString sumMessage(int position);     // "Niepoprawna wartość w polu 50 (błąd sumowania)"
+
+struct SumCheck {
+    // Set when a text is not a number: the error box shows
+    // conversionErrorText(*badText) and the exit handler stops.
+    std::optional<QString> badText;
+    bool equal = true;
+};
+// `total` is converted first, then the summands in order.
+SumCheck checkSum(const QString &total, const QStringList &summands);
+
+// "'<text>' is not a valid floating point value"
+QString conversionErrorText(const QString &text);
+
+} // namespace iqx

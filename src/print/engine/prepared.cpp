@@ -1,0 +1,182 @@
+#include "print/engine/report.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cmath>
+
+// Prepared-report file:
+//   8 bytes  magic "IQXREPRT"
+//   quint16  format version
+//   quint32  payload length
+//   32 bytes SHA-256 of the payload
+//   payload  QDataStream (Qt 6.0, big-endian): page count, then per page
+//            its size and items.
+// The checksum rejects damaged files before anything is parsed; the parser
+// still bounds every count, size and value, so a file that was forged with
+// a matching checksum cannot make the reader allocate or draw nonsense.
+namespace iqx::report {
+
+namespace {
+
+constexpr char kMagic[8] = {'I', 'Q', 'X', 'R', 'E', 'P', 'R', 'T'};
+constexpr quint16 kVersion = 1;
+constexpr int kHashSize = 32;
+constexpr int kHeaderSize = 8 + 2 + 4 + kHashSize;
+constexpr quint32 kMaxPayload = 64u << 20;
+constexpr quint32 kMaxPages = 1000;
+constexpr quint32 kMaxItems = 100000;
+constexpr qsizetype kMaxText = 10000;
+constexpr qsizetype kMaxFamily = 200;
+constexpr double kMaxMm = 10000.0;
+
+QString tr(const char *text) { return QCoreApplication::translate("PreparedReport", text); }
+
+QByteArray sha256(const QByteArray &data)
+{
+    return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
+}
+
+bool validLength(double v) { return std::isfinite(v) && v >= 0 && v <= kMaxMm; }
+bool validCoordinate(double v) { return std::isfinite(v) && std::fabs(v) <= kMaxMm; }
+
+bool readItem(QDataStream &in, PreparedItem &item)
+{
+    quint8 kind = 0, align = 0;
+    qint32 pointSize = 0, line = 0;
+    in >> kind >> item.x >> item.y >> item.w >> item.h >> align >> item.text >> item.family
+        >> pointSize >> item.bold >> line;
+    if (in.status() != QDataStream::Ok || kind > PreparedItem::Text || align > quint8(Align::Center))
+        return false;
+    if (!validCoordinate(item.x) || !validCoordinate(item.y) || !validLength(item.w) || !validLength(item.h))
+        return false;
+    if (item.text.size() > kMaxText || item.family.size() > kMaxFamily)
+        return false;
+    if (kind == PreparedItem::Text && (pointSize < 1 || pointSize > 400 || line < 0 || line > 1000))
+        return false;
+    item.kind = PreparedItem::Kind(kind);
+    item.align = Align(align);
+    item.pointSize = pointSize;
+    item.line = line;
+    return true;
+}
+
+} // namespace
+
+bool savePrepared(const PreparedDocument &doc, QIODevice &out)
+{
+    QByteArray payload;
+    {
+        QDataStream s(&payload, QIODevice::WriteOnly);
+        s.setVersion(QDataStream::Qt_6_0);
+        s << quint32(doc.pages.size());
+        for (const PreparedPage &page : doc.pages) {
+            s << page.widthMm << page.heightMm << quint32(page.items.size());
+            for (const PreparedItem &i : page.items)
+                s << quint8(i.kind) << i.x << i.y << i.w << i.h << quint8(i.align) << i.text << i.family
+                  << qint32(i.pointSize) << i.bold << qint32(i.line);
+        }
+    }
+    QByteArray header(kMagic, sizeof kMagic);
+    {
+        QDataStream s(&header, QIODevice::Append);
+        s << kVersion << quint32(payload.size());
+    }
+    header += sha256(payload);
+    return out.write(header) == header.size() && out.write(payload) == payload.size();
+}
+
+bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const QByteArray header = in.read(kHeaderSize);
+    if (header.size() < int(sizeof kMagic) || !header.startsWith(QByteArray(kMagic, sizeof kMagic)))
+        return fail(tr("The file is not a saved report."));
+    if (header.size() < kHeaderSize)
+        return fail(tr("The saved report is incomplete."));
+    quint16 version = 0;
+    quint32 length = 0;
+    {
+        QDataStream s(header.mid(sizeof kMagic, 6));
+        s >> version >> length;
+    }
+    if (version != kVersion)
+        return fail(tr("The saved report has format version %1, which this program cannot read.").arg(version));
+    if (length > kMaxPayload)
+        return fail(tr("The saved report is damaged."));
+    const QByteArray payload = in.read(length);
+    if (payload.size() < qsizetype(length))
+        return fail(tr("The saved report is incomplete."));
+    if (sha256(payload) != header.right(kHashSize) || !in.read(1).isEmpty())
+        return fail(tr("The saved report is damaged."));
+
+    QDataStream s(payload);
+    s.setVersion(QDataStream::Qt_6_0);
+    PreparedDocument result;
+    quint32 pages = 0;
+    s >> pages;
+    if (pages > kMaxPages)
+        return fail(tr("The saved report is damaged."));
+    for (quint32 p = 0; p < pages; ++p) {
+        PreparedPage page;
+        quint32 items = 0;
+        s >> page.widthMm >> page.heightMm >> items;
+        if (s.status() != QDataStream::Ok || items > kMaxItems || !validLength(page.widthMm)
+            || !validLength(page.heightMm) || page.widthMm <= 0 || page.heightMm <= 0)
+            return fail(tr("The saved report is damaged."));
+        page.items.resize(items);
+        for (PreparedItem &item : page.items)
+            if (!readItem(s, item))
+                return fail(tr("The saved report is damaged."));
+        result.pages << page;
+    }
+    if (!s.atEnd())
+        return fail(tr("The saved report is damaged."));
+    if (doc)
+        *doc = std::move(result);
+    return true;
+}
+
+bool writePdf(const PreparedDocument &doc, const QString &path, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (doc.pages.isEmpty())
+        return fail(tr("The report has no pages."));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(tr("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+    {
+        constexpr int kDpi = 1200;
+        QPdfWriter writer(&file);
+        writer.setResolution(kDpi);
+        writer.setCreator(QStringLiteral("Informacja QX"));
+        writer.setTitle(QStringLiteral("Informacja"));
+        // No margins: the sheets carry their own, the band sits at 10 mm.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return fail(tr("Cannot write the file \"%1\".").arg(path));
+        for (qsizetype i = 0; i < doc.pages.size(); ++i) {
+            if (i > 0)
+                writer.newPage();
+            paintPage(painter, doc.pages[i], kDpi);
+        }
+        painter.end();
+    }
+    if (!file.commit())
+        return fail(tr("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+    return true;
+}
+
+} // namespace iqx::report

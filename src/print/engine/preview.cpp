@@ -1,0 +1,401 @@
+#include "print/engine/preview.h"
+
+#include "app/messages.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <cmath>
+
+namespace iqx::report {
+
+// One sheet on a grey desk: white paper, black outline, a two-pixel shadow
+// to the right and below, painted by the same code as paper and PDF.
+class PageView : public QWidget {
+public:
+    using QWidget::QWidget;
+    static constexpr int kMargin = 10, kShadow = 2;
+
+    const PreparedPage *page() const
+    {
+        return doc && index >= 0 && index < doc->pages.size() ? &doc->pages[index] : nullptr;
+    }
+    // The sheet's size on screen at 100 %.
+    QSizeF paperSize() const
+    {
+        const PreparedPage *p = page();
+        const double k = logicalDpiX() / 25.4;
+        return p ? QSizeF(p->widthMm * k, p->heightMm * k) : QSizeF(210.0 * k, 297.0 * k);
+    }
+    void setScale(double s)
+    {
+        scale = s;
+        const QSizeF size = paperSize() * scale;
+        setFixedSize(int(std::ceil(size.width())) + 2 * kMargin + kShadow,
+                     int(std::ceil(size.height())) + 2 * kMargin + kShadow);
+        update();
+    }
+
+    const PreparedDocument *doc = nullptr;
+    int index = -1;
+    double scale = 1.0;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const PreparedPage *p = page();
+        if (!p)
+            return;
+        QPainter painter(this);
+        const QRectF sheet(QPointF(kMargin, kMargin), paperSize() * scale);
+        painter.fillRect(sheet.translated(kShadow, kShadow), Qt::black);
+        painter.fillRect(sheet, Qt::white);
+        painter.save();
+        painter.translate(sheet.topLeft());
+        painter.scale(scale, scale);
+        paintPage(painter, *p, logicalDpiX());
+        painter.restore();
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(sheet);
+    }
+};
+
+PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> &pages, QWidget *parent)
+    : QMainWindow(parent), report_(report), total_(int(pages.size()))
+{
+    setWindowTitle(tr("Print Preview"));
+    resize(800, 600);
+    for (ReportPage *page : pages)
+        pending_ << page;
+
+    openFileName = [this](const QString &title, const QString &filter) {
+        return QFileDialog::getOpenFileName(this, title, QString(), filter);
+    };
+    saveFileName = [this](const QString &title, const QString &filter) {
+        return QFileDialog::getSaveFileName(this, title, QString(), filter);
+    };
+    printDialog = [this](QPrinter &printer, int pageCount) {
+        QPrintDialog dialog(&printer, this);
+        dialog.setMinMax(1, std::max(1, pageCount));
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        return dialog.exec() == QDialog::Accepted;
+    };
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("previewArea"));
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    view_ = new PageView;
+    view_->doc = &doc_;
+    scroll_->setWidget(view_);
+    scroll_->viewport()->installEventFilter(this);
+    setCentralWidget(scroll_);
+
+    QToolBar *bar = addToolBar(tr("Preview"));
+    bar->setObjectName(QStringLiteral("previewToolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    auto add = [this, bar](const char *name, const QString &hint, QStyle::StandardPixmap icon,
+                           const QList<QKeySequence> &keys, std::function<void()> slot) {
+        auto *action = new QAction(hint, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(hint);
+        if (icon != QStyle::SP_CustomBase)
+            action->setIcon(style()->standardIcon(icon));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, std::move(slot));
+        bar->addAction(action);
+        return action;
+    };
+    constexpr auto none = QStyle::SP_CustomBase;
+    fit_ = add("actionZoomFit", tr("Zoom to fit"), none, {}, [this] { zoomToFit(); });
+    actual_ = add("actionZoom100", tr("100%"), none, {}, [this] {
+        mode_ = ZoomMode::Actual;
+        applyZoomMode();
+    });
+    width_ = add("actionZoomWidth", tr("Zoom to width"), none, {}, [this] { zoomToWidth(); });
+    auto *zoomGroup = new QActionGroup(this);
+    zoomGroup->setExclusive(true);
+    for (QAction *a : {fit_, actual_, width_}) {
+        a->setCheckable(true);
+        zoomGroup->addAction(a);
+    }
+    width_->setChecked(true);
+    bar->addSeparator();
+    first_ = add("actionFirstPage", tr("First page"), QStyle::SP_MediaSkipBackward,
+                 {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::Key_Home)}, [this] { goToPage(1); });
+    previous_ = add("actionPreviousPage", tr("Previous page"), QStyle::SP_ArrowLeft,
+                    {QKeySequence(Qt::Key_PageUp)}, [this] { goToPage(currentPage() - 1); });
+    next_ = add("actionNextPage", tr("Next page"), QStyle::SP_ArrowRight, {QKeySequence(Qt::Key_PageDown)},
+                [this] { goToPage(currentPage() + 1); });
+    last_ = add("actionLastPage", tr("Last page"), QStyle::SP_MediaSkipForward,
+                {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::Key_End)},
+                [this] { goToPage(pageCount()); });
+    bar->addSeparator();
+    setup_ = add("actionPrinterSetup", tr("Printer setup"), none, {}, [this] { printerSetup(); });
+    print_ = add("actionPrint", tr("Print"), none, {}, [this] { print(); });
+    bar->addSeparator();
+    save_ = add("actionSaveReport", tr("Save Report"), QStyle::SP_DialogSaveButton, {}, [this] {
+        const QString path = saveFileName(tr("Save report"), tr("Saved reports (*.iqr);;All files (*)"));
+        if (!path.isEmpty())
+            saveReport(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".iqr") : path);
+    });
+    load_ = add("actionLoadReport", tr("Load Report"), QStyle::SP_DialogOpenButton, {}, [this] {
+        const QString path = openFileName(tr("Load report"), tr("Saved reports (*.iqr);;All files (*)"));
+        if (!path.isEmpty())
+            loadReport(path);
+    });
+    pdf_ = add("actionSavePdf", tr("Save PDF"), none, {}, [this] {
+        const QString path = saveFileName(tr("Save PDF"), tr("PDF files (*.pdf)"));
+        if (!path.isEmpty())
+            savePdf(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path);
+    });
+    bar->addSeparator();
+    close_ = add("actionClose", tr("&Close"), none,
+                 {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)}, [this] { close(); });
+    close_->setToolTip(tr("Close"));
+
+    progressPanel_ = new QLabel(this);
+    progressPanel_->setObjectName(QStringLiteral("progressPanel"));
+    progressPanel_->setMinimumWidth(60);
+    pagePanel_ = new QLabel(this);
+    pagePanel_->setObjectName(QStringLiteral("pagePanel"));
+    statusBar()->addWidget(progressPanel_);
+    statusBar()->addWidget(pagePanel_, 1);
+
+    // One page per pass of the event loop keeps the window responsive.
+    timer_ = new QTimer(this);
+    timer_->setInterval(0);
+    connect(timer_, &QTimer::timeout, this, &PreviewWindow::prepareNext);
+    if (pending_.isEmpty())
+        prepared_ = true;
+    else
+        timer_->start();
+    updateActions();
+    updateStatus();
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::prepareNext()
+{
+    if (pending_.isEmpty()) {
+        stopPreparing();
+        return;
+    }
+    const QPointer<ReportPage> page = pending_.takeFirst();
+    doc_.pages << (page ? preparePage(*page) : PreparedPage{});
+    if (doc_.pages.size() == 1)
+        showPage(0);
+    const int progress = int(doc_.pages.size() * 100 / std::max(1, total_));
+    if (progress >= 100)
+        shownProgress_ = 0;
+    else if (progress - shownProgress_ >= 5)
+        shownProgress_ = progress;
+    if (pending_.isEmpty()) {
+        prepared_ = true;
+        timer_->stop();
+    }
+    updateActions();
+    updateStatus();
+}
+
+void PreviewWindow::stopPreparing()
+{
+    timer_->stop();
+    pending_.clear();
+    shownProgress_ = 0;
+}
+
+void PreviewWindow::showPage(int index)
+{
+    current_ = index;
+    view_->index = index;
+    applyZoomMode();
+    scroll_->horizontalScrollBar()->setValue(0);
+    scroll_->verticalScrollBar()->setValue(0);
+    updateStatus();
+}
+
+bool PreviewWindow::goToPage(int page)
+{
+    if (page < 1 || page > pageCount())
+        return false;
+    showPage(page - 1);
+    return true;
+}
+
+bool PreviewWindow::setZoom(int percent)
+{
+    if (!zoomTo(percent))
+        return false;
+    mode_ = ZoomMode::Custom;
+    return true;
+}
+
+bool PreviewWindow::zoomTo(int percent)
+{
+    if (percent < 2 || percent > 2000)
+        return false;
+    zoom_ = percent;
+    view_->setScale(percent / 100.0);
+    return true;
+}
+
+void PreviewWindow::zoomToFit()
+{
+    mode_ = ZoomMode::Fit;
+    fit_->setChecked(true);
+    applyZoomMode();
+}
+
+void PreviewWindow::zoomToWidth()
+{
+    mode_ = ZoomMode::Width;
+    width_->setChecked(true);
+    applyZoomMode();
+}
+
+void PreviewWindow::applyZoomMode()
+{
+    const QSizeF paper = view_->paperSize();
+    const QSize area = scroll_->viewport()->size();
+    switch (mode_) {
+    case ZoomMode::Fit:
+        zoomTo(int(95.0 * std::min(area.width() / paper.width(), area.height() / paper.height())));
+        break;
+    case ZoomMode::Actual: zoomTo(100); break;
+    case ZoomMode::Width: zoomTo(int(90.0 * area.width() / paper.width())); break;
+    case ZoomMode::Custom: view_->setScale(zoom_ / 100.0); break;
+    }
+}
+
+bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The fitted zooms follow the window's size.
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize
+        && (mode_ == ZoomMode::Fit || mode_ == ZoomMode::Width))
+        applyZoomMode();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void PreviewWindow::updateStatus()
+{
+    progressPanel_->setText(shownProgress_ > 0 ? QStringLiteral("%1%").arg(shownProgress_) : QString());
+    pagePanel_->setText(pageCount() > 0 ? tr("Page %1 of %2").arg(currentPage()).arg(pageCount()) : QString());
+}
+
+void PreviewWindow::updateActions()
+{
+    const bool ready = prepared_ || loaded_;
+    setup_->setEnabled(prepared_ && !loaded_);
+    print_->setEnabled(ready);
+    // A partly prepared document is never saved as if it were complete.
+    save_->setEnabled(ready);
+    pdf_->setEnabled(ready);
+}
+
+void PreviewWindow::closeEvent(QCloseEvent *event)
+{
+    stopPreparing();
+    QMainWindow::closeEvent(event);
+    emit closed();
+}
+
+void PreviewWindow::print()
+{
+    if (!print_->isEnabled())
+        return;
+    QString error;
+    const bool ok = loaded_ ? report_.printDocument(doc_, &error) : report_.print(&error);
+    if (!ok)
+        messages().error(error);
+}
+
+void PreviewWindow::printerSetup()
+{
+    if (!setup_->isEnabled())
+        return;
+    PrinterSettings &settings = report_.printerSettings();
+    QPrinter printer(QPrinter::HighResolution);
+    const QString name = settings.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : settings.printerName;
+    if (!name.isEmpty())
+        printer.setPrinterName(name);
+    printer.setCopyCount(settings.copies);
+    printer.setPageOrientation(settings.orientation);
+    printer.setFromTo(1, std::max(1, pageCount()));
+    printer.setPrintRange(QPrinter::AllPages);
+    if (!printDialog(printer, pageCount()))
+        return;
+    settings.printerName = printer.printerName();
+    settings.copies = printer.copyCount();
+    settings.orientation = printer.pageLayout().orientation();
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    settings.fromPage = range ? printer.fromPage() : 0;
+    settings.toPage = range ? printer.toPage() : 0;
+}
+
+bool PreviewWindow::saveReport(const QString &path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && savePrepared(doc_, file) && file.commit())
+        return true;
+    messages().error(fileErrorText(tr("Cannot save the report to"), path, file.errorString()));
+    return false;
+}
+
+bool PreviewWindow::loadReport(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        messages().inform(tr("File does not exist"));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        messages().error(fileErrorText(tr("Cannot open the report"), path, file.errorString()));
+        return false;
+    }
+    PreparedDocument loaded;
+    QString reason;
+    if (!loadPrepared(file, &loaded, &reason)) {
+        messages().error(fileErrorText(tr("Cannot load the report"), path, reason));
+        return false;
+    }
+    stopPreparing();
+    doc_ = std::move(loaded);
+    loaded_ = true;
+    current_ = -1;
+    view_->index = -1;
+    if (!doc_.pages.isEmpty())
+        showPage(0);
+    else
+        view_->update();
+    updateActions();
+    updateStatus();
+    return true;
+}
+
+bool PreviewWindow::savePdf(const QString &path)
+{
+    QString error;
+    if (writePdf(doc_, path, &error))
+        return true;
+    messages().error(error);
+    return false;
+}
+
+} // namespace iqx::report

@@ -1,0 +1,262 @@
+#include "print/engine/report.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+
+namespace iqx::report {
+
+namespace {
+
+// Labels are measured at this resolution, whatever they are shown on, so a
+// caption has the same width in millimetres on screen, paper and PDF.
+constexpr int kReferenceDpi = 1200;
+// One pixel of the 96 dpi grid the pages were designed on, in 0.1 mm.
+constexpr double kDesignPixel = 254.0 / 96.0;
+// The band's top-left corner on the sheet: the 10 mm margins.
+constexpr double kMarginMm = 10.0;
+
+const QImage &referenceDevice()
+{
+    static const QImage image = [] {
+        QImage img(1, 1, QImage::Format_Mono);
+        const int dpm = qRound(kReferenceDpi / 0.0254);
+        img.setDotsPerMeterX(dpm);
+        img.setDotsPerMeterY(dpm);
+        return img;
+    }();
+    return image;
+}
+
+// Reference pixels to tenths of a millimetre.
+double toTenths(double px) { return px * 254.0 / kReferenceDpi; }
+
+QFont makeFont(const QString &family, double pointSize, bool bold)
+{
+    // "Arial" is the designed font; Liberation Sans has the same metrics.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    // Unhinted outlines and no kerning keep the advance widths linear in
+    // the resolution, so measurements carry over between devices.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
+
+// Height of one text line ("W") without the allowance, 0.1 mm.
+double textHeight(const QFont &font)
+{
+    return toTenths(QFontMetricsF(font, &referenceDevice()).height());
+}
+
+} // namespace
+
+QFont labelFont(int pointSize, bool bold)
+{
+    return makeFont(QStringLiteral("Arial"), pointSize, bold);
+}
+
+double measureText(const QFont &font, const QString &text)
+{
+    return toTenths(QFontMetricsF(font, &referenceDevice()).horizontalAdvance(text));
+}
+
+double lineHeight(const QFont &font) { return textHeight(font) + kDesignPixel; }
+
+// ---------------------------------------------------------------- elements
+
+ReportLabel::ReportLabel(const LabelRow &row, ReportBand *band)
+    : QObject(band), caption_(QString::fromUtf8(row.caption)), left_(row.x * 10.0),
+      top_(row.y * 10.0), width_(row.width * 10.0), height_(row.height * 10.0), align_(row.align)
+{
+    setObjectName(QString::fromUtf8(row.name));
+    const int size = row.pointSize > 0 ? row.pointSize
+                     : band->fontPointSize() > 0 ? band->fontPointSize()
+                                                 : 10;
+    font_ = labelFont(size, row.bold);
+    format();
+}
+
+void ReportLabel::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    format();
+}
+
+QStringList ReportLabel::lines() const
+{
+    QString text = caption_;
+    text.remove(QLatin1Char('\n'));
+    return text.split(QLatin1Char('\r'));
+}
+
+void ReportLabel::format()
+{
+    double widest = 0;
+    for (const QString &line : lines())
+        widest = std::max(widest, measureText(font_, line));
+    const double newWidth = widest + kDesignPixel;
+    switch (align_) {
+    case Align::Left: break;
+    case Align::Right: left_ += width_ - newWidth; break;
+    case Align::Center: left_ += (width_ - newWidth) / 2.0; break;
+    }
+    width_ = newWidth;
+    height_ = std::max(height_, lineHeight(font_));
+}
+
+ReportShape::ReportShape(const ShapeRow &row, ReportBand *band)
+    : QObject(band), left_(row.x * 10.0), top_(row.y * 10.0), width_(row.width * 10.0),
+      height_(row.height * 10.0)
+{
+    setObjectName(QString::fromUtf8(row.name));
+}
+
+ReportBand::ReportBand(const PageTable &table, QObject *page)
+    : QObject(page), width_(table.bandWidth * 10.0), height_(table.bandHeight * 10.0),
+      fontPointSize_(table.bandFontPointSize)
+{
+    setObjectName(QString::fromUtf8(table.bandName));
+    for (const LabelRow &row : table.labels)
+        new ReportLabel(row, this);
+    for (const ShapeRow &row : table.shapes)
+        new ReportShape(row, this);
+}
+
+QList<QObject *> ReportBand::elements() const
+{
+    QList<QObject *> out;
+    for (QObject *child : children())
+        if (qobject_cast<ReportLabel *>(child) || qobject_cast<ReportShape *>(child))
+            out << child;
+    return out;
+}
+
+ReportPage::ReportPage(const PageTable &table, QObject *parent)
+    : QObject(parent), instance_(QString::fromUtf8(table.instanceName))
+{
+    setObjectName(QString::fromUtf8(table.pageName));
+    band_ = new ReportBand(table, this);
+}
+
+ReportLabel *ReportPage::label(const QString &name) const
+{
+    return band_->findChild<ReportLabel *>(name, Qt::FindDirectChildrenOnly);
+}
+
+// ---------------------------------------------------------------- sheets
+
+PreparedPage preparePage(const ReportPage &page)
+{
+    PreparedPage sheet;
+    const ReportBand *band = page.band();
+    auto box = [](PreparedItem::Kind kind, double left, double top, double width, double height) {
+        PreparedItem item;
+        item.kind = kind;
+        item.x = kMarginMm + left / 10.0;
+        item.y = kMarginMm + top / 10.0;
+        item.w = width / 10.0;
+        item.h = height / 10.0;
+        return item;
+    };
+    // The band prints whole, also where it runs into the bottom margin.
+    sheet.items << box(PreparedItem::Box, 0, 0, band->width(), band->height());
+
+    QList<const ReportLabel *> labels;
+    QList<const ReportShape *> shapes;
+    for (QObject *element : band->elements()) {
+        if (auto *label = qobject_cast<const ReportLabel *>(element))
+            labels << label;
+        else if (auto *shape = qobject_cast<const ReportShape *>(element))
+            shapes << shape;
+    }
+    // All boxes first, then the rules, then all texts: a box never trims
+    // the descenders of a stacked line painted before it.
+    for (const ReportLabel *l : labels)
+        sheet.items << box(PreparedItem::Box, l->left(), l->top(), l->width(), l->height());
+    for (const ReportShape *s : shapes)
+        sheet.items << box(PreparedItem::Shape, s->left(), s->top(), s->width(), s->height());
+    for (const ReportLabel *l : labels) {
+        const QStringList lines = l->lines();
+        const double step = textHeight(l->font());
+        for (int i = 0; i < lines.size(); ++i) {
+            // Further lines only while they end within the box (+0.1 mm).
+            if (i > 0 && (i + 1) * step > l->height() + 1.0)
+                break;
+            if (lines[i].isEmpty())
+                continue;
+            PreparedItem item = box(PreparedItem::Text, l->left(), l->top(), l->width(), l->height());
+            item.align = l->alignment();
+            item.text = lines[i];
+            item.family = l->font().family();
+            item.pointSize = qRound(l->font().pointSizeF());
+            item.bold = l->font().bold();
+            item.line = i;
+            sheet.items << item;
+        }
+    }
+    return sheet;
+}
+
+void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
+{
+    const double k = dpi / 25.4; // device pixels per mm
+    const int deviceDpi = painter.device()->logicalDpiY();
+    auto rect = [k](const PreparedItem &item) {
+        return QRectF(item.x * k, item.y * k, item.w * k, item.h * k);
+    };
+
+    struct Face {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    QHash<QString, Face> faces;
+
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const PreparedItem &item : page.items) {
+        switch (item.kind) {
+        case PreparedItem::Box:
+            painter.fillRect(rect(item), Qt::white);
+            break;
+        case PreparedItem::Shape:
+            painter.setPen(QPen(Qt::black, 0)); // cosmetic: one device pixel
+            painter.setBrush(Qt::white);
+            painter.drawRect(rect(item));
+            break;
+        case PreparedItem::Text: {
+            const QString key = QStringLiteral("%1/%2/%3").arg(item.family).arg(item.pointSize).arg(item.bold);
+            auto it = faces.find(key);
+            if (it == faces.end()) {
+                // Sized so that the device's own dpi conversion lands on `dpi`.
+                const QFont font = makeFont(item.family, item.pointSize * dpi / deviceDpi, item.bold);
+                it = faces.insert(key, Face{font, QFontMetricsF(font, painter.device())});
+            }
+            painter.setFont(it->font);
+            painter.setPen(Qt::black);
+            const double advance = it->metrics.horizontalAdvance(item.text);
+            const QRectF r = rect(item);
+            double x = r.left();
+            if (item.align == Align::Right)
+                x = r.right() - advance;
+            else if (item.align == Align::Center)
+                x = r.left() + (r.width() - advance) / 2.0;
+            const double baseline = r.top() + item.line * it->metrics.height() + it->metrics.ascent();
+            painter.drawText(QPointF(x, baseline), item.text);
+            break;
+        }
+        }
+    }
+    painter.restore();
+}
+
+} // namespace iqx::report

@@ -1,0 +1,142 @@
+#include "ui/pages/entryedit.h"
+#include "ui/pages/entrytable.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+namespace iqx::ui {
+
+QString exitHandlerName(Exit e)
+{
+    switch (e) {
+    case Exit::None: return {};
+    case Exit::ValFloat: return QStringLiteral("ValFloat");
+    case Exit::ValFloatNextPage: return QStringLiteral("ValFloatNextPage");
+    case Exit::Exit50_CheckSum: return QStringLiteral("Exit50_CheckSum");
+    case Exit::Exit51_CheckSum: return QStringLiteral("Exit51_CheckSum");
+    case Exit::CheckIdGminy: return QStringLiteral("CheckIdGminy");
+    case Exit::NextPage: return QStringLiteral("NextPage");
+    }
+    return {};
+}
+
+QFont screenFont(int px, bool bold)
+{
+    // MS Sans Serif is a Windows bitmap font; a sans-serif of the same pixel
+    // heights and similar widths stands in for it.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(px);
+    f.setBold(bold);
+    return f;
+}
+
+namespace {
+
+void applyFont(QWidget *w, const EntryRow &row)
+{
+    if (row.fontPx > 0)
+        w->setFont(screenFont(row.fontPx, row.bold));
+    else if (row.bold) {
+        QFont f = w->font();
+        f.setBold(true);
+        w->setFont(f);
+    }
+}
+
+QWidget *buildRow(QWidget *parent, const EntryRow &row)
+{
+    const QString text = row.text ? QString::fromUtf8(row.text) : QString();
+    QWidget *w = nullptr;
+    switch (row.kind) {
+    case Kind::Label:
+    case Kind::Header: {
+        auto *label = new QLabel(text, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setContentsMargins(0, 0, 0, 0);
+        label->setIndent(0);
+        label->setMargin(0);
+        if (row.silver) {
+            label->setAutoFillBackground(true);
+            QPalette p = label->palette();
+            p.setColor(QPalette::Window, QColor(192, 192, 192));
+            label->setPalette(p);
+        }
+        w = label;
+        break;
+    }
+    case Kind::Edit: {
+        auto *edit = new EntryEdit(parent);
+        edit->setKeyFilter(row.filter);
+        edit->setProperty("exitHandler", exitHandlerName(row.exit));
+        if (row.maxLength > 0)
+            edit->setMaxLength(row.maxLength);
+        if (row.hidden) {
+            edit->setEnabled(false);
+            edit->setVisible(false);
+        }
+        w = edit;
+        break;
+    }
+    case Kind::Check: {
+        auto *check = new QCheckBox(QStringLiteral("TAK"), parent);
+        check->setProperty("exitHandler", exitHandlerName(row.exit));
+        w = check;
+        break;
+    }
+    case Kind::Line: {
+        // A 1-px black line.
+        auto *line = new QWidget(parent);
+        line->setAutoFillBackground(true);
+        QPalette p = line->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        line->setPalette(p);
+        w = line;
+        break;
+    }
+    case Kind::Button:
+        w = new QPushButton(text, parent);
+        break;
+    }
+    if (row.name)
+        w->setObjectName(QString::fromUtf8(row.name));
+    applyFont(w, row);
+    if (row.w > 0 && row.h > 0)
+        w->setGeometry(row.x, row.y, row.w, row.h);
+    else {
+        w->move(row.x, row.y);
+        w->adjustSize();
+    }
+    return w;
+}
+
+} // namespace
+
+void buildRows(QWidget *parent, const QList<EntryRow> &rows)
+{
+    for (const EntryRow &row : rows)
+        buildRow(parent, row);
+    // Header labels show their box's whole text on every change.
+    for (const EntryRow &row : rows) {
+        if (row.kind != Kind::Header || !row.mirrors)
+            continue;
+        auto *label = parent->findChild<QLabel *>(QString::fromUtf8(row.name));
+        auto *box = parent->findChild<QLineEdit *>(QString::fromUtf8(row.mirrors));
+        if (!label || !box)
+            continue;
+        QObject::connect(box, &QLineEdit::textChanged, label, [label](const QString &t) {
+            label->setText(t);
+            label->adjustSize();
+        });
+        label->setText(box->text());
+        label->adjustSize();
+    }
+}
+
+} // namespace iqx::ui

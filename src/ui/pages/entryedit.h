@@ -1,0 +1,35 @@
+#pragma once
+#include "document/numeric.h"
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace iqx::ui {
+
+// Refuses any text holding ';' (the data file's separator, which has no
+// escape) or a character Windows-1250 cannot hold, however the text arrives
+// (typing, pasting, dropping).
+class DocumentTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+};
+
+// A text box of the document: runs its key filter on every typed character
+// and never preselects its text when it receives the focus.
+class EntryEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EntryEdit(QWidget *parent = nullptr);
+    void setKeyFilter(KeyFilter filter);
+    KeyFilter keyFilter() const { return filter_; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    KeyFilter filter_ = KeyFilter::None;
+};
+
+} // namespace iqx::ui

@@ -1,0 +1,204 @@
+// Entry page 1: the identity block (positions 0 to 4) and table B.1 of the
+// property tax (positions 5 to 51). Coordinates are pixels on TabSheet1.
+#include "ui/pages/entrytable.h"
+
+namespace iqx::ui {
+namespace {
+
+constexpr int kBoxHeight = 24;
+constexpr int kIdentityHeight = 32;
+constexpr int kSmallNumberPx = 7; // number labels "1." to "12."
+
+EntryRow label(int x, int y, const char *text, int px = 0, bool bold = false)
+{
+    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text, .fontPx = px, .bold = bold};
+}
+
+// Number label in the small font ("1." to "4.", "  5." to "12.").
+EntryRow small(int x, int y, const char *text)
+{
+    return label(x, y, text, kSmallNumberPx);
+}
+
+EntryRow box(const char *name, int x, int y, int w, KeyFilter filter, Exit exit = Exit::ValFloat)
+{
+    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight,
+            .filter = filter, .exit = exit};
+}
+
+EntryRow decimal(const char *name, int x, int y, int w = 100, Exit exit = Exit::ValFloat)
+{
+    return box(name, x, y, w, KeyFilter::Decimal, exit);
+}
+
+EntryRow whole(const char *name, int x, int y)
+{
+    return box(name, x, y, 100, KeyFilter::Whole);
+}
+
+// Hidden, disabled box of the identity block; the user sees its header label.
+EntryRow identityBox(const char *name, int y, int w)
+{
+    return {.kind = Kind::Edit, .name = name, .x = 620, .y = y, .w = w, .h = kIdentityHeight,
+            .fontPx = 18, .bold = true, .hidden = true};
+}
+
+EntryRow header(const char *name, int y, const char *mirrors)
+{
+    return {.kind = Kind::Header, .name = name, .x = 198, .y = y, .fontPx = 18, .bold = true,
+            .mirrors = mirrors};
+}
+
+} // namespace
+
+const EntryPageTable &entryPage1()
+{
+    static const EntryPageTable page{"TabSheet1", "Strona 1", {
+        // Identity block.
+        label(15, 30, "Identyfikator gminy :", 18, true),
+        {.kind = Kind::Edit, .name = "Edit1", .x = 205, .y = 22, .w = 124, .h = kIdentityHeight,
+         .fontPx = 18, .bold = true, .filter = KeyFilter::Identifier, .exit = Exit::CheckIdGminy,
+         .maxLength = 7},
+        label(337, 26, "siedmio cyfrowy kod;"),
+        label(337, 40, "pierwsze dwie cyfry - kod województwa, następne dwie - kod pow., ostatnie trzy - kod gminy"),
+        {.kind = Kind::Label, .name = nullptr, .x = 1, .y = 60, .text = "1.", .fontPx = kSmallNumberPx,
+         .silver = true},
+        label(15, 63, "Typ gminy :", 18),
+        small(1, 90, "2."),
+        label(15, 98, "Nazwa gminy :", 18),
+        small(1, 127, "3."),
+        label(15, 134, "Nazwa powiatu :", 18),
+        small(2, 166, "4."),
+        label(16, 171, "Nazwa województwa :", 18),
+        identityBox("Edit0", 57, 52),
+        identityBox("Edit2", 91, 28),
+        identityBox("Edit3", 126, 30),
+        identityBox("Edit4", 169, 32),
+        header("TypGmi", 65, "Edit0"),
+        header("NazGmi", 98, "Edit2"),
+        header("NazPow", 132, "Edit3"),
+        header("NazWoj", 172, "Edit4"),
+        {.kind = Kind::Line, .name = "Shape1", .x = 10, .y = 214, .w = 911, .h = 1},
+
+        // Section headings and the column headings of table B.1.
+        label(16, 237, "B. PODATEK OD NIERUCHOMOŚCI", 17, true),
+        label(18, 262, "B.1. Podstawa, stawki i wpływy", 15, true),
+        label(65, 283, "Rodzaj nieruchomości"),
+        label(323, 283, "Powierzchnia (wartość) "),
+        label(340, 299, "podlegająca"),
+        label(319, 315, "opodatkowaniu w 2005 r."),
+        label(364, 331, "[ m2 ]"),
+        label(486, 283, "Liczba stawek "),
+        label(475, 299, "przyjętych uchwałą"),
+        label(474, 315, "rady gminy w 2005r."),
+        label(623, 283, "Maksymalna"),
+        label(615, 299, "stawka przyjęta"),
+        label(607, 315, "uchwałą rady gminy"),
+        label(618, 331, "w 2005r.  [ zł ]"),
+        label(755, 283, "Planowane"),
+        label(733, 299, " wpływy z podatku "),
+        label(759, 315, "w 2005r."),
+        label(769, 331, "[ zł ]"),
+        label(852, 283, "Wpływy z podatku "),
+        label(887, 299, "w 2004r."),
+        label(894, 331, "[ zł ]"),
+
+        // Row 1: land used for business.
+        label(18, 355, "Grunty związane z prowadzeniem działalności "),
+        label(21, 370, "gospodarczej, bez względu na sposób "),
+        label(21, 385, "zakwalifikowania w ewidencji gruntów i  budynków"),
+        small(318, 355, "  5."), decimal("Edit5", 337, 355, 105),
+        small(464, 355, "  6."), whole("Edit6", 482, 355),
+        small(592, 355, "  7."), decimal("Edit7", 612, 355),
+        small(725, 355, " 8."), decimal("Edit8", 742, 355),
+        small(850, 355, "  9."), decimal("Edit9", 869, 355),
+
+        // Row 2: land under lakes and reservoirs, in hectares; the revenue
+        // boxes sit 2 px higher than the rest of the row.
+        label(18, 410, "Grunty pod jeziorami zajęte na zbiorniki wodne "),
+        label(21, 425, "retencyjne lub elektrowni wodnych "),
+        small(318, 410, "10."), decimal("Edit10", 337, 410, 90), label(430, 418, "ha"),
+        small(464, 410, "11."), whole("Edit11", 482, 410),
+        small(592, 410, "12."), decimal("Edit12", 612, 410),
+        label(725, 407, "13."), decimal("Edit13", 742, 408),
+        label(850, 407, "14."), decimal("Edit14", 869, 408),
+
+        // Row 3: other land.
+        label(16, 450, "Grunty pozostałe, w tym grunty zajęte na"),
+        label(21, 465, "prowadzenie odpłatnej statutowej działalności "),
+        label(21, 480, "pożytku publicznego przez organizacje pożytku "),
+        label(21, 495, "publicznego"),
+        label(318, 450, "15."), decimal("Edit15", 337, 450, 105),
+        label(464, 450, "16."), whole("Edit16", 482, 450),
+        label(592, 450, "17."), decimal("Edit17", 612, 450),
+        label(725, 450, "18."), decimal("Edit18", 742, 450),
+        label(850, 450, "19."), decimal("Edit19", 869, 450),
+
+        // Row 4: dwellings.
+        label(16, 520, "Budynki mieszkalne lub ich części "),
+        label(318, 520, "20."), decimal("Edit20", 337, 520, 105),
+        label(464, 520, "21."), whole("Edit21", 482, 520),
+        label(592, 520, "22."), decimal("Edit22", 612, 520),
+        label(725, 520, "23."), decimal("Edit23", 742, 520),
+        label(850, 520, "24."), decimal("Edit24", 869, 520),
+
+        // Row 5: business buildings.
+        label(16, 555, "Budynki lub ich części związane z prowadzeniem"),
+        label(21, 570, "działalności gospodarczej oraz od budynków"),
+        label(21, 585, "mieszkalnych lub ich części zajętych na "),
+        label(21, 600, "prowadzenie działalności gospodarczej "),
+        label(318, 555, "25."), decimal("Edit25", 337, 555, 105),
+        label(464, 555, "26."), whole("Edit26", 482, 555),
+        label(592, 555, "27."), decimal("Edit27", 612, 555),
+        label(725, 555, "28."), decimal("Edit28", 742, 555),
+        label(850, 555, "29."), decimal("Edit29", 869, 555),
+
+        // Row 6: buildings used for trade in certified seed.
+        label(16, 625, "Budynki lub ich części zajęte na prowadzenie "),
+        label(21, 640, "działalności gospodarczej w zakresie "),
+        label(21, 655, "obrotu kwalifikowanym materiałem siewnym "),
+        label(318, 625, "30."), decimal("Edit30", 337, 625, 105),
+        label(464, 625, "31."), whole("Edit31", 482, 625),
+        label(592, 625, "32."), decimal("Edit32", 612, 625),
+        label(725, 625, "33."), decimal("Edit33", 742, 625),
+        label(850, 625, "34."), decimal("Edit34", 869, 625),
+
+        // Row 7: buildings used for health care.
+        label(16, 680, "Budynki lub ich części zajęte na prowadzenie "),
+        label(21, 695, "działalności gospodarczej w zakresie"),
+        label(21, 710, "udzielania świadczeń zdrowotnych"),
+        label(318, 680, "35."), decimal("Edit35", 337, 680, 105),
+        label(464, 680, "36."), whole("Edit36", 482, 680),
+        label(592, 680, "37."), decimal("Edit37", 612, 680),
+        label(725, 680, "38."), decimal("Edit38", 742, 680),
+        label(850, 680, "39."), decimal("Edit39", 869, 680),
+
+        // Row 8: other buildings.
+        label(16, 730, "Pozostałe budynki lub ich części , w tym zajęte na"),
+        label(21, 745, "prowadzenie odpłatnej statutowej działalności"),
+        label(21, 760, "pożytku publicznego przez  organizacje "),
+        label(21, 775, "pożytku publicznego "),
+        label(318, 730, "40."), decimal("Edit40", 337, 730, 105),
+        label(464, 730, "41."), whole("Edit41", 482, 730),
+        label(592, 730, "42."), decimal("Edit42", 612, 730),
+        label(725, 730, "43."), decimal("Edit43", 742, 730),
+        label(850, 730, "44."), decimal("Edit44", 869, 730),
+
+        // Row 9: structures; the base is a value in złoty and the rate a
+        // percentage.
+        label(16, 800, "Budowle lub ich części "),
+        label(318, 800, "45."), decimal("Edit45", 337, 800, 90), label(430, 812, "zł"),
+        label(464, 800, "46."), whole("Edit46", 482, 800),
+        label(592, 800, "47."), decimal("Edit47", 612, 800, 85), label(700, 810, "%"),
+        label(725, 800, "48."), decimal("Edit48", 742, 800),
+        label(850, 800, "49."), decimal("Edit49", 869, 800),
+
+        // Totals of the two revenue columns.
+        label(16, 835, "Ogółem"),
+        label(725, 835, "50."), decimal("Edit50", 742, 835, 100, Exit::Exit50_CheckSum),
+        label(850, 835, "51."), decimal("Edit51", 869, 835, 100, Exit::Exit51_CheckSum),
+    }};
+    return page;
+}
+
+} // namespace iqx::ui

@@ -1,0 +1,191 @@
+#include "document/registry.h"
+#include "storage/cp1250.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace iqx;
+
+namespace {
+QByteArray cp(const QString &text) { return *cp1250::encode(text); }
+
+QByteArray readShippedRegister()
+{
+    QFile f(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/GMINY.txt"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+} // namespace
+
+class TestRegistry : public QObject {
+    Q_OBJECT
+private slots:
+    void typeTranslation_data();
+    void typeTranslation();
+    void lookup_data();
+    void lookup();
+    void undecodableMatchingLine();
+    void malformedLinesNeverCrash();
+    void shippedRegister_data();
+    void shippedRegister();
+    void cp1250PolishLetters();
+    void cp1250Refusals();
+};
+
+void TestRegistry::typeTranslation_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("GM") << "GM" << "miejska";
+    QTest::newRow("GW") << "GW" << "wiejska";
+    QTest::newRow("MW") << "MW" << "miejsko-wiejska";
+    QTest::newRow("empty") << "" << "miejsko-wiejska";
+    QTest::newRow("lower case") << "gw" << "miejsko-wiejska";
+    QTest::newRow("trailing blank") << "GW " << "miejsko-wiejska";
+}
+
+void TestRegistry::typeTranslation()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, type);
+    QCOMPARE(translateType(code), type);
+}
+
+void TestRegistry::lookup_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QStringList>("fields"); // voivodeship, county, municipality, type code
+
+    const QByteArray a = cp("1111111;śląskie;będziński;Będzin;GM");
+    const QByteArray b = cp("2222222;łódzkie;zgierski;Ozorków;GW");
+    const QByteArray c = cp("3333333;opolskie;nyski;Głuchołazy;MW");
+    QTest::newRow("CRLF") << a + "\r\n" + b + "\r\n" + c + "\r\n" << "2222222" << true
+                          << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
+    QTest::newRow("LF") << a + "\n" + b + "\n" + c + "\n" << "2222222" << true
+                        << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
+    QTest::newRow("last line without line end, CRLF before")
+        << a + "\r\n" + c << "3333333" << true << QStringList{"opolskie", "nyski", "Głuchołazy", "MW"};
+    QTest::newRow("first line") << a + "\r\n" + b << "1111111" << true
+                                << QStringList{"śląskie", "będziński", "Będzin", "GM"};
+    QTest::newRow("not listed") << a + "\r\n" + b + "\r\n" << "4444444" << false << QStringList();
+    QTest::newRow("later line wins")
+        << a + "\r\n" + cp("1111111;V2;C2;M2;GW") + "\r\n" + b + "\r\n" << "1111111" << true
+        << QStringList{"V2", "C2", "M2", "GW"};
+    QTest::newRow("type code with a blank") << QByteArray("5555555;V;C;M;GW \r\n") << "5555555" << true
+                                            << QStringList{"V", "C", "M", "GW "};
+    QTest::newRow("type code with a further field") << QByteArray("5555555;V;C;M;GW;x\n") << "5555555" << true
+                                                    << QStringList{"V", "C", "M", "GW;x"};
+    QTest::newRow("prefix of a longer first field") << QByteArray("55555559;V;C;M;GM\n") << "5555555" << true
+                                                    << QStringList{"V", "C", "M", "GM"};
+    QTest::newRow("identifier elsewhere in the line") << QByteArray("1234567;5555555;C;M;GM\n") << "5555555"
+                                                      << false << QStringList();
+    QTest::newRow("too few fields") << QByteArray("5555555;V\n") << "5555555" << true
+                                    << QStringList{"V", "", "", ""};
+    QTest::newRow("trailing blank lines") << a + "\r\n\r\n  \r\n\n" << "1111111" << true
+                                          << QStringList{"śląskie", "będziński", "Będzin", "GM"};
+    QTest::newRow("blank lines between") << QByteArray("\n\r\n") + b + "\n\n" << "2222222" << true
+                                         << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
+    QTest::newRow("empty register") << QByteArray() << "1111111" << false << QStringList();
+    QTest::newRow("empty identifier matches nothing") << a + "\n" << "" << false << QStringList();
+}
+
+void TestRegistry::lookup()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, identifier);
+    QFETCH(bool, found);
+    QFETCH(QStringList, fields);
+    const RegisterLookup r = lookupRegister(bytes, identifier);
+    QCOMPARE(r.status, found ? RegisterLookup::Found : RegisterLookup::NotFound);
+    if (found)
+        QCOMPARE((QStringList{r.entry.voivodeship, r.entry.county, r.entry.municipality, r.entry.typeCode}), fields);
+}
+
+void TestRegistry::undecodableMatchingLine()
+{
+    // 0x81 is undefined in Windows-1250; only a matching line is decoded.
+    const QByteArray bytes = "1111111;V;C;M\x81;GM\r\n2222222;V;C;M;GW\r\n";
+    QCOMPARE(lookupRegister(bytes, "1111111").status, RegisterLookup::BadEncoding);
+    const RegisterLookup other = lookupRegister(bytes, "2222222");
+    QCOMPARE(other.status, RegisterLookup::Found);
+    QCOMPARE(other.entry.typeCode, QStringLiteral("GW"));
+}
+
+void TestRegistry::malformedLinesNeverCrash()
+{
+    QByteArray bytes = "\r\n;\n;;;;\n1\n\r\r\n";
+    bytes += "7777777;" + QByteArray(200000, 'x') + ";C;M;GM\r\n";
+    bytes += QByteArray(100000, ';') + "\n";
+    const RegisterLookup r = lookupRegister(bytes, "7777777");
+    QCOMPARE(r.status, RegisterLookup::Found);
+    QCOMPARE(r.entry.voivodeship.size(), 200000);
+    QCOMPARE(r.entry.municipality, QStringLiteral("M"));
+    QCOMPARE(lookupRegister(bytes, "1").status, RegisterLookup::Found);
+    QCOMPARE(lookupRegister(bytes, "8888888").status, RegisterLookup::NotFound);
+}
+
+void TestRegistry::shippedRegister_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("first line") << "0201011" << QStringList{"dolnośląskie", "bolesławiecki", "Bolesławiec", "GM"}
+                                << "miejska";
+    QTest::newRow("capital") << "1465011" << QStringList{"mazowieckie", "Warszawa", "Warszawa", "GM"} << "miejska";
+    QTest::newRow("rural") << "0201022" << QStringList{"dolnośląskie", "bolesławiecki", "Bolesławiec", "GW"}
+                           << "wiejska";
+    QTest::newRow("last line") << "3263011"
+                               << QStringList{"zachodniopomorskie", "Świnoujście", "Świnoujście", "GM"} << "miejska";
+}
+
+void TestRegistry::shippedRegister()
+{
+    QFETCH(QString, identifier);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, type);
+    const QByteArray bytes = readShippedRegister();
+    if (bytes.isEmpty())
+        QSKIP("IQX_SOURCE_DIR/data/GMINY.txt is not available");
+    QCOMPARE(bytes.count('\n'), 2477);
+    const RegisterLookup r = lookupRegister(bytes, identifier);
+    QCOMPARE(r.status, RegisterLookup::Found);
+    QCOMPARE((QStringList{r.entry.voivodeship, r.entry.county, r.entry.municipality, r.entry.typeCode}), fields);
+    QCOMPARE(translateType(r.entry.typeCode), type);
+    QCOMPARE(lookupRegister(bytes, "9999999").status, RegisterLookup::NotFound);
+}
+
+void TestRegistry::cp1250PolishLetters()
+{
+    const QString letters = QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
+    const QByteArray expected("\xb9\xe6\xea\xb3\xf1\xf3\x9c\x9f\xbf\xa5\xc6\xca\xa3\xd1\xd3\x8c\x8f\xaf");
+    QCOMPARE(cp1250::encode(letters), std::optional<QByteArray>(expected));
+    QCOMPARE(cp1250::decode(expected), std::optional<QString>(letters));
+    QVERIFY(cp1250::representable(letters + QStringLiteral(" zł €§")));
+
+    // Every defined byte survives the round trip; the five undefined do not decode.
+    const QList<int> undefined{0x81, 0x83, 0x88, 0x90, 0x98};
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray byte(1, char(b));
+        const auto text = cp1250::decode(byte);
+        QCOMPARE(text.has_value(), !undefined.contains(b));
+        if (text)
+            QCOMPARE(cp1250::encode(*text), std::optional<QByteArray>(byte));
+    }
+}
+
+void TestRegistry::cp1250Refusals()
+{
+    QVERIFY(!cp1250::encode(QStringLiteral("Ã¦ Cyrillic Ж")));
+    QVERIFY(!cp1250::representable(QStringLiteral("ж")));
+    QVERIFY(!cp1250::representable(QStringLiteral("\U0001F600")));
+    QVERIFY(!cp1250::encode(QString(QChar(0xD800)))); // lone surrogate
+    QVERIFY(!cp1250::decode(QByteArray("abc\x98")));
+    QCOMPARE(cp1250::encode(QStringLiteral("plain; text")), std::optional<QByteArray>("plain; text"));
+    QCOMPARE(cp1250::encode(QString()), std::optional<QByteArray>(QByteArray()));
+}
+
+QTEST_APPLESS_MAIN(TestRegistry)
+#include "tst_registry.moc"

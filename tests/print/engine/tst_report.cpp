@@ -1,0 +1,689 @@
+#include "app/messages.h"
+#include "print/engine/preview.h"
+#include "print/engine/report.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace iqx;
+using namespace iqx::report;
+
+namespace {
+
+constexpr double kPixel = 254.0 / 96.0; // design pixel, 0.1 mm
+constexpr double kPt = 72.0 / 25.4;     // PDF points per mm
+
+// A page in the shape of the printed ones: a header, slots of both
+// alignments (names one digit apart in one column), a rule and a footer.
+PageTable samplePage(int n)
+{
+    static QList<QByteArray> footers;
+    while (footers.size() < n)
+        footers << QStringLiteral("Strona %1/6").arg(footers.size() + 1).toUtf8();
+    return PageTable{
+        "TStronaX", "StronaX", "QRBand1", 189.97, 276.49, 7,
+        {
+            {"QRLabel1", 53.18, 19.05, 0, 0, "w sprawie podatków i opłat lokalnych", 12, true},
+            {"P1", 49.21, 29.90, 4.50, 4.50, "P1", 10, true},
+            {"P5", 73.82, 110.60, 3.17, 3.70, "P5", 7, false, Align::Right},
+            {"P10", 73.82, 123.83, 4.50, 3.70, "P10", 7, false, Align::Right},
+            {"QRLabel2", 80.0, 150.0, 40.0, 4.0, "Środek", 9, false, Align::Center},
+            {"QRLabel10", 174.36, 269.35, 0, 0, footers[n - 1].constData(), 7},
+        },
+        {{"QRShape1", 5.29, 73.55, 180.71, 0.26}},
+    };
+}
+
+// Six numbered pages whose addReports handler appends them in order.
+struct SixPages {
+    CompositeReport report;
+    QList<ReportPage *> pages;
+    int calls = 0;
+    SixPages()
+    {
+        for (int i = 1; i <= 6; ++i) {
+            pages << new ReportPage(samplePage(i), &report);
+            pages.last()->setObjectName(QStringLiteral("TStrona%1").arg(i));
+        }
+        QObject::connect(&report, &CompositeReport::addReports, &report, [this] {
+            ++calls;
+            for (ReportPage *p : pages)
+                report.addReport(p);
+        });
+    }
+};
+
+QString footerOf(const PreparedPage &page)
+{
+    for (const PreparedItem &i : page.items)
+        if (i.kind == PreparedItem::Text && i.text.startsWith(QLatin1String("Strona")))
+            return i.text;
+    return {};
+}
+
+QByteArray savedSample()
+{
+    SixPages six;
+    six.pages[0]->label("P1")->setCaption(QStringLiteral("0201011 zażółć"));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    savePrepared(six.report.run(), buffer);
+    return buffer.data();
+}
+
+bool load(const QByteArray &bytes, PreparedDocument *doc, QString *error)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return loadPrepared(buffer, doc, error);
+}
+
+struct Word {
+    QString text;
+    double xMin, yMin, xMax;
+};
+
+// Words of one PDF page as poppler extracts them, in PDF points.
+QList<Word> pdfWords(const QString &pdf, int page)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+                                          QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    static const QRegularExpression re(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"));
+    QList<Word> words;
+    for (auto it = re.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+        const auto m = it.next();
+        words << Word{m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble()};
+    }
+    return words;
+}
+
+int pdfPages(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished();
+    static const QRegularExpression re(QStringLiteral(R"(Pages:\s+(\d+))"));
+    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+private slots:
+    void captionKeepsAnchor_data();
+    void captionKeepsAnchor();
+    void captionLinesAndHeight();
+    void designedRightEdges();
+    void measurementIsDeviceIndependent();
+    void pageStructure();
+    void preparedSheet();
+    void paintsOnImage();
+    void compositeRuns();
+    void preparedRoundTrip();
+    void damagedFilesRefused();
+    void pdfOutput();
+    void printWithoutPrinter();
+    void previewWindow();
+    void previewLoadAndSetup();
+    void previewCall();
+};
+
+void TestReport::captionKeepsAnchor_data()
+{
+    QTest::addColumn<int>("align");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<QString>("caption");
+    const QString longValue = QStringLiteral("Bardzo długa nazwa województwa, znacznie szersza niż pole 4,50 mm");
+    for (auto [name, align] : {std::pair{"left", Align::Left}, {"right", Align::Right}, {"centre", Align::Center}}) {
+        const int a = int(align);
+        QTest::addRow("%s value", name) << a << 73.82 << 4.50 << QStringLiteral("12345,67");
+        QTest::addRow("%s empty", name) << a << 73.82 << 4.50 << QString();
+        QTest::addRow("%s far wider", name) << a << 49.21 << 3.17 << longValue;
+        QTest::addRow("%s two lines", name) << a << 10.0 << 20.0 << QStringLiteral("ab\r\nlonger line");
+    }
+}
+
+// The anchor edge stays at its designed place through any number of
+// caption changes; the width follows the widest line.
+void TestReport::captionKeepsAnchor()
+{
+    QFETCH(int, align);
+    QFETCH(double, x);
+    QFETCH(double, width);
+    QFETCH(QString, caption);
+    const Align a = Align(align);
+    PageTable t = samplePage(1);
+    t.labels = {{"P7", x, 50.0, width, 3.7, "P7", 7, false, a}};
+    ReportPage page(t);
+    ReportLabel *label = page.label(QStringLiteral("P7"));
+    QVERIFY(label);
+    auto anchor = [&] {
+        return a == Align::Left    ? label->left()
+               : a == Align::Right ? label->left() + label->width()
+                                   : label->left() + label->width() / 2;
+    };
+    const double designed = a == Align::Left ? x * 10 : a == Align::Right ? (x + width) * 10 : (x + width / 2) * 10;
+    QCOMPARE(anchor(), designed);
+    for (int round = 0; round < 50; ++round) {
+        label->setCaption(round % 2 ? caption : QStringLiteral("P7 %1").arg(round));
+        QVERIFY(std::fabs(anchor() - designed) < 1e-9);
+    }
+    double widest = 0;
+    for (const QString &line : label->lines())
+        widest = std::max(widest, measureText(label->font(), line));
+    QCOMPARE(label->width(), widest + kPixel);
+    QCOMPARE(label->lines().size(), caption.count(QLatin1Char('\r')) + 1);
+    if (caption.isEmpty())
+        QCOMPARE(label->width(), kPixel);
+}
+
+void TestReport::captionLinesAndHeight()
+{
+    PageTable t = samplePage(1);
+    t.labels = {{"A", 10, 10, 0, 0, "A", 10}, {"B", 10, 30, 30, 12.0, "B", 10}};
+    ReportPage page(t);
+    ReportLabel *a = page.label(QStringLiteral("A"));
+    ReportLabel *b = page.label(QStringLiteral("B"));
+
+    a->setCaption(QStringLiteral("a\nb\r\nc\rd"));
+    QCOMPARE(a->lines(), (QStringList{QStringLiteral("ab"), QStringLiteral("c"), QStringLiteral("d")}));
+    a->setCaption(QStringLiteral("jeden\n"));
+    QCOMPARE(a->lines(), QStringList{QStringLiteral("jeden")});
+
+    // A zero height is raised to one line; a taller box is never lowered.
+    QCOMPARE(a->height(), lineHeight(a->font()));
+    QVERIFY(a->height() > 30 && a->height() < 60); // 10 pt: about 4.2 mm
+    b->setCaption(QString());
+    QCOMPARE(b->height(), 120.0);
+    // Larger fonts are wider and taller.
+    QVERIFY(measureText(labelFont(12, false), QStringLiteral("Ogółem"))
+            > measureText(labelFont(7, false), QStringLiteral("Ogółem")));
+    QVERIFY(measureText(labelFont(7, true), QStringLiteral("Ogółem"))
+            > measureText(labelFont(7, false), QStringLiteral("Ogółem")));
+}
+
+// Slots of one column designed with the same left edge and names one
+// digit apart end their values 1.32 mm apart, whatever the values.
+void TestReport::designedRightEdges()
+{
+    ReportPage page(samplePage(1));
+    ReportLabel *p5 = page.label(QStringLiteral("P5"));
+    ReportLabel *p10 = page.label(QStringLiteral("P10"));
+    for (const QString &value : {QStringLiteral("1"), QStringLiteral("123456789,00"), QString()}) {
+        p5->setCaption(value);
+        p10->setCaption(value);
+        QVERIFY(std::fabs(p5->left() + p5->width() - 769.9) < 1e-9);
+        QVERIFY(std::fabs(p10->left() + p10->width() - 783.2) < 1e-9);
+    }
+}
+
+// The same caption measures the same in millimetres on any resolution.
+void TestReport::measurementIsDeviceIndependent()
+{
+    const QString text = QStringLiteral("Budynki lub ich części zajęte na prowadzenie");
+    for (int pt : {7, 10, 12}) {
+        const QFont font = labelFont(pt, pt == 12);
+        for (int dpi : {300, 600}) {
+            QImage image(1, 1, QImage::Format_RGB32);
+            image.setDotsPerMeterX(qRound(dpi / 0.0254));
+            image.setDotsPerMeterY(qRound(dpi / 0.0254));
+            const double mm = QFontMetricsF(font, &image).horizontalAdvance(text) * 25.4 / dpi;
+            QVERIFY2(std::fabs(mm * 10 - measureText(font, text)) < 0.5,
+                     qPrintable(QStringLiteral("%1 pt at %2 dpi: %3 mm").arg(pt).arg(dpi).arg(mm)));
+        }
+    }
+}
+
+void TestReport::pageStructure()
+{
+    PageTable t = samplePage(1);
+    t.pageName = "TStrona1";
+    t.bandFontPointSize = 9;
+    t.labels << LabelRow{"QRLabel99", 1, 1, 0, 0, "bez rozmiaru", 0};
+    ReportPage page(t);
+    QCOMPARE(page.objectName(), QStringLiteral("TStrona1"));
+    QCOMPARE(page.instanceName(), QStringLiteral("StronaX"));
+    QCOMPARE(page.band()->objectName(), QStringLiteral("QRBand1"));
+    QCOMPARE(page.band()->width(), 1899.7);
+    QStringList names;
+    for (QObject *e : page.band()->elements())
+        names << e->objectName();
+    QCOMPARE(names, (QStringList{"QRLabel1", "P1", "P5", "P10", "QRLabel2", "QRLabel10", "QRLabel99", "QRShape1"}));
+    QVERIFY(!page.label(QStringLiteral("QRShape1")));
+    QVERIFY(!page.label(QStringLiteral("P2")));
+    QCOMPARE(page.label(QStringLiteral("P1"))->caption(), QStringLiteral("P1"));
+    QCOMPARE(page.label(QStringLiteral("QRLabel99"))->font().pointSize(), 9); // the band's font
+}
+
+void TestReport::preparedSheet()
+{
+    PageTable t = samplePage(1);
+    t.labels << LabelRow{"Multi", 20, 200, 0, 0, "raz\rdwa", 7};
+    ReportPage page(t);
+    page.label(QStringLiteral("P5"))->setCaption(QString()); // prints nothing
+    const PreparedPage sheet = preparePage(page);
+    QCOMPARE(sheet.widthMm, 210.0);
+    // The band at the margins' corner, printed whole.
+    QCOMPARE(sheet.items[0].kind, PreparedItem::Box);
+    QCOMPARE(sheet.items[0].x, 10.0);
+    QCOMPARE(sheet.items[0].y, 10.0);
+    QCOMPARE(sheet.items[0].h, 276.49);
+    // Every box before every rule before every text.
+    QList<int> kinds;
+    for (const PreparedItem &i : sheet.items)
+        kinds << int(i.kind);
+    QVERIFY(std::is_sorted(kinds.begin(), kinds.end()));
+    QCOMPARE(kinds.count(int(PreparedItem::Box)), 1 + 7);
+    QCOMPARE(kinds.count(int(PreparedItem::Shape)), 1);
+    QStringList texts;
+    for (const PreparedItem &i : sheet.items)
+        if (i.kind == PreparedItem::Text)
+            texts << i.text;
+    QVERIFY(!texts.contains(QStringLiteral("P5")));
+    // The box is one line high: the second line is dropped.
+    QVERIFY(texts.contains(QStringLiteral("raz")));
+    QVERIFY(!texts.contains(QStringLiteral("dwa")));
+
+    // A box tall enough keeps both lines, the second one line lower.
+    t.labels.last().height = 10;
+    ReportPage tall(t);
+    int second = 0;
+    for (const PreparedItem &i : preparePage(tall).items)
+        if (i.text == QLatin1String("dwa"))
+            second = i.line;
+    QCOMPARE(second, 1);
+}
+
+// Pixels of a sheet painted at 150 dpi: white band, the rule's black
+// outline, a right-justified value ending at its anchor edge.
+void TestReport::paintsOnImage()
+{
+    constexpr double dpi = 150;
+    const double k = dpi / 25.4;
+    ReportPage page(samplePage(1));
+    page.label(QStringLiteral("P10"))->setCaption(QStringLiteral("888888"));
+    QImage image(qRound(210 * k), qRound(297 * k), QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    {
+        QPainter painter(&image);
+        paintPage(painter, preparePage(page), dpi);
+    }
+    auto dark = [&](double xmm, double ymm) { return qGray(image.pixel(int(xmm * k), int(ymm * k))) < 128; };
+    QCOMPARE(image.pixelColor(int(15 * k), int(200 * k)), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(int(5 * k), int(5 * k)), QColor(Qt::gray)); // outside the band
+    QVERIFY(dark(100, 10 + 73.55)); // the rule's top edge
+    QVERIFY(!dark(100, 10 + 73.55 + 0.13) || !dark(100, 10 + 73.55 + 0.14)); // white inside or 1 px tall
+
+    // The digits of P10 end at x = 10 + 78.32 mm.
+    const int row0 = int((10 + 123.83) * k), row1 = int((10 + 123.83 + 3.0) * k);
+    int rightmost = -1, leftmost = image.width();
+    for (int y = row0; y <= row1; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (x > int(60 * k) && x < int(100 * k) && qGray(image.pixel(x, y)) < 160) {
+                rightmost = std::max(rightmost, x);
+                leftmost = std::min(leftmost, x);
+            }
+    const double anchor = (10 + 78.32) * k;
+    QVERIFY2(rightmost <= anchor && rightmost > anchor - 0.6 * k, qPrintable(QString::number(rightmost)));
+    QVERIFY(leftmost < anchor - 8 * k); // six 7 pt digits: about 9.3 mm
+}
+
+void TestReport::compositeRuns()
+{
+    SixPages six;
+    const PreparedDocument first = six.report.run();
+    QCOMPARE(six.calls, 1);
+    QCOMPARE(first.pages.size(), 6);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(footerOf(first.pages[i]), QStringLiteral("Strona %1/6").arg(i + 1));
+
+    six.report.printerSettings().copies = 3;
+    six.report.printerSettings().printerName = QStringLiteral("Biuro");
+    six.pages[0]->label(QStringLiteral("P1"))->setCaption(QStringLiteral("0201011"));
+    const PreparedDocument second = six.report.run();
+    QCOMPARE(six.calls, 2);
+    QCOMPARE(six.report.reports().size(), 6); // rebuilt, not appended
+    QCOMPARE(second.pages.size(), 6);
+    QCOMPARE(six.report.printerSettings().copies, 3);
+    QCOMPARE(six.report.printerSettings().printerName, QStringLiteral("Biuro"));
+    bool found = false;
+    for (const PreparedItem &i : second.pages[0].items)
+        found |= i.text == QLatin1String("0201011");
+    QVERIFY(found);
+
+    CompositeReport empty;
+    QVERIFY(empty.run().pages.isEmpty());
+    const PrinterSettings defaults = empty.printerSettings();
+    QVERIFY(defaults.printerName.isEmpty());
+    QCOMPARE(defaults.copies, 1);
+    QCOMPARE(defaults.orientation, QPageLayout::Portrait);
+    QCOMPARE(defaults.fromPage + defaults.toPage, 0);
+}
+
+void TestReport::preparedRoundTrip()
+{
+    const QByteArray bytes = savedSample();
+    PreparedDocument doc;
+    QString error;
+    QVERIFY2(load(bytes, &doc, &error), qPrintable(error));
+    SixPages six;
+    six.pages[0]->label("P1")->setCaption(QStringLiteral("0201011 zażółć"));
+    const PreparedDocument original = six.report.run();
+    QCOMPARE(doc.pages.size(), original.pages.size());
+    for (int p = 0; p < doc.pages.size(); ++p) {
+        QCOMPARE(doc.pages[p].items.size(), original.pages[p].items.size());
+        for (int i = 0; i < doc.pages[p].items.size(); ++i) {
+            const PreparedItem &a = doc.pages[p].items[i], &b = original.pages[p].items[i];
+            QVERIFY(a.kind == b.kind && a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h && a.align == b.align
+                    && a.text == b.text && a.family == b.family && a.pointSize == b.pointSize
+                    && a.bold == b.bold && a.line == b.line);
+        }
+    }
+}
+
+// Truncated, flipped, foreign and empty files are refused with a reason.
+void TestReport::damagedFilesRefused()
+{
+    const QByteArray good = savedSample();
+    PreparedDocument doc;
+    doc.pages << PreparedPage{}; // must stay untouched on failure
+    QString error;
+    for (qsizetype n = 0; n < good.size(); n += n < 64 ? 1 : 97) {
+        error.clear();
+        QVERIFY2(!load(good.left(n), &doc, &error), qPrintable(QString::number(n)));
+        QVERIFY(!error.isEmpty());
+    }
+    for (qsizetype i = 0; i < good.size(); i += i < 64 ? 1 : 13) {
+        QByteArray bad = good;
+        bad[i] = char(bad[i] ^ 0x5a);
+        error.clear();
+        QVERIFY2(!load(bad, &doc, &error), qPrintable(QString::number(i)));
+        QVERIFY(!error.isEmpty());
+    }
+    QVERIFY(!load(good + "x", &doc, &error));
+    QVERIFY(!load(QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj"), &doc, &error));
+    QCOMPARE(error, QStringLiteral("The file is not a saved report."));
+    QByteArray newer = good;
+    newer[9] = 7; // version 7
+    QVERIFY(!load(newer, &doc, &error));
+    QVERIFY(error.contains(QLatin1String("version 7")));
+    QCOMPARE(doc.pages.size(), 1);
+}
+
+void TestReport::pdfOutput()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("poppler-utils are not installed");
+    QTemporaryDir dir;
+    SixPages six;
+    // Fill the pages up to the size of the real ones: about 150 labels.
+    for (ReportPage *page : six.pages)
+        for (int i = 0; i < 150; ++i) {
+            const QByteArray name = "Extra" + QByteArray::number(i);
+            LabelRow row{name.constData(), 2.0 + (i % 3) * 60, 80.0 + (i / 3) * 3.5, 0, 0, "", 7};
+            auto *label = new ReportLabel(row, page->band());
+            label->setCaption(QStringLiteral("Budynki lub ich części związane z %1").arg(i));
+        }
+    ReportPage *first = six.pages[0];
+    first->label(QStringLiteral("P1"))->setCaption(QStringLiteral("Zażółć gęślą jaźń ŻÓŁW"));
+    first->label(QStringLiteral("P10"))->setCaption(QStringLiteral("1234,56"));
+    first->label(QStringLiteral("P5"))->setCaption(QStringLiteral("7,5"));
+
+    const QString path = dir.filePath(QStringLiteral("raport.pdf"));
+    const PreparedDocument doc = six.report.run();
+    QElapsedTimer timer;
+    timer.start();
+    QString error;
+    QVERIFY2(writePdf(doc, path, &error), qPrintable(error));
+    qInfo("six pages written in %lld ms, %lld bytes", timer.elapsed(), QFileInfo(path).size());
+    QVERIFY(QFileInfo(path).size() < 200 * 1024);
+    QCOMPARE(pdfPages(path), 6);
+
+    const QList<Word> words = pdfWords(path, 1);
+    auto word = [&](const QString &text) {
+        for (const Word &w : words)
+            if (w.text == text)
+                return w;
+        return Word{};
+    };
+    const Word left = word(QStringLiteral("Zażółć")), right = word(QStringLiteral("1234,56")),
+               p5 = word(QStringLiteral("7,5"));
+    QCOMPARE(word(QStringLiteral("ŻÓŁW")).text, QStringLiteral("ŻÓŁW"));
+    QCOMPARE(word(QStringLiteral("gęślą")).text, QStringLiteral("gęślą"));
+    QVERIFY2(std::fabs(left.xMin - (10 + 49.21) * kPt) < 0.1 * kPt, qPrintable(QString::number(left.xMin)));
+    QVERIFY2(std::fabs(left.yMin - (10 + 29.90) * kPt) < 0.3 * kPt, qPrintable(QString::number(left.yMin)));
+    QVERIFY2(std::fabs(right.xMax - (10 + 78.32) * kPt) < 0.1 * kPt, qPrintable(QString::number(right.xMax)));
+    QVERIFY2(std::fabs(p5.xMax - (10 + 76.99) * kPt) < 0.1 * kPt, qPrintable(QString::number(p5.xMax)));
+    QVERIFY2(std::fabs(right.yMin - (10 + 123.83) * kPt) < 0.3 * kPt, qPrintable(QString::number(right.yMin)));
+    QCOMPARE(word(QStringLiteral("6/6")).text, QString()); // page 1 carries its own footer
+    QCOMPARE(pdfWords(path, 6).last().text, QStringLiteral("6/6"));
+
+    QVERIFY(!writePdf(PreparedDocument{}, dir.filePath(QStringLiteral("empty.pdf")), &error));
+    QVERIFY(!writePdf(doc, dir.filePath(QStringLiteral("missing/dir/x.pdf")), &error));
+    QVERIFY(error.contains(QLatin1String("missing/dir/x.pdf")));
+}
+
+// The test runs with CUPS pointed at nowhere: printing must say so.
+void TestReport::printWithoutPrinter()
+{
+    SixPages six;
+    QString error;
+    QVERIFY(!six.report.print(&error));
+    QCOMPARE(error, QStringLiteral("No printer is installed. Install a printer, or save the report as PDF."));
+    CompositeReport empty;
+    QVERIFY(!empty.print(&error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestReport::previewWindow()
+{
+    RecordingSink sink;
+    ScopedMessages guard(&sink);
+    SixPages six;
+    PreviewWindow w(six.report, six.report.collectReports());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Print Preview"));
+    auto action = [&](const char *name) { return w.findChild<QAction *>(QString::fromLatin1(name)); };
+    QVERIFY(!action("actionPrint")->isEnabled());
+    QVERIFY(!action("actionPrinterSetup")->isEnabled());
+
+    QStringList hints;
+    for (QAction *a : w.findChild<QToolBar *>()->actions())
+        if (!a->isSeparator())
+            hints << (a->objectName() == QLatin1String("actionClose") ? a->text() : a->toolTip());
+    QCOMPARE(hints, (QStringList{"Zoom to fit", "100%", "Zoom to width", "First page", "Previous page", "Next page",
+                                 "Last page", "Printer setup", "Print", "Save Report", "Load Report", "Save PDF",
+                                 "&Close"}));
+
+    w.resize(1000, 800);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTRY_VERIFY(w.isPrepared());
+    auto *pagePanel = w.findChild<QLabel *>(QStringLiteral("pagePanel"));
+    QCOMPARE(pagePanel->text(), QStringLiteral("Page 1 of 6"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("progressPanel"))->text(), QString());
+    QVERIFY(action("actionPrint")->isEnabled());
+    QVERIFY(action("actionPrinterSetup")->isEnabled());
+
+    // Zoom: to width on opening; fixed values only within 2 ... 2000 %.
+    QVERIFY(action("actionZoomWidth")->isChecked());
+    const int widthZoom = w.zoom();
+    QVERIFY(widthZoom > 20 && widthZoom < 200);
+    QVERIFY(!w.setZoom(1));
+    QVERIFY(!w.setZoom(2001));
+    QCOMPARE(w.zoom(), widthZoom);
+    QVERIFY(w.setZoom(2));
+    QVERIFY(w.setZoom(2000));
+    action("actionZoom100")->trigger();
+    QCOMPARE(w.zoom(), 100);
+    action("actionZoomFit")->trigger();
+    QVERIFY(w.zoom() < widthZoom);
+
+    // Keys.
+    struct Step {
+        int key;
+        Qt::KeyboardModifiers mods;
+        int page;
+    };
+    for (const Step &s : {Step{Qt::Key_PageDown, {}, 2}, Step{Qt::Key_End, {}, 6}, Step{Qt::Key_PageDown, {}, 6},
+                          Step{Qt::Key_PageUp, {}, 5}, Step{Qt::Key_Home, {}, 1}, Step{Qt::Key_PageUp, {}, 1},
+                          Step{Qt::Key_PageDown, Qt::ControlModifier, 6},
+                          Step{Qt::Key_PageUp, Qt::ControlModifier, 1}}) {
+        QTest::keyClick(&w, Qt::Key(s.key), s.mods);
+        QCOMPARE(w.currentPage(), s.page);
+    }
+    action("actionLastPage")->trigger();
+    QCOMPARE(pagePanel->text(), QStringLiteral("Page 6 of 6"));
+    QVERIFY(!w.goToPage(7));
+    QVERIFY(!w.goToPage(0));
+    QCOMPARE(w.currentPage(), 6);
+
+    // Print goes to the (missing) printer and says why it failed.
+    action("actionPrint")->trigger();
+    QCOMPARE(sink.texts().size(), 1);
+    QVERIFY(sink.texts().first().startsWith(QLatin1String("No printer is installed")));
+    QCOMPARE(six.calls, 2); // a fresh run
+
+    QSignalSpy closed(&w, &PreviewWindow::closed);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!w.isVisible());
+}
+
+void TestReport::previewLoadAndSetup()
+{
+    RecordingSink sink;
+    ScopedMessages guard(&sink);
+    QTemporaryDir dir;
+    SixPages six;
+    PreviewWindow w(six.report, six.report.collectReports());
+    QTRY_VERIFY(w.isPrepared());
+
+    // Printer setup: OK stores the choice, Cancel keeps the settings.
+    w.printDialog = [](QPrinter &printer, int count) {
+        if (count != 6 || printer.printRange() != QPrinter::AllPages || printer.copyCount() != 1)
+            return false;
+        printer.setCopyCount(2);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 4);
+        return true;
+    };
+    w.findChild<QAction *>(QStringLiteral("actionPrinterSetup"))->trigger();
+    PrinterSettings &s = six.report.printerSettings();
+    QCOMPARE(s.copies, 2);
+    QCOMPARE(s.orientation, QPageLayout::Landscape);
+    QCOMPARE(s.fromPage, 2);
+    QCOMPARE(s.toPage, 4);
+    w.printDialog = [](QPrinter &printer, int) {
+        printer.setCopyCount(9);
+        return false;
+    };
+    w.printerSetup();
+    QCOMPARE(s.copies, 2);
+
+    // Save through the dialog hook; the extension is added.
+    const QString saved = dir.filePath(QStringLiteral("raport"));
+    w.saveFileName = [&](const QString &title, const QString &) {
+        return title == QLatin1String("Save report") ? saved : QString();
+    };
+    w.findChild<QAction *>(QStringLiteral("actionSaveReport"))->trigger();
+    QVERIFY(QFile::exists(saved + ".iqr"));
+
+    // A missing file and a damaged file leave the window as it was.
+    w.goToPage(3);
+    QString asked;
+    w.openFileName = [&](const QString &title, const QString &) {
+        asked = title;
+        return dir.filePath(QStringLiteral("nie-ma.iqr"));
+    };
+    w.findChild<QAction *>(QStringLiteral("actionLoadReport"))->trigger();
+    QCOMPARE(asked, QStringLiteral("Load report"));
+    QCOMPARE(sink.texts(), QStringList{QStringLiteral("File does not exist")});
+    QCOMPARE(w.currentPage(), 3);
+    QFile damaged(dir.filePath(QStringLiteral("damaged.iqr")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(savedSample().left(300));
+    damaged.close();
+    QVERIFY(!w.loadReport(damaged.fileName()));
+    QCOMPARE(sink.entries.last().kind, RecordingSink::Entry::Error);
+    QVERIFY(sink.texts().last().contains(QLatin1String("incomplete")));
+    QCOMPARE(w.pageCount(), 6);
+    QCOMPARE(w.currentPage(), 3);
+
+    // A good file: its page 1 on show, Print on, Printer setup off.
+    QVERIFY(w.loadReport(saved + ".iqr"));
+    QCOMPARE(w.currentPage(), 1);
+    QCOMPARE(w.pageCount(), 6);
+    QVERIFY(w.findChild<QAction *>(QStringLiteral("actionPrint"))->isEnabled());
+    QVERIFY(!w.findChild<QAction *>(QStringLiteral("actionPrinterSetup"))->isEnabled());
+    const int runs = six.calls;
+    w.print(); // the loaded pages, not a fresh run
+    QCOMPARE(six.calls, runs);
+
+    // Save PDF writes what is on show.
+    w.saveFileName = [&](const QString &, const QString &) { return dir.filePath(QStringLiteral("kopia")); };
+    w.findChild<QAction *>(QStringLiteral("actionSavePdf"))->trigger();
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("kopia.pdf"))).size() > 1000);
+}
+
+// preview() waits for the window to close while events keep flowing; a
+// second call during the wait only raises the open window.
+void TestReport::previewCall()
+{
+    SixPages six;
+    bool secondReturned = false;
+    int pagesSeen = 0;
+    QTimer::singleShot(0, &six.report, [&] {
+        auto *open = qobject_cast<PreviewWindow *>(six.report.openPreview());
+        QVERIFY(open);
+        six.report.preview();
+        secondReturned = six.report.openPreview() == open;
+        QTRY_VERIFY(open->isPrepared());
+        pagesSeen = open->pageCount();
+        open->close();
+    });
+    six.report.preview();
+    QVERIFY(secondReturned);
+    QCOMPARE(pagesSeen, 6);
+    QCOMPARE(six.calls, 1);
+    QVERIFY(!six.report.openPreview()); // deleted after closing
+
+    CompositeReport empty; // no pages: no window, no wait
+    empty.preview();
+    QVERIFY(!empty.openPreview());
+}
+
+int main(int argc, char **argv)
+{
+    // No print server: the printing tests see a machine without printers.
+    qputenv("CUPS_SERVER", "/nonexistent/iqx-test-cups.sock");
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    QApplication app(argc, argv);
+    TestReport test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_report.moc"
