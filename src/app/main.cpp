@@ -4,7 +4,9 @@
 #include "print/printedpages.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QStyleFactory>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -48,5 +50,11 @@ int main(int argc, char *argv[])
     const auto pages = iqx::createPrintedPages(&app);
     window.setPrintedPages(pages);
     window.showMaximized();
+    // Without a window manager nothing maximizes the window: fill the screen.
+    QTimer::singleShot(200, &window, [&window] {
+        const QScreen *screen = window.screen();
+        if (screen && window.frameGeometry().width() < screen->availableGeometry().width())
+            window.setGeometry(screen->availableGeometry());
+    });
     return app.exec();
 }

@@ -74,6 +74,7 @@ void TInformacja::buildWindow()
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("ClientArea"));
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setWidgetResizable(true);
     auto *content = new ContentWidget;
     content_ = content;
@@ -131,18 +132,31 @@ void TInformacja::QRCompositeReport1AddReports()
 void TInformacja::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) {
-        activated_ = true;
-        // Run after the activation has settled, not inside it.
-        QTimer::singleShot(0, this, [this] {
-            if (!FormActivateSteps())
-                QTimer::singleShot(0, this, [this] {
-                    endRequested_ = true;
-                    close();
-                    QCoreApplication::exit(1);
-                });
-        });
-    }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        scheduleFirstActivation();
+}
+
+void TInformacja::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Where no window manager activates the window, its first showing
+    // counts as the first activation.
+    scheduleFirstActivation();
+}
+
+void TInformacja::scheduleFirstActivation()
+{
+    if (activated_)
+        return;
+    activated_ = true;
+    // Run after the activation has settled, not inside it.
+    QTimer::singleShot(0, this, [this] {
+        if (!FormActivateSteps())
+            QTimer::singleShot(0, this, [this] {
+                close();
+                QCoreApplication::exit(1);
+            });
+    });
 }
 
 bool TInformacja::FormActivate()

@@ -53,11 +53,13 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildWindow();
     bool FormActivateSteps();
+    void scheduleFirstActivation();
     void attachHandlers();
     void onFocusChanged(QWidget *old, QWidget *now);
     void runExitHandler(QWidget *box);

@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QHash>
-#include <QImage>
 #include <QPainter>
 #include <algorithm>
 
@@ -10,30 +9,22 @@ namespace iqx::report {
 
 namespace {
 
-// Labels are measured at this resolution, whatever they are shown on, so a
-// caption has the same width in millimetres on screen, paper and PDF.
-constexpr int kReferenceDpi = 1200;
+// Text is laid out with fonts of 100 pixels per point, a 7200 dpi
+// reference: every whole point size is then a whole pixel size, which the
+// font engine uses unrounded, and unhinted advances scale linearly. Each
+// device draws the same glyph run scaled down, so a caption has the same
+// width in millimetres on screen, paper and PDF.
+constexpr int kPixelsPerPoint = 100;
+constexpr double kReferenceDpi = 72.0 * kPixelsPerPoint;
 // One pixel of the 96 dpi grid the pages were designed on, in 0.1 mm.
 constexpr double kDesignPixel = 254.0 / 96.0;
 // The band's top-left corner on the sheet: the 10 mm margins.
 constexpr double kMarginMm = 10.0;
 
-const QImage &referenceDevice()
-{
-    static const QImage image = [] {
-        QImage img(1, 1, QImage::Format_Mono);
-        const int dpm = qRound(kReferenceDpi / 0.0254);
-        img.setDotsPerMeterX(dpm);
-        img.setDotsPerMeterY(dpm);
-        return img;
-    }();
-    return image;
-}
-
 // Reference pixels to tenths of a millimetre.
 double toTenths(double px) { return px * 254.0 / kReferenceDpi; }
 
-QFont makeFont(const QString &family, double pointSize, bool bold)
+QFont makeFont(const QString &family, int pointSize, bool bold)
 {
     // "Arial" is the designed font; Liberation Sans has the same metrics.
     static const bool substituted = [] {
@@ -42,32 +33,31 @@ QFont makeFont(const QString &family, double pointSize, bool bold)
     }();
     Q_UNUSED(substituted);
     QFont font(family);
-    font.setPointSizeF(pointSize);
+    font.setPointSize(pointSize);
     font.setBold(bold);
-    // Unhinted outlines and no kerning keep the advance widths linear in
-    // the resolution, so measurements carry over between devices.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     font.setStyleStrategy(QFont::PreferOutline);
     return font;
 }
 
-// Height of one text line ("W") without the allowance, 0.1 mm.
-double textHeight(const QFont &font)
+// The font at the reference size.
+QFont referenceFont(QFont font)
 {
-    return toTenths(QFontMetricsF(font, &referenceDevice()).height());
+    font.setPixelSize(qRound(font.pointSizeF() * kPixelsPerPoint));
+    return font;
 }
+
+// Height of one text line ("W") without the allowance, 0.1 mm.
+double textHeight(const QFont &font) { return toTenths(QFontMetricsF(referenceFont(font)).height()); }
 
 } // namespace
 
-QFont labelFont(int pointSize, bool bold)
-{
-    return makeFont(QStringLiteral("Arial"), pointSize, bold);
-}
+QFont labelFont(int pointSize, bool bold) { return makeFont(QStringLiteral("Arial"), pointSize, bold); }
 
 double measureText(const QFont &font, const QString &text)
 {
-    return toTenths(QFontMetricsF(font, &referenceDevice()).horizontalAdvance(text));
+    return toTenths(QFontMetricsF(referenceFont(font)).horizontalAdvance(text));
 }
 
 double lineHeight(const QFont &font) { return textHeight(font) + kDesignPixel; }
@@ -210,11 +200,11 @@ PreparedPage preparePage(const ReportPage &page)
 void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
 {
     const double k = dpi / 25.4; // device pixels per mm
-    const int deviceDpi = painter.device()->logicalDpiY();
     auto rect = [k](const PreparedItem &item) {
         return QRectF(item.x * k, item.y * k, item.w * k, item.h * k);
     };
 
+    const double textScale = dpi / kReferenceDpi; // device px per reference px
     struct Face {
         QFont font;
         QFontMetricsF metrics;
@@ -237,21 +227,27 @@ void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
             const QString key = QStringLiteral("%1/%2/%3").arg(item.family).arg(item.pointSize).arg(item.bold);
             auto it = faces.find(key);
             if (it == faces.end()) {
-                // Sized so that the device's own dpi conversion lands on `dpi`.
-                const QFont font = makeFont(item.family, item.pointSize * dpi / deviceDpi, item.bold);
-                it = faces.insert(key, Face{font, QFontMetricsF(font, painter.device())});
+                const QFont font = referenceFont(makeFont(item.family, item.pointSize, item.bold));
+                it = faces.insert(key, Face{font, QFontMetricsF(font)});
             }
-            painter.setFont(it->font);
-            painter.setPen(Qt::black);
-            const double advance = it->metrics.horizontalAdvance(item.text);
+            const QFontMetricsF &fm = it->metrics;
             const QRectF r = rect(item);
+            const double advance = fm.horizontalAdvance(item.text) * textScale;
             double x = r.left();
             if (item.align == Align::Right)
                 x = r.right() - advance;
             else if (item.align == Align::Center)
                 x = r.left() + (r.width() - advance) / 2.0;
-            const double baseline = r.top() + item.line * it->metrics.height() + it->metrics.ascent();
-            painter.drawText(QPointF(x, baseline), item.text);
+            // The first line's top at the box's top, further lines one
+            // line height lower.
+            const double baseline = r.top() + (item.line * fm.height() + fm.ascent()) * textScale;
+            painter.save();
+            painter.translate(x, baseline);
+            painter.scale(textScale, textScale);
+            painter.setFont(it->font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(0, 0), item.text);
+            painter.restore();
             break;
         }
         }

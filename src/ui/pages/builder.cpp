@@ -25,7 +25,8 @@ QString exitHandlerName(Exit e)
 QFont screenFont(int px, bool bold)
 {
     // MS Sans Serif is a Windows bitmap font; a sans-serif of the same pixel
-    // heights and similar widths stands in for it.
+    // heights stands in for it, narrowed to 90 % so that captions take about
+    // the room they were laid out for and do not run into the boxes.
     static const bool substituted = [] {
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
         return true;
@@ -34,6 +35,7 @@ QFont screenFont(int px, bool bold)
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(px);
     f.setBold(bold);
+    f.setStretch(90);
     return f;
 }
 

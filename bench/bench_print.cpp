@@ -1,0 +1,77 @@
+// Times the print run's preparation (save, fill every print slot, lay out the
+// six pages) and the PDF export of a full document. Prints median figures
+// and the PDF's size. Run from any folder: it works in a temporary one.
+#include "app/mainwindow.h"
+#include "app/messages.h"
+#include "document/positions.h"
+#include "print/engine/report.h"
+#include "print/printedpages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    iqx::RecordingSink sink;
+    iqx::setMessages(&sink);
+
+    iqx::TInformacja window;
+    QObject owner;
+    window.setPrintedPages(iqx::createPrintedPages(&owner));
+    // A full document: every text box and every check box filled.
+    for (const iqx::PositionControl &p : iqx::positionControls(&window)) {
+        if (p.edit)
+            p.edit->setText(p.number == 2 ? QStringLiteral("Brzeszcze-Jawiszowice Łódź") : QStringLiteral("12345,678"));
+        else
+            p.check->setChecked(p.number % 2);
+    }
+    textPosition(&window, 1)->setText(QStringLiteral("0201011"));
+
+    const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 31;
+    std::vector<double> prep, pdf;
+    qint64 pdfSize = 0;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        window.ZapiszDane();
+        window.fillPrintSlots();
+        const iqx::report::PreparedDocument doc = window.compositeReport()->run();
+        prep.push_back(t.nsecsElapsed() / 1e6);
+        if (doc.pages.size() != 6)
+            std::fprintf(stderr, "unexpected sheet count %lld\n", static_cast<long long>(doc.pages.size()));
+
+        const QString path = dir.filePath(QStringLiteral("out.pdf"));
+        t.restart();
+        QString error;
+        if (!window.compositeReport()->exportPdf(path, &error)) {
+            std::fprintf(stderr, "PDF export failed: %s\n", qPrintable(error));
+            return 1;
+        }
+        pdf.push_back(t.nsecsElapsed() / 1e6);
+        pdfSize = QFileInfo(path).size();
+    }
+    std::printf("print run preparation (save, fill, lay out 6 pages): median %.2f ms over %d runs\n",
+                median(prep), runs);
+    std::printf("PDF export of the full document: median %.2f ms, %.1f KB\n", median(pdf), pdfSize / 1024.0);
+    return 0;
+}
