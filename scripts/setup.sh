@@ -19,7 +19,15 @@ if [ ${#iqx_missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${iqx_missing[@]}"
 fi
 
+# iqx_build [target ...]: configures and builds build/ (everything when no
+# target is named).
 iqx_build() {
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build -j"$(nproc)"
+  if [ $# -gt 0 ]; then
+    local t args=()
+    for t in "$@"; do args+=(--target "$t"); done
+    cmake --build build -j"$(nproc)" "${args[@]}"
+  else
+    cmake --build build -j"$(nproc)"
+  fi
 }
