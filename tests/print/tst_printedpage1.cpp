@@ -2,27 +2,15 @@
 // with poppler's pdftotext, a reader independent of the program: every static
 // caption and every value of printed page 1 must stand where the paper form
 // puts it, within 0.3 mm.
+#include "support/pdfcheck.h"
+
 #include <QtTest>
 
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QXmlStreamReader>
-#include <optional>
+
+using namespace pdfcheck;
 
 namespace {
-
-constexpr double kTolerance = 0.3; // mm
-constexpr double kMargin = 10.0;   // the band's corner lies on the 10 mm margins
-constexpr double kPtToMm = 25.4 / 72.0;
-constexpr int kPositions = 223;
-
-struct Word {
-    QString text;
-    double xMin, yMin, xMax; // mm from the sheet's top-left corner
-};
-using PageWords = QList<Word>;
 
 // Values of positions 0 to 51 of a filled document: the identity block, then
 // table B.1 row by row (tax base, number of rates, highest rate, planned
@@ -41,102 +29,6 @@ const QStringList kValues = {
     "2233573,99", "2173164,56",
 };
 
-// Windows-1250 bytes; the values use ASCII and the Polish letters only.
-QByteArray toCp1250(const QString &text)
-{
-    static const QHash<QChar, char> polish{
-        {u'ą', '\xB9'}, {u'ć', '\xE6'}, {u'ę', '\xEA'}, {u'ł', '\xB3'}, {u'ń', '\xF1'},
-        {u'ó', '\xF3'}, {u'ś', '\x9C'}, {u'ź', '\x9F'}, {u'ż', '\xBF'}, {u'Ą', '\xA5'},
-        {u'Ć', '\xC6'}, {u'Ę', '\xCA'}, {u'Ł', '\xA3'}, {u'Ń', '\xD1'}, {u'Ó', '\xD3'},
-        {u'Ś', '\x8C'}, {u'Ź', '\x8F'}, {u'Ż', '\xAF'}};
-    QByteArray out;
-    for (QChar c : text) {
-        if (c.unicode() < 0x80)
-            out += char(c.unicode());
-        else
-            out += polish.value(c, '?');
-    }
-    return out;
-}
-
-// The pages of `pdftotext -bbox` output, coordinates converted to mm.
-QList<PageWords> parseBbox(const QByteArray &xhtml)
-{
-    QList<PageWords> pages;
-    QXmlStreamReader xml(xhtml);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"page") {
-            pages.append(PageWords());
-        } else if (xml.name() == u"word" && !pages.isEmpty()) {
-            const auto a = xml.attributes();
-            const double x0 = a.value("xMin").toDouble() * kPtToMm;
-            const double y0 = a.value("yMin").toDouble() * kPtToMm;
-            const double x1 = a.value("xMax").toDouble() * kPtToMm;
-            pages.last().append({xml.readElementText(), x0, y0, x1});
-        }
-    }
-    return pages;
-}
-
-struct Line {
-    double xMin, xMax, yMin; // mm
-};
-
-// Finds `text` printed as one line of `page`: its blank-separated words in
-// order, each following the previous one on the same line. Of the lines whose
-// top lies within 2 mm of `top`, returns the one whose start (or end, when
-// `atEnd`) is nearest to `edge`, so that an offset shows as a measurement
-// rather than as a missing text.
-std::optional<Line> findLine(const PageWords &page, const QString &text, double top,
-                             double edge, bool atEnd)
-{
-    const QStringList parts = text.split(u' ', Qt::SkipEmptyParts);
-    std::optional<Line> best;
-    const auto distance = [&](const Line &l) { return qAbs((atEnd ? l.xMax : l.xMin) - edge); };
-    for (const Word &first : page) {
-        if (first.text != parts.first() || qAbs(first.yMin - top) > 2.0)
-            continue;
-        const Word *last = &first;
-        for (qsizetype i = 1; last && i < parts.size(); ++i) {
-            const Word *next = nullptr;
-            for (const Word &w : page) {
-                if (w.text == parts[i] && qAbs(w.yMin - last->yMin) < 0.1
-                    && w.xMin > last->xMax - 0.05 && w.xMin - last->xMax < 3.0) {
-                    next = &w;
-                    break;
-                }
-            }
-            last = next;
-        }
-        if (!last)
-            continue;
-        const Line line{first.xMin, last->xMax, first.yMin};
-        if (!best || distance(line) < distance(*best))
-            best = line;
-    }
-    return best;
-}
-
-// Empty when `measured` is within the tolerance of `expected`, else a message.
-QString offBy(const QString &what, double measured, double expected)
-{
-    if (qAbs(measured - expected) <= kTolerance)
-        return {};
-    return QStringLiteral("%1 is %2 mm, expected %3 mm (off by %4)")
-        .arg(what)
-        .arg(measured, 0, 'f', 2)
-        .arg(expected, 0, 'f', 2)
-        .arg(measured - expected, 0, 'f', 2);
-}
-
-// Advance of a blank in Arial (569 of 2048 units per em), mm.
-double blankWidth(int pointSize)
-{
-    return pointSize * 569.0 / 2048.0 * kPtToMm;
-}
-
 } // namespace
 
 class TestPrintedPage1 : public QObject {
@@ -149,70 +41,31 @@ private slots:
     void staticCaptions();
     void printSlots_data();
     void printSlots();
-    void footersOfLaterPages_data();
-    void footersOfLaterPages();
     void noSlotNameIsPrinted();
 
 private:
-    // Checks that `text` stands on `page` (1-based) with its top at band y and
-    // its start (or end) at band x `edge`.
-    void expectLine(int page, const QString &text, double y, double edge, bool atEnd);
-
-    QTemporaryDir dir_;
-    QString pdf_;
-    QList<PageWords> pages_;
+    Printed printed_;
 };
 
 void TestPrintedPage1::initTestCase()
 {
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
-    const QString binary = qEnvironmentVariable("IQX_BINARY");
-    const QString source = qEnvironmentVariable("IQX_SOURCE_DIR");
-    QVERIFY2(!binary.isEmpty() && !source.isEmpty(), "IQX_BINARY and IQX_SOURCE_DIR must be set");
-    QVERIFY(dir_.isValid());
-
     // A complete data file: positions 0 to 51 as above, every later one "0".
-    QString line;
-    for (int n = 0; n < kPositions; ++n)
-        line += (n < kValues.size() ? kValues[n] : QStringLiteral("0")) + u';';
-    QFile data(dir_.filePath("InfoQX" + kValues[1] + ".iqx"));
-    QVERIFY(data.open(QIODevice::WriteOnly));
-    data.write(toCp1250(line));
-    data.close();
-    QVERIFY(QFile::copy(source + "/data/GMINY.txt", dir_.filePath("GMINY.txt")));
-
-    QProcess run;
-    run.setWorkingDirectory(dir_.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    run.setProcessEnvironment(env);
-    run.start(binary, {"--pdf", "out.pdf"});
-    QVERIFY2(run.waitForFinished(120000), "informacja --pdf did not finish");
-    QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0,
-             qPrintable("informacja --pdf failed: " + QString::fromLocal8Bit(run.readAllStandardError())));
-    pdf_ = dir_.filePath("out.pdf");
-    QVERIFY(QFile::exists(pdf_));
-
-    QProcess text;
-    text.start(pdftotext, {"-bbox", pdf_, "-"});
-    QVERIFY(text.waitForFinished(60000));
-    QCOMPARE(text.exitCode(), 0);
-    pages_ = parseBbox(text.readAllStandardOutput());
-    QVERIFY(!pages_.isEmpty());
+    QStringList fields = kValues;
+    while (fields.size() < kPositions)
+        fields << QStringLiteral("0");
+    print(printed_, fields);
+    if (printed_.error.startsWith(QLatin1String("skip:")))
+        QSKIP(qPrintable(printed_.error));
+    QVERIFY2(printed_.error.isEmpty(), qPrintable(printed_.error));
 }
 
 void TestPrintedPage1::sixA4Pages()
 {
-    QProcess info;
-    info.start("pdfinfo", {"-f", "1", "-l", "6", pdf_});
-    QVERIFY(info.waitForFinished(60000));
-    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const QString out = printed_.pdfinfo();
     const auto pages = QRegularExpression(R"(^Pages:\s+(\d+)$)", QRegularExpression::MultilineOption).match(out);
     QVERIFY2(pages.hasMatch(), qPrintable(out));
     QCOMPARE(pages.captured(1).toInt(), 6);
-    QCOMPARE(pages_.size(), 6);
+    QCOMPARE(printed_.pages.size(), 6);
     auto sizes = QRegularExpression(R"(^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)", QRegularExpression::MultilineOption).globalMatch(out);
     int count = 0;
     for (; sizes.hasNext(); ++count) {
@@ -222,18 +75,6 @@ void TestPrintedPage1::sixA4Pages()
                  qPrintable("not A4 portrait: " + m.captured(0)));
     }
     QCOMPARE(count, 6);
-}
-
-void TestPrintedPage1::expectLine(int page, const QString &text, double y, double edge, bool atEnd)
-{
-    QVERIFY(page <= pages_.size());
-    const double top = kMargin + y, x = kMargin + edge;
-    const auto line = findLine(pages_[page - 1], text, top, x, atEnd);
-    QVERIFY2(line, qPrintable(QStringLiteral("\"%1\" not found on one line near y %2 mm").arg(text).arg(top)));
-    const QString offX = offBy(atEnd ? "end" : "start", atEnd ? line->xMax : line->xMin, x);
-    QVERIFY2(offX.isEmpty(), qPrintable(offX));
-    const QString offY = offBy("top", line->yMin, top);
-    QVERIFY2(offY.isEmpty(), qPrintable(offY));
 }
 
 void TestPrintedPage1::staticCaptions_data()
@@ -317,11 +158,8 @@ void TestPrintedPage1::staticCaptions()
     QFETCH(double, x);
     QFETCH(QString, text);
     QFETCH(int, pointSize);
-    // A leading blank is printed: the first word starts one blank further right.
-    qsizetype blanks = 0;
-    while (blanks < text.size() && text[blanks] == u' ')
-        ++blanks;
-    expectLine(1, text, y, x + blanks * blankWidth(pointSize), false);
+    const QString wrong = checkLine(printed_.pages[0], text, y, x, false, pointSize);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 void TestPrintedPage1::printSlots_data()
@@ -357,39 +195,16 @@ void TestPrintedPage1::printSlots()
     QFETCH(double, anchor);
     QFETCH(bool, rightJustified);
     const QString value = kValues[position];
-    if (!value.isEmpty()) {
-        expectLine(1, value, y, anchor, rightJustified);
-        return;
-    }
     // An empty box prints nothing at its slot.
-    for (const Word &w : pages_[0]) {
-        QVERIFY2(qAbs(w.yMin - (kMargin + y)) > 1.0 || qAbs(w.xMax - (kMargin + anchor)) > 1.0,
-                 qPrintable("\"" + w.text + "\" printed at an empty slot"));
-    }
-}
-
-void TestPrintedPage1::footersOfLaterPages_data()
-{
-    QTest::addColumn<int>("page");
-    for (int k = 2; k <= 6; ++k)
-        QTest::addRow("page %d", k) << k;
-}
-
-void TestPrintedPage1::footersOfLaterPages()
-{
-    QFETCH(int, page);
-    expectLine(page, "Informacja QX", 267.49, 3.70, false);
-    expectLine(page, QStringLiteral("Strona %1/6").arg(page), 267.49, 174.62, false);
+    const QString wrong = value.isEmpty() ? checkNothingAt(printed_.pages[0], y, anchor, rightJustified)
+                                          : checkLine(printed_.pages[0], value, y, anchor, rightJustified);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 void TestPrintedPage1::noSlotNameIsPrinted()
 {
-    const QRegularExpression slotName(R"(^P\d+$)");
-    for (qsizetype p = 0; p < pages_.size(); ++p) {
-        for (const Word &w : pages_[p])
-            QVERIFY2(!slotName.match(w.text).hasMatch(),
-                     qPrintable(QStringLiteral("slot name %1 printed on page %2").arg(w.text).arg(p + 1)));
-    }
+    const QStringList names = slotNames(printed_.pages);
+    QVERIFY2(names.isEmpty(), qPrintable(names.join(u", ")));
 }
 
 QTEST_GUILESS_MAIN(TestPrintedPage1)

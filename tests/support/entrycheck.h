@@ -1,0 +1,34 @@
+#pragma once
+// Checks of a built entry page against a table written in the test: the
+// control of each position and the static labels.
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace entrycheck {
+
+struct ExpectedPosition {
+    int n;
+    bool flag;            // CheckBox<n> ("TAK") rather than Edit<n>
+    QRect box;            // relative to the tab page
+    const char *keyFilter;   // "TylkoLiczbyKeyPress", ...; "" for none
+    const char *exitHandler; // "ValFloat", ...; "" for none
+    const char *number;      // the number label's text, nullptr for none
+    QPoint numberAt;         // its top-left corner
+};
+
+// Empty when position `p` on `sheet` is the control the table says, at its
+// place, with its key filter, exit handler and number label; else what is
+// wrong.
+QString checkPosition(const QWidget *sheet, const ExpectedPosition &p);
+
+// Empty when `sheet` shows a static label with exactly `text` whose top-left
+// corner is `at`.
+QString checkLabel(const QWidget *sheet, const QString &text, QPoint at);
+
+// The number of Edit<n> and CheckBox<n> controls on `sheet`.
+int positionCount(const QWidget *sheet);
+
+} // namespace entrycheck
