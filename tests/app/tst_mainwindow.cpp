@@ -21,7 +21,7 @@ const QString kNoRegister = QStringLiteral(
     "Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program");
 
 // A data file whose first five fields are the identity block of Bolesławiec.
-QByteArray dataLine(const QString &id, int extraFields = 60)
+QByteArray dataLine(const QString &id, int extraFields = 218)
 {
     QString line = QStringLiteral("miejska;%1;Bolesławiec;bolesławiecki;dolnośląskie;").arg(id);
     for (int i = 0; i < extraFields; ++i)
@@ -98,6 +98,21 @@ private slots:
         QCOMPARE(s.w.findChild<QLabel *>(QStringLiteral("TypGmi"))->text(), QStringLiteral("miejska"));
         QCOMPARE(s.edit(5)->text(), QStringLiteral("1,5"));
         QVERIFY(rec.entries.isEmpty());
+    }
+
+    void startWithIncompleteFileSaysSoAndKeepsWhatWasRead()
+    {
+        WorkDir dir;
+        dir.write(QStringLiteral("InfoQX0201011.iqx"), dataLine(QStringLiteral("0201011"), 10));
+        RecordingSink rec;
+        ScopedMessages guard(&rec);
+        Shown s;
+        QCOMPARE(rec.entries.size(), 1);
+        QVERIFY(rec.entries[0].text.contains(QStringLiteral("InfoQX0201011.iqx")));
+        QCOMPARE(s.edit(14)->text(), QStringLiteral("1,5"));
+        QVERIFY(s.edit(15)->text().isEmpty());
+        QVERIFY(!flagPosition(&s.w, 52)->isChecked());
+        QCOMPARE(focusName(), QStringLiteral("Edit5"));
     }
 
     void startWithShortIdentifierFocusesIdentifier()
