@@ -48,14 +48,20 @@ int main(int argc, char **argv)
     textPosition(&window, 1)->setText(QStringLiteral("0201011"));
 
     const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 31;
-    std::vector<double> prep, pdf;
+    std::vector<double> prep, save, fill, layout, pdf;
     qint64 pdfSize = 0;
     for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
+        QElapsedTimer t, step;
         t.start();
+        step.start();
         window.ZapiszDane();
+        save.push_back(step.nsecsElapsed() / 1e6);
+        step.restart();
         window.fillPrintSlots();
+        fill.push_back(step.nsecsElapsed() / 1e6);
+        step.restart();
         const iqx::report::PreparedDocument doc = window.compositeReport()->run();
+        layout.push_back(step.nsecsElapsed() / 1e6);
         prep.push_back(t.nsecsElapsed() / 1e6);
         if (doc.pages.size() != 6)
             std::fprintf(stderr, "unexpected sheet count %lld\n", static_cast<long long>(doc.pages.size()));
@@ -72,6 +78,8 @@ int main(int argc, char **argv)
     }
     std::printf("print run preparation (save, fill, lay out 6 pages): median %.2f ms over %d runs\n",
                 median(prep), runs);
+    std::printf("  of which save %.2f ms, fill slots %.2f ms, lay out %.2f ms\n", median(save), median(fill),
+                median(layout));
     std::printf("PDF export of the full document: median %.2f ms, %.1f KB\n", median(pdf), pdfSize / 1024.0);
     return 0;
 }

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -227,15 +228,26 @@ bool TInformacja::ZapiszDane()
 
 void TInformacja::fillPrintSlots()
 {
+    // Every print slot P<n> receives position n's value: the text of Edit<n>
+    // unchanged, or "TAK"/"NIE" for CheckBox<n>. Slots and controls are both
+    // found by their names, each tree walked once per run.
+    QHash<int, PositionControl> controls;
+    for (const PositionControl &p : positionControls(this))
+        controls.insert(p.number, p);
+    static const QRegularExpression slotName(QStringLiteral("^P(0|[1-9][0-9]{0,2})$"));
     for (report::ReportPage *page : printedPages_) {
-        for (int n = 0; n <= 500; ++n) {
-            report::ReportLabel *slot = page->label(QStringLiteral("P") + QString::number(n));
-            if (!slot)
+        for (QObject *element : page->band()->elements()) {
+            auto *slot = qobject_cast<report::ReportLabel *>(element);
+            const QRegularExpressionMatch m = slot ? slotName.match(slot->objectName()) : QRegularExpressionMatch();
+            if (!m.hasMatch())
                 continue;
-            if (QLineEdit *edit = textPosition(this, n))
-                slot->setCaption(edit->text());
-            if (QCheckBox *check = flagPosition(this, n))
-                slot->setCaption(check->isChecked() ? QStringLiteral("TAK") : QStringLiteral("NIE"));
+            const auto it = controls.constFind(m.captured(1).toInt());
+            if (it == controls.constEnd() || it->number > 500)
+                continue;
+            if (it->edit)
+                slot->setCaption(it->edit->text());
+            else
+                slot->setCaption(it->check->isChecked() ? QStringLiteral("TAK") : QStringLiteral("NIE"));
         }
     }
 }
