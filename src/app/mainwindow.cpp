@@ -13,12 +13,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -152,7 +150,7 @@ void TInformacja::scheduleFirstActivation()
     activated_ = true;
     // Run after the activation has settled, not inside it.
     QTimer::singleShot(0, this, [this] {
-        if (!FormActivateSteps())
+        if (!FormActivate())
             QTimer::singleShot(0, this, [this] {
                 close();
                 QCoreApplication::exit(1);
@@ -163,11 +161,6 @@ void TInformacja::scheduleFirstActivation()
 bool TInformacja::FormActivate()
 {
     activated_ = true;
-    return FormActivateSteps();
-}
-
-bool TInformacja::FormActivateSteps()
-{
     if (!QFile::exists(QString::fromLatin1(kRegisterFileName))) {
         messages().inform(kNoRegister);
         endRequested_ = true;

@@ -33,8 +33,9 @@ public:
     QString rememberedIdentifier() const { return remembered_; }
 
     // First activation: the register check, loading the first data file,
-    // page 1 and the first focus. Runs once; false when the register is
-    // missing and the program must end.
+    // page 1 and the first focus. The window runs it once, when it first
+    // becomes active or is first shown; false when the register is missing
+    // and the program must end.
     bool FormActivate();
     // Closing: the save question and the save.
     void FormClose();
@@ -50,7 +51,6 @@ public:
     // check of the box that had it: after a refusal, at start, on a page turn.
     void placeFocus(QWidget *box);
 
-
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -58,7 +58,6 @@ protected:
 
 private:
     void buildWindow();
-    bool FormActivateSteps();
     void scheduleFirstActivation();
     void attachHandlers();
     void onFocusChanged(QWidget *old, QWidget *now);
