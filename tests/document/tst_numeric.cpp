@@ -260,7 +260,6 @@ void TestNumeric::checkNumber_data()
     QTest::newRow("at maximum") << 7 << "0,66" << true << QStringList() << same;
     QTest::newRow("at maximum, more digits") << 7 << "0,660" << true << QStringList() << same;
     QTest::newRow("percent maximum") << 47 << "2,5" << true << QStringList{"Maksymalna stawka to 2%"} << same;
-    QTest::newRow("last maximum") << 120 << "26,5" << true << QStringList{"Maksymalna stawka to 26,49 zł"} << same;
     QTest::newRow("over maximum and too many decimals")
         << 12 << "3,5201" << false << QStringList{"Maksymalna stawka to 3,52 zł", tooMany} << same;
     QTest::newRow("empty rate") << 7 << "" << false << QStringList{notNumber} << same;

@@ -14,9 +14,14 @@ QString rectText(const QRect &r)
 }
 } // namespace
 
+QString controlName(const ExpectedPosition &p)
+{
+    return (p.flag ? QStringLiteral("CheckBox") : QStringLiteral("Edit")) + QString::number(p.n);
+}
+
 QString checkPosition(const QWidget *sheet, const ExpectedPosition &p)
 {
-    const QString name = (p.flag ? QStringLiteral("CheckBox") : QStringLiteral("Edit")) + QString::number(p.n);
+    const QString name = controlName(p);
     const QWidget *w = p.flag ? static_cast<QWidget *>(sheet->findChild<QCheckBox *>(name))
                               : static_cast<QWidget *>(sheet->findChild<QLineEdit *>(name));
     if (!w)
@@ -39,15 +44,30 @@ QString checkPosition(const QWidget *sheet, const ExpectedPosition &p)
     return {};
 }
 
-QString checkLabel(const QWidget *sheet, const QString &text, QPoint at)
+const QLabel *labelAt(const QWidget *parent, const QString &text, QPoint at)
 {
-    QStringList near;
-    for (const QLabel *l : sheet->findChildren<QLabel *>()) {
+    for (const QLabel *l : parent->findChildren<QLabel *>())
         if (l->text() == text && l->pos() == at)
-            return {};
+            return l;
+    return nullptr;
+}
+
+QString checkLabel(const QWidget *sheet, const QString &text, QPoint at, int px, bool bold)
+{
+    if (const QLabel *l = labelAt(sheet, text, at)) {
+        if (px > 0 && (l->font().pixelSize() != px || l->font().bold() != bold))
+            return QStringLiteral("label \"%1\" is %2 px%3, expected %4 px%5")
+                .arg(text)
+                .arg(l->font().pixelSize())
+                .arg(l->font().bold() ? QStringLiteral(" bold") : QString())
+                .arg(px)
+                .arg(bold ? QStringLiteral(" bold") : QString());
+        return {};
+    }
+    QStringList near;
+    for (const QLabel *l : sheet->findChildren<QLabel *>())
         if (l->text() == text)
             near << QStringLiteral("%1,%2").arg(l->x()).arg(l->y());
-    }
     return QStringLiteral("label \"%1\" not at %2,%3 (found at: %4)")
         .arg(text)
         .arg(at.x())

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace entrycheck {
@@ -19,14 +20,22 @@ struct ExpectedPosition {
     QPoint numberAt;         // its top-left corner
 };
 
+// "Edit<n>" or "CheckBox<n>".
+QString controlName(const ExpectedPosition &p);
+
 // Empty when position `p` on `sheet` is the control the table says, at its
 // place, with its key filter, exit handler and number label; else what is
 // wrong.
 QString checkPosition(const QWidget *sheet, const ExpectedPosition &p);
 
+// The label under `parent` with exactly `text` whose top-left corner is
+// `at`; nullptr when there is none.
+const QLabel *labelAt(const QWidget *parent, const QString &text, QPoint at);
+
 // Empty when `sheet` shows a static label with exactly `text` whose top-left
-// corner is `at`.
-QString checkLabel(const QWidget *sheet, const QString &text, QPoint at);
+// corner is `at` and, when `px` is given, in a font `px` pixels high that is
+// bold or not as `bold` says; else what is wrong.
+QString checkLabel(const QWidget *sheet, const QString &text, QPoint at, int px = 0, bool bold = false);
 
 // The number of Edit<n> and CheckBox<n> controls on `sheet`.
 int positionCount(const QWidget *sheet);

@@ -1,102 +1,86 @@
 // Entry page 1 as built in the main window: every box of positions 0 to 51
 // with its place, key filter and exit handler, the number labels, the tab
-// captions and title block, the tab order, and the exit checks that depend
-// on which box is which (identifier lookup, rate maximum, sum of column 4).
-#include "app/mainwindow.h"
-#include "app/messages.h"
+// captions and title block, the tab order, and the rules tied to this page:
+// the header labels of the identifier, the rate maxima, the sum of column 4.
+#include "support/entrycheck.h"
+#include "support/guitest.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
+using entrycheck::ExpectedPosition;
+
 namespace {
 
-// Positions of entry page 1 in reading order: number label (text and
-// top-left corner; none for the identifier), box geometry, key filter and
-// exit handler.
-struct Position {
-    int n;
-    const char *number;
-    QPoint numberAt;
-    QRect box;
-    const char *keyFilter;
-    const char *exitHandler;
-};
-
-const Position kPositions[] = {
-    {1, nullptr, {}, {205, 22, 124, 32}, "TylkoInt2KeyPress", "CheckIdGminy"},
-    {0, "1.", {1, 60}, {620, 57, 52, 32}, "", ""},
-    {2, "2.", {1, 90}, {620, 91, 28, 32}, "", ""},
-    {3, "3.", {1, 127}, {620, 126, 30, 32}, "", ""},
-    {4, "4.", {2, 166}, {620, 169, 32, 32}, "", ""},
-    {5, "  5.", {318, 355}, {337, 355, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {6, "  6.", {464, 355}, {482, 355, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {7, "  7.", {592, 355}, {612, 355, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {8, " 8.", {725, 355}, {742, 355, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {9, "  9.", {850, 355}, {869, 355, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {10, "10.", {318, 410}, {337, 410, 90, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {11, "11.", {464, 410}, {482, 410, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {12, "12.", {592, 410}, {612, 410, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {13, "13.", {725, 407}, {742, 408, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {14, "14.", {850, 407}, {869, 408, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {15, "15.", {318, 450}, {337, 450, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {16, "16.", {464, 450}, {482, 450, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {17, "17.", {592, 450}, {612, 450, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {18, "18.", {725, 450}, {742, 450, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {19, "19.", {850, 450}, {869, 450, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {20, "20.", {318, 520}, {337, 520, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {21, "21.", {464, 520}, {482, 520, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {22, "22.", {592, 520}, {612, 520, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {23, "23.", {725, 520}, {742, 520, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {24, "24.", {850, 520}, {869, 520, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {25, "25.", {318, 555}, {337, 555, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {26, "26.", {464, 555}, {482, 555, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {27, "27.", {592, 555}, {612, 555, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {28, "28.", {725, 555}, {742, 555, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {29, "29.", {850, 555}, {869, 555, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {30, "30.", {318, 625}, {337, 625, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {31, "31.", {464, 625}, {482, 625, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {32, "32.", {592, 625}, {612, 625, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {33, "33.", {725, 625}, {742, 625, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {34, "34.", {850, 625}, {869, 625, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {35, "35.", {318, 680}, {337, 680, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {36, "36.", {464, 680}, {482, 680, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {37, "37.", {592, 680}, {612, 680, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {38, "38.", {725, 680}, {742, 680, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {39, "39.", {850, 680}, {869, 680, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {40, "40.", {318, 730}, {337, 730, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {41, "41.", {464, 730}, {482, 730, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {42, "42.", {592, 730}, {612, 730, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {43, "43.", {725, 730}, {742, 730, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {44, "44.", {850, 730}, {869, 730, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {45, "45.", {318, 800}, {337, 800, 90, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {46, "46.", {464, 800}, {482, 800, 100, 24}, "TylkoIntKeyPress", "ValFloat"},
-    {47, "47.", {592, 800}, {612, 800, 85, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {48, "48.", {725, 800}, {742, 800, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {49, "49.", {850, 800}, {869, 800, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat"},
-    {50, "50.", {725, 835}, {742, 835, 100, 24}, "TylkoLiczbyKeyPress", "Exit50_CheckSum"},
-    {51, "51.", {850, 835}, {869, 835, 100, 24}, "TylkoLiczbyKeyPress", "Exit51_CheckSum"},
+// Positions of entry page 1 in reading order: box geometry, key filter, exit
+// handler and number label (none for the identifier).
+const ExpectedPosition kPositions[] = {
+    {1, false, {205, 22, 124, 32}, "TylkoInt2KeyPress", "CheckIdGminy", nullptr, {}},
+    {0, false, {620, 57, 52, 32}, "", "", "1.", {1, 60}},
+    {2, false, {620, 91, 28, 32}, "", "", "2.", {1, 90}},
+    {3, false, {620, 126, 30, 32}, "", "", "3.", {1, 127}},
+    {4, false, {620, 169, 32, 32}, "", "", "4.", {2, 166}},
+    {5, false, {337, 355, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat", "  5.", {318, 355}},
+    {6, false, {482, 355, 100, 24}, "TylkoIntKeyPress", "ValFloat", "  6.", {464, 355}},
+    {7, false, {612, 355, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "  7.", {592, 355}},
+    {8, false, {742, 355, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", " 8.", {725, 355}},
+    {9, false, {869, 355, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "  9.", {850, 355}},
+    {10, false, {337, 410, 90, 24}, "TylkoLiczbyKeyPress", "ValFloat", "10.", {318, 410}},
+    {11, false, {482, 410, 100, 24}, "TylkoIntKeyPress", "ValFloat", "11.", {464, 410}},
+    {12, false, {612, 410, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "12.", {592, 410}},
+    {13, false, {742, 408, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "13.", {725, 407}},
+    {14, false, {869, 408, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "14.", {850, 407}},
+    {15, false, {337, 450, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat", "15.", {318, 450}},
+    {16, false, {482, 450, 100, 24}, "TylkoIntKeyPress", "ValFloat", "16.", {464, 450}},
+    {17, false, {612, 450, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "17.", {592, 450}},
+    {18, false, {742, 450, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "18.", {725, 450}},
+    {19, false, {869, 450, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "19.", {850, 450}},
+    {20, false, {337, 520, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat", "20.", {318, 520}},
+    {21, false, {482, 520, 100, 24}, "TylkoIntKeyPress", "ValFloat", "21.", {464, 520}},
+    {22, false, {612, 520, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "22.", {592, 520}},
+    {23, false, {742, 520, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "23.", {725, 520}},
+    {24, false, {869, 520, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "24.", {850, 520}},
+    {25, false, {337, 555, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat", "25.", {318, 555}},
+    {26, false, {482, 555, 100, 24}, "TylkoIntKeyPress", "ValFloat", "26.", {464, 555}},
+    {27, false, {612, 555, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "27.", {592, 555}},
+    {28, false, {742, 555, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "28.", {725, 555}},
+    {29, false, {869, 555, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "29.", {850, 555}},
+    {30, false, {337, 625, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat", "30.", {318, 625}},
+    {31, false, {482, 625, 100, 24}, "TylkoIntKeyPress", "ValFloat", "31.", {464, 625}},
+    {32, false, {612, 625, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "32.", {592, 625}},
+    {33, false, {742, 625, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "33.", {725, 625}},
+    {34, false, {869, 625, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "34.", {850, 625}},
+    {35, false, {337, 680, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat", "35.", {318, 680}},
+    {36, false, {482, 680, 100, 24}, "TylkoIntKeyPress", "ValFloat", "36.", {464, 680}},
+    {37, false, {612, 680, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "37.", {592, 680}},
+    {38, false, {742, 680, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "38.", {725, 680}},
+    {39, false, {869, 680, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "39.", {850, 680}},
+    {40, false, {337, 730, 105, 24}, "TylkoLiczbyKeyPress", "ValFloat", "40.", {318, 730}},
+    {41, false, {482, 730, 100, 24}, "TylkoIntKeyPress", "ValFloat", "41.", {464, 730}},
+    {42, false, {612, 730, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "42.", {592, 730}},
+    {43, false, {742, 730, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "43.", {725, 730}},
+    {44, false, {869, 730, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "44.", {850, 730}},
+    {45, false, {337, 800, 90, 24}, "TylkoLiczbyKeyPress", "ValFloat", "45.", {318, 800}},
+    {46, false, {482, 800, 100, 24}, "TylkoIntKeyPress", "ValFloat", "46.", {464, 800}},
+    {47, false, {612, 800, 85, 24}, "TylkoLiczbyKeyPress", "ValFloat", "47.", {592, 800}},
+    {48, false, {742, 800, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "48.", {725, 800}},
+    {49, false, {869, 800, 100, 24}, "TylkoLiczbyKeyPress", "ValFloat", "49.", {850, 800}},
+    {50, false, {742, 835, 100, 24}, "TylkoLiczbyKeyPress", "Exit50_CheckSum", "50.", {725, 835}},
+    {51, false, {869, 835, 100, 24}, "TylkoLiczbyKeyPress", "Exit51_CheckSum", "51.", {850, 835}},
 };
 
 const QList<int> kRates{7, 12, 17, 22, 27, 32, 37, 42, 47};
 const QList<int> kPlanned{8, 13, 18, 23, 28, 33, 38, 43, 48};
 
-QString editName(int n) { return QStringLiteral("Edit%1").arg(n); }
-
-// Runs the exit handlers, which the window queues on every focus change.
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
+using entrycheck::labelAt;
+using iqx::editName;
+using guitest::press;
 
 } // namespace
 
@@ -104,9 +88,8 @@ class TestEntryPage1 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
-    void cleanup();
+    void cleanup() { f_.reset(); }
 
     void positions_data();
     void positions();
@@ -116,131 +99,66 @@ private slots:
 
     void tabOrderRunsThroughThePage();
     void identifierFillsTheHeaderLabels();
-    void exitChecks_data();
-    void exitChecks();
+    void rateOverItsMaximumIsWarnedAndKept_data();
+    void rateOverItsMaximumIsWarnedAndKept();
     void sumOfPlannedRevenue_data();
     void sumOfPlannedRevenue();
 
 private:
     QLineEdit *edit(int n) const { return sheet()->findChild<QLineEdit *>(editName(n)); }
-    QWidget *sheet() const { return window_->findChild<QWidget *>(QStringLiteral("TabSheet1")); }
-    QLabel *labelAt(const QWidget *parent, const QString &text, QPoint at) const;
-    QWidget *showAndFocus(QWidget *box);
-    QWidget *pressTab();
+    QWidget *sheet() const { return f_->w.findChild<QWidget *>(QStringLiteral("TabSheet1")); }
+    bool showAndFocus(QWidget *box);
 
-    QTemporaryDir dir_;
-    iqx::RecordingSink sink_;
-    std::unique_ptr<iqx::ScopedMessages> scoped_;
-    std::unique_ptr<iqx::TInformacja> window_;
+    std::unique_ptr<guitest::Window> f_;
 };
-
-void TestEntryPage1::initTestCase()
-{
-    // The register lookup reads GMINY.txt from the current directory.
-    const QString source = qEnvironmentVariable("IQX_SOURCE_DIR");
-    QVERIFY2(!source.isEmpty(), "IQX_SOURCE_DIR is not set");
-    QVERIFY(dir_.isValid());
-    QVERIFY(QFile::copy(source + QStringLiteral("/data/GMINY.txt"), dir_.filePath(QStringLiteral("GMINY.txt"))));
-    QVERIFY(QDir::setCurrent(dir_.path()));
-}
 
 void TestEntryPage1::init()
 {
-    sink_.clear();
-    sink_.answer = false; // never save on closing
-    scoped_ = std::make_unique<iqx::ScopedMessages>(&sink_);
-    window_ = std::make_unique<iqx::TInformacja>();
+    f_ = std::make_unique<guitest::Window>();
     QVERIFY(sheet());
-}
-
-void TestEntryPage1::cleanup()
-{
-    window_.reset();
-    scoped_.reset();
-}
-
-QLabel *TestEntryPage1::labelAt(const QWidget *parent, const QString &text, QPoint at) const
-{
-    const auto labels = parent->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
-    for (QLabel *l : labels)
-        if (l->text() == text && l->pos() == at)
-            return l;
-    return nullptr;
 }
 
 // Fills every box of the page with a value that passes its exit check (an
 // identifier of the register, rates below their maxima, correct totals),
 // shows the window and puts the focus into `box`.
-QWidget *TestEntryPage1::showAndFocus(QWidget *box)
+bool TestEntryPage1::showAndFocus(QWidget *box)
 {
     edit(1)->setText(QStringLiteral("0201011"));
     for (int n = 5; n <= 49; ++n)
         edit(n)->setText(kRates.contains(n) ? QStringLiteral("0,1") : QStringLiteral("1"));
     edit(50)->setText(QStringLiteral("9"));
     edit(51)->setText(QStringLiteral("9"));
-
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    if (!QTest::qWaitForWindowActive(window_.get()))
-        return nullptr;
-    settle();
-    box->setFocus(Qt::OtherFocusReason);
-    settle();
-    sink_.clear();
-    return QApplication::focusWidget();
-}
-
-QWidget *TestEntryPage1::pressTab()
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    settle();
-    return QApplication::focusWidget();
+    return f_->show() && f_->focus(box);
 }
 
 void TestEntryPage1::positions_data()
 {
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QPoint>("numberAt");
-    QTest::addColumn<QRect>("box");
-    QTest::addColumn<QString>("keyFilter");
-    QTest::addColumn<QString>("exitHandler");
-    for (const Position &p : kPositions)
-        QTest::addRow("%d", p.n) << p.n << QString::fromUtf8(p.number) << p.numberAt << p.box
-                                 << QString::fromLatin1(p.keyFilter) << QString::fromLatin1(p.exitHandler);
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(std::size(kPositions)); ++i)
+        QTest::addRow("%d", kPositions[i].n) << i;
 }
 
 void TestEntryPage1::positions()
 {
-    QFETCH(int, n);
-    QFETCH(QString, number);
-    QFETCH(QPoint, numberAt);
-    QFETCH(QRect, box);
-    QFETCH(QString, keyFilter);
-    QFETCH(QString, exitHandler);
+    QFETCH(int, index);
+    const ExpectedPosition &p = kPositions[index];
+    const QString wrong = entrycheck::checkPosition(sheet(), p);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 
-    QLineEdit *e = window_->findChild<QLineEdit *>(editName(n));
-    QVERIFY(e);
+    const QLineEdit *e = edit(p.n);
     QCOMPARE(e->parentWidget(), sheet());
-    QVERIFY(!window_->findChild<QCheckBox *>(QStringLiteral("CheckBox%1").arg(n)));
-    QCOMPARE(e->geometry(), box);
-    QCOMPARE(e->property("keyFilter").toString(), keyFilter);
-    QCOMPARE(e->property("exitHandler").toString(), exitHandler);
-
-    const bool identity = n == 0 || (n >= 2 && n <= 4);
+    const bool identity = p.n == 0 || (p.n >= 2 && p.n <= 4);
     QCOMPARE(e->isHidden(), identity);
     QCOMPARE(e->isEnabled(), !identity);
-    QCOMPARE(e->maxLength(), n == 1 ? 7 : 32767);
-    QCOMPARE(e->font().pixelSize(), n <= 4 ? 18 : 15);
-    QCOMPARE(e->font().bold(), n <= 4);
-
-    if (number.isEmpty())
+    QCOMPARE(e->maxLength(), p.n == 1 ? 7 : 32767);
+    QCOMPARE(e->font().pixelSize(), p.n <= 4 ? 18 : 15);
+    QCOMPARE(e->font().bold(), p.n <= 4);
+    if (!p.number)
         return;
-    const QLabel *label = labelAt(sheet(), number, numberAt);
-    QVERIFY2(label, qPrintable(QStringLiteral("no label \"%1\" at %2,%3").arg(number).arg(numberAt.x()).arg(numberAt.y())));
     // "1." to "12." are in the small font, the rest in the page font.
-    QCOMPARE(label->font().pixelSize(), n <= 12 ? 7 : 15);
-    QCOMPARE(label->autoFillBackground(), n == 0); // "1." is drawn on silver
+    const QLabel *label = labelAt(sheet(), QString::fromUtf8(p.number), p.numberAt);
+    QCOMPARE(label->font().pixelSize(), p.n <= 12 ? 7 : 15);
+    QCOMPARE(label->autoFillBackground(), p.n == 0); // "1." is drawn on silver
 }
 
 void TestEntryPage1::pageHoldsExactlyItsPositions()
@@ -278,7 +196,7 @@ void TestEntryPage1::unitLabelsAndRule()
 
 void TestEntryPage1::tabCaptionsAndTitleBlock()
 {
-    const QTabWidget *tabs = window_->pageControl();
+    const QTabWidget *tabs = f_->w.pageControl();
     const QStringList captions{"Strona 1", "Strona 2", "Strona 3", " Strona 4", " Strona 5", " Strona 6"};
     QCOMPARE(tabs->count(), captions.size());
     for (int i = 0; i < tabs->count(); ++i) {
@@ -288,7 +206,7 @@ void TestEntryPage1::tabCaptionsAndTitleBlock()
     QCOMPARE(tabs->objectName(), QStringLiteral("PageControl1"));
     QCOMPARE(tabs->geometry(), QRect(-1, 134, 993, 985));
 
-    const QPushButton *button = window_->printButton();
+    const QPushButton *button = f_->w.printButton();
     QVERIFY(button);
     QCOMPARE(button->objectName(), QStringLiteral("Button1"));
     QCOMPARE(button->parentWidget()->objectName(), QStringLiteral("Panel1"));
@@ -308,17 +226,13 @@ void TestEntryPage1::tabCaptionsAndTitleBlock()
 
 void TestEntryPage1::tabOrderRunsThroughThePage()
 {
-    QCOMPARE(showAndFocus(edit(1)), edit(1));
-    QStringList visited, expected;
+    QVERIFY(showAndFocus(edit(1)));
+    QStringList expected;
     for (int n = 5; n <= 51; ++n)
         expected << editName(n);
     expected << QStringLiteral("Button1");
-    for (int i = 0; i < expected.size(); ++i) {
-        const QWidget *now = pressTab();
-        visited << (now ? now->objectName() : QStringLiteral("<none>"));
-    }
-    QCOMPARE(visited, expected);
-    QCOMPARE(sink_.texts(), QStringList());
+    QCOMPARE(guitest::tabThrough(expected.size()), expected);
+    QCOMPARE(f_->sink.texts(), QStringList());
     // The hidden identity boxes were skipped and stay hidden.
     for (int n : {0, 2, 3, 4})
         QVERIFY(edit(n)->isHidden());
@@ -326,9 +240,7 @@ void TestEntryPage1::tabOrderRunsThroughThePage()
 
 void TestEntryPage1::identifierFillsTheHeaderLabels()
 {
-    QCOMPARE(showAndFocus(edit(1)), edit(1));
-    for (int n : {0, 2, 3, 4})
-        edit(n)->clear();
+    QVERIFY(showAndFocus(edit(1)));
     const QStringList headers{"TypGmi", "NazGmi", "NazPow", "NazWoj"};
     QList<const QLabel *> labels;
     for (const QString &name : headers) {
@@ -340,12 +252,8 @@ void TestEntryPage1::identifierFillsTheHeaderLabels()
     QCOMPARE(labels.at(0)->pos(), QPoint(198, 65));
     QCOMPARE(labels.at(3)->pos(), QPoint(198, 172));
 
-    edit(1)->clear();
-    QTest::keyClicks(edit(1), QStringLiteral("02010119")); // the eighth digit does not fit
-    QCOMPARE(edit(1)->text(), QStringLiteral("0201011"));
-    QCOMPARE(pressTab(), edit(5));
-    QCOMPARE(sink_.texts(), QStringList());
-
+    QCOMPARE(press(Qt::Key_Tab), edit(5));
+    QCOMPARE(f_->sink.texts(), QStringList());
     const QStringList expected{"miejska", "Bolesławiec", "bolesławiecki", "dolnośląskie"};
     const int boxes[] = {0, 2, 3, 4};
     for (int i = 0; i < 4; ++i) {
@@ -355,48 +263,26 @@ void TestEntryPage1::identifierFillsTheHeaderLabels()
     }
 }
 
-void TestEntryPage1::exitChecks_data()
+void TestEntryPage1::rateOverItsMaximumIsWarnedAndKept_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<int>("next"); // the box that has the focus afterwards
-
-    QTest::newRow("rate over its maximum: warned, accepted")
-        << 7 << "0,67" << QStringList{"Maksymalna stawka to 0,66 zł"} << 8;
-    QTest::newRow("rate at its maximum") << 7 << "0,66" << QStringList{} << 8;
-    QTest::newRow("percentage rate over 2") << 47 << "2,5" << QStringList{"Maksymalna stawka to 2%"} << 48;
-    QTest::newRow("rate left empty: refused")
-        << 12 << "" << QStringList{"Wprowadzono niepoprawną liczbę"} << 12;
-    QTest::newRow("other box left empty") << 8 << "" << QStringList{} << 9;
-    QTest::newRow("typed point becomes a comma") << 5 << "1.5" << QStringList{} << 6;
-    QTest::newRow("too many decimals: refused")
-        << 9 << "0,1255" << QStringList{"Za duzo miejsc po przecinku"} << 9;
-    QTest::newRow("number of rates takes no comma") << 6 << "1,5" << QStringList{} << 7;
-    QTest::newRow("identifier too short: refused")
-        << 1 << "020101"
-        << QStringList{"ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr pow. reszta to nr gminy"}
-        << 1;
+    QTest::addColumn<QString>("message");
+    QTest::newRow("7") << 7 << "0,67" << "Maksymalna stawka to 0,66 zł";
+    QTest::newRow("47, a percentage") << 47 << "2,5" << "Maksymalna stawka to 2%";
 }
 
-void TestEntryPage1::exitChecks()
+void TestEntryPage1::rateOverItsMaximumIsWarnedAndKept()
 {
     QFETCH(int, n);
     QFETCH(QString, typed);
-    QFETCH(QStringList, messages);
-    QFETCH(int, next);
-
-    QCOMPARE(showAndFocus(edit(n)), edit(n));
+    QFETCH(QString, message);
+    QVERIFY(showAndFocus(edit(n)));
     edit(n)->clear();
     QTest::keyClicks(edit(n), typed);
-    const QString kept = edit(n)->text();
-    QCOMPARE(pressTab(), edit(next));
-    QCOMPARE(sink_.texts(), messages);
-    QCOMPARE(edit(n)->text(), kept);
-    if (typed.contains(QLatin1Char('.')))
-        QCOMPARE(kept, QString(typed).replace(QLatin1Char('.'), QLatin1Char(',')));
-    if (n == 6)
-        QCOMPARE(kept, QStringLiteral("15"));
+    QCOMPARE(press(Qt::Key_Tab), edit(n + 1));
+    QCOMPARE(f_->sink.texts(), QStringList{message});
+    QCOMPARE(edit(n)->text(), typed);
 }
 
 void TestEntryPage1::sumOfPlannedRevenue_data()
@@ -413,23 +299,14 @@ void TestEntryPage1::sumOfPlannedRevenue()
     QFETCH(QString, total);
     QFETCH(QStringList, messages);
 
-    QCOMPARE(showAndFocus(edit(kPlanned.first())), edit(kPlanned.first()));
-    // 1 to 9 typed into the planned revenue of the nine property rows.
-    for (int i = 0; i < kPlanned.size(); ++i) {
-        QLineEdit *e = edit(kPlanned.at(i));
-        e->setFocus(Qt::OtherFocusReason);
-        settle();
-        e->clear();
-        QTest::keyClicks(e, QString::number(i + 1));
-    }
-    edit(50)->setFocus(Qt::OtherFocusReason);
-    settle();
-    QCOMPARE(sink_.texts(), QStringList());
-
+    QVERIFY(showAndFocus(edit(50)));
+    // 1 to 9 in the planned revenue of the nine property rows.
+    for (int i = 0; i < kPlanned.size(); ++i)
+        edit(kPlanned.at(i))->setText(QString::number(i + 1));
     edit(50)->clear();
     QTest::keyClicks(edit(50), total);
-    QCOMPARE(pressTab(), edit(51));
-    QCOMPARE(sink_.texts(), messages);
+    QCOMPARE(press(Qt::Key_Tab), edit(51));
+    QCOMPARE(f_->sink.texts(), messages);
     QCOMPARE(edit(50)->text(), total);
 }
 

@@ -1,13 +1,10 @@
 // Entry page 2 as built in the main window: every position 52 to 85 with its
 // control, place, handlers and number label, the section headings, the tab
-// order through the page and the turn to page 3, the number check in table
-// B.3, and the yes/no answers in the data file.
-#include "app/mainwindow.h"
-#include "app/messages.h"
+// order through the page and the turn to page 3, and the yes/no answers in
+// the data file of the whole window.
 #include "support/entrycheck.h"
-#include "support/workdir.h"
+#include "support/guitest.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +13,7 @@
 
 #include <memory>
 
+using entrycheck::controlName;
 using entrycheck::ExpectedPosition;
 
 namespace {
@@ -56,18 +54,6 @@ const QList<ExpectedPosition> kPositions{
     yesNo(85, "85.", kRight, 835, 97, "NextPage"),
 };
 
-QString controlName(const ExpectedPosition &p)
-{
-    return (p.flag ? QStringLiteral("CheckBox") : QStringLiteral("Edit")) + QString::number(p.n);
-}
-
-// Runs the exit handlers, which the window queues on every focus change.
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-
 } // namespace
 
 class TestEntryPage2 : public QObject {
@@ -75,7 +61,7 @@ class TestEntryPage2 : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { f_.reset(); }
 
     void positions_data();
     void positions();
@@ -83,68 +69,21 @@ private slots:
     void labels_data();
     void labels();
 
-    void tabOrderRunsThroughThePage();
-    void leavingTheLastAnswerTurnsThePage_data();
-    void leavingTheLastAnswerTurnsThePage();
-    void exemptionAmountsAreChecked_data();
-    void exemptionAmountsAreChecked();
+    void tabOrderRunsThroughThePageAndTurnsIt();
     void answersAreSavedAsOneAndZero();
 
 private:
-    QWidget *sheet() const { return window_->findChild<QWidget *>(QStringLiteral("TabSheet2")); }
-    QLineEdit *edit(int n) const { return sheet()->findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(n)); }
-    QCheckBox *checkBox(int n) const
-    {
-        return sheet()->findChild<QCheckBox *>(QStringLiteral("CheckBox%1").arg(n));
-    }
-    bool showWithFocusIn(QWidget *box);
-    QWidget *press(int key);
+    QWidget *sheet() const { return f_->w.findChild<QWidget *>(QStringLiteral("TabSheet2")); }
+    QLineEdit *edit(int n) const { return f_->edit(n); }
+    QCheckBox *checkBox(int n) const { return f_->checkBox(n); }
 
-    std::unique_ptr<WorkDir> dir_;
-    iqx::RecordingSink sink_;
-    std::unique_ptr<iqx::ScopedMessages> scoped_;
-    std::unique_ptr<iqx::TInformacja> window_;
+    std::unique_ptr<guitest::Window> f_;
 };
 
 void TestEntryPage2::init()
 {
-    dir_ = std::make_unique<WorkDir>();
-    sink_.clear();
-    sink_.answer = false; // never save on closing
-    scoped_ = std::make_unique<iqx::ScopedMessages>(&sink_);
-    window_ = std::make_unique<iqx::TInformacja>();
+    f_ = std::make_unique<guitest::Window>();
     QVERIFY(sheet());
-}
-
-void TestEntryPage2::cleanup()
-{
-    window_.reset();
-    scoped_.reset();
-    dir_.reset();
-}
-
-// Fills table B.3 with values that pass the number check, shows the window
-// on page 2 and puts the focus into `box` without running any exit check.
-bool TestEntryPage2::showWithFocusIn(QWidget *box)
-{
-    for (int n = 62; n <= 78; ++n)
-        edit(n)->setText(QStringLiteral("%1,5").arg(n * 100));
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    if (!QTest::qWaitForWindowActive(window_.get()))
-        return false;
-    settle();
-    window_->placeFocus(box);
-    settle();
-    sink_.clear();
-    return QApplication::focusWidget() == box && window_->pageControl()->currentIndex() == 1;
-}
-
-QWidget *TestEntryPage2::press(int key)
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    settle();
-    return QApplication::focusWidget();
 }
 
 void TestEntryPage2::positions_data()
@@ -202,85 +141,33 @@ void TestEntryPage2::labels()
     QFETCH(QString, text);
     QFETCH(QPoint, at);
     QFETCH(bool, bold);
-    const QString wrong = entrycheck::checkLabel(sheet(), text, at);
+    const QString wrong = entrycheck::checkLabel(sheet(), text, at, 15, bold);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    for (const QLabel *l : sheet()->findChildren<QLabel *>()) {
-        if (l->text() == text && l->pos() == at) {
-            QCOMPARE(l->font().pixelSize(), 15);
-            QCOMPARE(l->font().bold(), bold);
-        }
-    }
 }
 
-void TestEntryPage2::tabOrderRunsThroughThePage()
+void TestEntryPage2::tabOrderRunsThroughThePageAndTurnsIt()
 {
-    QVERIFY(showWithFocusIn(checkBox(52)));
-    QStringList visited, expected;
-    for (qsizetype i = 1; i < kPositions.size(); ++i) {
+    // Table B.3 holds values that pass the number check.
+    for (int n = 62; n <= 78; ++n)
+        edit(n)->setText(QStringLiteral("%1,5").arg(n * 100));
+    QVERIFY(f_->show());
+    QVERIFY(f_->focus(checkBox(52)));
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 1);
+    QStringList expected;
+    for (qsizetype i = 1; i < kPositions.size(); ++i)
         expected << controlName(kPositions[i]);
-        const QWidget *now = press(Qt::Key_Tab);
-        visited << (now ? now->objectName() : QStringLiteral("<none>"));
-    }
-    QCOMPARE(visited, expected);
-    QCOMPARE(window_->pageControl()->currentIndex(), 1);
-    QCOMPARE(sink_.texts(), QStringList());
+    QCOMPARE(guitest::tabThrough(expected.size()), expected);
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 1);
+
+    // Leaving the last answer turns to page 3, into its first box.
+    guitest::press(Qt::Key_Tab);
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 2);
+    QCOMPARE(guitest::focusName(), QStringLiteral("Edit86"));
+    QCOMPARE(f_->sink.texts(), QStringList());
 }
 
-void TestEntryPage2::leavingTheLastAnswerTurnsThePage_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("Tab") << int(Qt::Key_Tab);
-    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab);
-}
-
-void TestEntryPage2::leavingTheLastAnswerTurnsThePage()
-{
-    QFETCH(int, key);
-    QVERIFY(showWithFocusIn(checkBox(85)));
-    const QWidget *now = press(key);
-    QCOMPARE(window_->pageControl()->currentIndex(), 2);
-    // Page 3's first box receives the focus once that page is built.
-    if (const QLineEdit *first = window_->findChild<QLineEdit *>(QStringLiteral("Edit86")))
-        QCOMPARE(now, first);
-    QCOMPARE(sink_.texts(), QStringList());
-}
-
-void TestEntryPage2::exemptionAmountsAreChecked_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("next"); // the control that has the focus afterwards
-
-    QTest::newRow("area with a typed point") << 63 << "1520.75" << "1520,75" << QStringList{} << "Edit64";
-    QTest::newRow("letters are not typed") << 62 << "12a5" << "125" << QStringList{} << "Edit63";
-    QTest::newRow("too many decimals: refused")
-        << 68 << "0,1255" << "0,1255" << QStringList{"Za duzo miejsc po przecinku"} << "Edit68";
-    QTest::newRow("negative: emptied and refused")
-        << 74 << "-40" << "" << QStringList{"Wartości ujemna są nie dopuszczalne"} << "Edit74";
-    QTest::newRow("empty is accepted; the last box leads to the answers")
-        << 78 << "" << "" << QStringList{} << "CheckBox79";
-}
-
-void TestEntryPage2::exemptionAmountsAreChecked()
-{
-    QFETCH(int, n);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    QFETCH(QStringList, messages);
-    QFETCH(QString, next);
-
-    QVERIFY(showWithFocusIn(edit(n)));
-    edit(n)->clear();
-    QTest::keyClicks(edit(n), typed);
-    const QWidget *now = press(Qt::Key_Tab);
-    QVERIFY(now);
-    QCOMPARE(now->objectName(), next);
-    QCOMPARE(sink_.texts(), messages);
-    QCOMPARE(edit(n)->text(), kept);
-}
-
+// The file of the whole window: field n holds position n of all 223 (the
+// names sort by number, not alphabetically), and answers are stored as 1/0.
 void TestEntryPage2::answersAreSavedAsOneAndZero()
 {
     const QList<int> ticked{52, 57, 61, 79, 84, 85};
@@ -290,11 +177,11 @@ void TestEntryPage2::answersAreSavedAsOneAndZero()
         else
             edit(p.n)->setText(p.n == 70 ? QStringLiteral("2,125") : QString());
     }
-    QVERIFY(window_->ZapiszDane());
+    QVERIFY(f_->w.ZapiszDane());
 
     // No identifier: the file is "InfoQX.iqx"; positions 0 to 51 are empty,
     // so field n is position n.
-    const QList<QByteArray> fields = dir_->read(QStringLiteral("InfoQX.iqx")).split(';');
+    const QList<QByteArray> fields = f_->dir.read(QStringLiteral("InfoQX.iqx")).split(';');
     QCOMPARE(fields.size(), 224); // 223 fields, each followed by ';'
     for (const ExpectedPosition &p : kPositions) {
         const QByteArray expected = p.flag ? (ticked.contains(p.n) ? "1" : "0") : (p.n == 70 ? "2,125" : "");
@@ -304,13 +191,12 @@ void TestEntryPage2::answersAreSavedAsOneAndZero()
     }
 
     // Read back by a new window: "0" clears a box, "1" ticks it.
-    window_.reset();
-    window_ = std::make_unique<iqx::TInformacja>();
-    QVERIFY(window_->FormActivate());
+    iqx::TInformacja again;
+    QVERIFY(again.FormActivate());
     for (const ExpectedPosition &p : kPositions)
         if (p.flag)
-            QVERIFY2(checkBox(p.n)->isChecked() == ticked.contains(p.n), qPrintable(controlName(p)));
-    QCOMPARE(edit(70)->text(), QStringLiteral("2,125"));
+            QVERIFY2(iqx::flagPosition(&again, p.n)->isChecked() == ticked.contains(p.n), qPrintable(controlName(p)));
+    QCOMPARE(iqx::textPosition(&again, 70)->text(), QStringLiteral("2,125"));
 }
 
 QTEST_MAIN(TestEntryPage2)

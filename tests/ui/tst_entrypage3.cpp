@@ -1,13 +1,9 @@
 // Entry page 3 as built in the main window: every box of positions 86 to 119
 // with its place, key filter, exit handler and number label, the headings,
-// the tab order through the page, the turn to page 4 when box 119 is left,
-// and the checks that depend on which box is which (the statutory maximum of
-// the agricultural tax rate, whole counts of businesses).
-#include "app/mainwindow.h"
-#include "app/messages.h"
-#include "document/positions.h"
+// the tab order through the page, the turn to page 4 however box 119 is
+// left, and the statutory maximum of the agricultural tax rate.
 #include "support/entrycheck.h"
-#include "support/workdir.h"
+#include "support/guitest.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -68,22 +64,7 @@ const ExpectedPosition kPositions[] = {
     {119, false, {730, 890, 105, 24}, kDec, "ValFloatNextPage", "119.", {705, 890}},
 };
 
-void settle()
-{
-    QTest::qWait(1);
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
-QWidget *press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    if (QWidget *w = QApplication::focusWidget())
-        QTest::keyClick(w, key, modifiers);
-    settle();
-    return QApplication::focusWidget();
-}
-
-QString nameOf(const QWidget *w) { return w ? w->objectName() : QStringLiteral("<none>"); }
+using guitest::press;
 
 } // namespace
 
@@ -92,70 +73,40 @@ class TestEntryPage3 : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { f_.reset(); }
 
     void positions_data();
     void positions();
     void pageHoldsExactlyItsPositions();
-    void headingsUnitsAndLines_data();
-    void headingsUnitsAndLines();
+    void headingsAndUnits_data();
+    void headingsAndUnits();
 
-    void tabOrderRunsThroughThePage();
-    void exitChecks_data();
-    void exitChecks();
+    void tabOrderRunsThroughThePageAndTurnsIt();
+    void rateOverItsMaximumIsWarnedAndKept();
     void leavingTheLastBoxTurnsThePage_data();
     void leavingTheLastBoxTurnsThePage();
 
 private:
-    QWidget *sheet() const { return window_->findChild<QWidget *>(QStringLiteral("TabSheet3")); }
-    QLineEdit *edit(int n) const { return iqx::textPosition(window_.get(), n); }
-    void showWithValidValues();
-    QWidget *focusOn(int n);
+    QWidget *sheet() const { return f_->w.findChild<QWidget *>(QStringLiteral("TabSheet3")); }
+    QLineEdit *edit(int n) const { return f_->edit(n); }
+    bool showWithFocusIn(int n);
 
-    std::unique_ptr<WorkDir> dir_;
-    iqx::RecordingSink sink_;
-    std::unique_ptr<iqx::ScopedMessages> scoped_;
-    std::unique_ptr<iqx::TInformacja> window_;
+    std::unique_ptr<guitest::Window> f_;
 };
 
 void TestEntryPage3::init()
 {
-    dir_ = std::make_unique<WorkDir>();
-    sink_.clear();
-    sink_.answer = false; // never save on closing
-    scoped_ = std::make_unique<iqx::ScopedMessages>(&sink_);
-    window_ = std::make_unique<iqx::TInformacja>();
+    f_ = std::make_unique<guitest::Window>();
     QVERIFY(sheet());
 }
 
-void TestEntryPage3::cleanup()
-{
-    window_.reset();
-    scoped_.reset();
-    dir_.reset();
-}
-
 // Fills every box of the page with a value that passes its exit check (the
-// rate below its maximum) and shows the window; the first activation runs.
-void TestEntryPage3::showWithValidValues()
+// rate below its maximum), shows the window and puts the focus into box `n`.
+bool TestEntryPage3::showWithFocusIn(int n)
 {
-    for (int n = 86; n <= 119; ++n)
-        edit(n)->setText(n == 91 ? QStringLiteral("85,5") : QString::number(n - 80));
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    settle();
-    settle();
-}
-
-// Puts the focus into box `n` without running the exit check of the box
-// that had it.
-QWidget *TestEntryPage3::focusOn(int n)
-{
-    window_->placeFocus(edit(n));
-    settle();
-    sink_.clear();
-    return QApplication::focusWidget();
+    for (int m = 86; m <= 119; ++m)
+        edit(m)->setText(m == 91 ? QStringLiteral("85,5") : QString::number(m - 80));
+    return f_->show() && f_->focus(edit(n));
 }
 
 void TestEntryPage3::positions_data()
@@ -181,9 +132,15 @@ void TestEntryPage3::positions()
 void TestEntryPage3::pageHoldsExactlyItsPositions()
 {
     QCOMPARE(entrycheck::positionCount(sheet()), int(std::size(kPositions)));
+    // The two rules, the upper one starting left of the page.
+    const QWidget *upper = sheet()->findChild<QWidget *>(QStringLiteral("Shape12"));
+    const QWidget *lower = sheet()->findChild<QWidget *>(QStringLiteral("Shape14"));
+    QVERIFY(upper && lower);
+    QCOMPARE(upper->geometry(), QRect(-15, 201, 920, 1));
+    QCOMPARE(lower->geometry(), QRect(-28, 936, 923, 1));
 }
 
-void TestEntryPage3::headingsUnitsAndLines_data()
+void TestEntryPage3::headingsAndUnits_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QPoint>("at");
@@ -218,117 +175,74 @@ void TestEntryPage3::headingsUnitsAndLines_data()
         QTest::addRow("%d,%d", l.at.x(), l.at.y()) << QString::fromUtf8(l.text) << l.at << l.px << l.bold;
 }
 
-void TestEntryPage3::headingsUnitsAndLines()
+void TestEntryPage3::headingsAndUnits()
 {
     QFETCH(QString, text);
     QFETCH(QPoint, at);
     QFETCH(int, px);
     QFETCH(bool, bold);
-    const QString wrong = entrycheck::checkLabel(sheet(), text, at);
+    const QString wrong = entrycheck::checkLabel(sheet(), text, at, px, bold);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    for (const QLabel *l : sheet()->findChildren<QLabel *>()) {
-        if (l->text() == text && l->pos() == at) {
-            QCOMPARE(l->font().pixelSize(), px);
-            QCOMPARE(l->font().bold(), bold);
-        }
-    }
-    // The two rules, the upper one starting left of the page.
-    const QWidget *upper = sheet()->findChild<QWidget *>(QStringLiteral("Shape12"));
-    const QWidget *lower = sheet()->findChild<QWidget *>(QStringLiteral("Shape14"));
-    QVERIFY(upper && lower);
-    QCOMPARE(upper->geometry(), QRect(-15, 201, 920, 1));
-    QCOMPARE(lower->geometry(), QRect(-28, 936, 923, 1));
 }
 
-void TestEntryPage3::tabOrderRunsThroughThePage()
+void TestEntryPage3::tabOrderRunsThroughThePageAndTurnsIt()
 {
-    showWithValidValues();
-    QCOMPARE(focusOn(86), edit(86));
-    QStringList visited, expected;
+    QVERIFY(showWithFocusIn(86));
+    QStringList expected;
     for (const ExpectedPosition &p : kPositions)
         expected << iqx::editName(p.n);
     expected.removeFirst();
-    for (qsizetype i = 0; i < expected.size(); ++i)
-        visited << nameOf(press(Qt::Key_Tab));
-    QCOMPARE(visited, expected);
-    QCOMPARE(sink_.texts(), QStringList());
+    QCOMPARE(guitest::tabThrough(expected.size()), expected);
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 2);
+
+    // Leaving the last box turns to page 4, into its first box.
+    QCOMPARE(press(Qt::Key_Tab), edit(120));
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 3);
+    QCOMPARE(f_->sink.texts(), QStringList());
 }
 
-void TestEntryPage3::exitChecks_data()
+void TestEntryPage3::rateOverItsMaximumIsWarnedAndKept()
 {
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");     // the box's text afterwards
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<int>("next");         // the box that has the focus afterwards
-
-    const QString maximum = QStringLiteral("Maksymalna stawka to 94,18 zł");
-    QTest::newRow("rate over its maximum: warned, accepted") << 91 << "94,19" << "94,19" << QStringList{maximum} << 92;
-    QTest::newRow("rate at its maximum") << 91 << "94,18" << "94,18" << QStringList{} << 92;
-    QTest::newRow("rate left empty: refused")
-        << 91 << "" << "" << QStringList{"Wprowadzono niepoprawną liczbę"} << 91;
-    QTest::newRow("other box left empty") << 86 << "" << "" << QStringList{} << 87;
-    QTest::newRow("count takes no comma or point") << 87 << "1,5.2" << "152" << QStringList{} << 88;
-    QTest::newRow("area: point becomes a comma") << 104 << "0.125" << "0,125" << QStringList{} << 105;
-    QTest::newRow("area: too many decimals, refused")
-        << 111 << "0,1255" << "0,1255" << QStringList{"Za duzo miejsc po przecinku"} << 111;
-    QTest::newRow("negative count: refused and emptied")
-        << 90 << "-3" << "" << QStringList{"Wartości ujemna są nie dopuszczalne"} << 90;
-    // Rows without a conversion-hectare box.
-    QTest::newRow("101 goes on to 102") << 101 << "3,5" << "3,5" << QStringList{} << 102;
-    QTest::newRow("106 goes on to 107") << 106 << "3,5" << "3,5" << QStringList{} << 107;
+    QVERIFY(showWithFocusIn(91));
+    edit(91)->clear();
+    QTest::keyClicks(edit(91), QStringLiteral("94,19"));
+    QCOMPARE(press(Qt::Key_Tab), edit(92));
+    QCOMPARE(f_->sink.texts(), QStringList{QStringLiteral("Maksymalna stawka to 94,18 zł")});
+    QCOMPARE(edit(91)->text(), QStringLiteral("94,19"));
 }
 
-void TestEntryPage3::exitChecks()
-{
-    QFETCH(int, n);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    QFETCH(QStringList, messages);
-    QFETCH(int, next);
-
-    showWithValidValues();
-    QCOMPARE(focusOn(n), edit(n));
-    edit(n)->clear();
-    QTest::keyClicks(edit(n), typed);
-    QCOMPARE(nameOf(press(Qt::Key_Tab)), iqx::editName(next));
-    QCOMPARE(sink_.texts(), messages);
-    QCOMPARE(edit(n)->text(), kept);
-    QCOMPARE(window_->pageControl()->currentIndex(), 2);
-}
-
+// Any way of leaving the box turns the page, even when its value is refused.
 void TestEntryPage3::leavingTheLastBoxTurnsThePage_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("Tab") << "1250,5" << int(Qt::Key_Tab) << false << QStringList{};
-    QTest::newRow("Enter") << "1250,5" << int(Qt::Key_Return) << false << QStringList{};
-    QTest::newRow("Shift+Tab") << "1250,5" << int(Qt::Key_Tab) << true << QStringList{};
-    QTest::newRow("refused value")
-        << "1,2345" << int(Qt::Key_Tab) << false << QStringList{"Za duzo miejsc po przecinku"};
+    QTest::newRow("Enter") << "1250,5" << "enter" << QStringList{};
+    QTest::newRow("Shift+Tab") << "1250,5" << "backtab" << QStringList{};
+    QTest::newRow("a click into another box") << "300" << "click" << QStringList{};
+    QTest::newRow("refused value") << "1,2345" << "tab" << QStringList{"Za duzo miejsc po przecinku"};
 }
 
 void TestEntryPage3::leavingTheLastBoxTurnsThePage()
 {
     QFETCH(QString, typed);
-    QFETCH(int, key);
-    QFETCH(bool, shift);
+    QFETCH(QString, how);
     QFETCH(QStringList, messages);
 
-    showWithValidValues();
-    QCOMPARE(focusOn(119), edit(119));
+    QVERIFY(showWithFocusIn(119));
     edit(119)->clear();
     QTest::keyClicks(edit(119), typed);
-    press(Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
-    settle();
-    QCOMPARE(sink_.texts(), messages);
+    if (how == QLatin1String("click")) {
+        QTest::mouseClick(edit(100), Qt::LeftButton);
+        guitest::settle();
+    } else {
+        press(how == QLatin1String("enter") ? Qt::Key_Return : how == QLatin1String("tab") ? Qt::Key_Tab
+                                                                                           : Qt::Key_Backtab);
+    }
+    QCOMPARE(f_->sink.texts(), messages);
     QCOMPARE(edit(119)->text(), typed);
-    QCOMPARE(window_->pageControl()->currentIndex(), 3);
-    // Page 4 receives the focus in its first box, once that box exists.
-    if (QLineEdit *first = edit(120))
-        QCOMPARE(QApplication::focusWidget(), first);
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 3);
+    QCOMPARE(QApplication::focusWidget(), edit(120));
 }
 
 QTEST_MAIN(TestEntryPage3)

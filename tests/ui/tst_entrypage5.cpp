@@ -1,15 +1,11 @@
 // Entry page 5 as built in the main window: every position with its place,
 // key filter, exit handler and number label, the headings and rules, the
-// tab order that skips the free-text box 190, the turn to page 6 however the
-// focus leaves position 206, the free-text box, the year and amount checks,
-// and the check boxes and free text as the data file stores them.
-#include "app/mainwindow.h"
-#include "app/messages.h"
+// tab order that skips the free-text box 190, the turn to page 6 after
+// position 206, also after a refusal, and the free-text box.
 #include "support/entrycheck.h"
-#include "support/workdir.h"
+#include "support/guitest.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -46,18 +42,9 @@ const ExpectedPosition kPositions[] = {
     amount(205, 548, 870), amount(206, 764, 870, "ValFloatNextPage"),
 };
 
-QString name(int n)
-{
-    return QString::fromLatin1(n == 190 || (n >= 181 && n <= 182) || n == 195 || n == 197 || n >= 199
-                                   ? "Edit%1" : "CheckBox%1").arg(n);
-}
+QString name(int n) { return entrycheck::controlName(kPositions[n - 181]); }
 
-// Exit handlers are queued on every focus change: let them run.
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
+using guitest::press;
 
 } // namespace
 
@@ -66,7 +53,7 @@ class TestEntryPage5 : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { f_.reset(); }
 
     void positions_data();
     void positions();
@@ -75,62 +62,22 @@ private slots:
     void headingsAndRules();
 
     void tabOrderSkipsTheFreeTextBox();
-    void leavingTheLastBoxTurnsThePage_data();
-    void leavingTheLastBoxTurnsThePage();
+    void refusedValueIn206StillTurnsThePage();
     void freeTextTakesAnyTextButTheSeparator();
-    void exitChecks_data();
-    void exitChecks();
-    void dataFileHoldsFlagsAndFreeText();
 
 private:
-    QWidget *sheet() const { return window_->findChild<QWidget *>(QStringLiteral("TabSheet5")); }
+    QWidget *sheet() const { return f_->w.findChild<QWidget *>(QStringLiteral("TabSheet5")); }
     QWidget *control(int n) const { return sheet()->findChild<QWidget *>(name(n)); }
     QLineEdit *edit(int n) const { return qobject_cast<QLineEdit *>(control(n)); }
-    bool showWithFocusIn(int n);
-    QWidget *press(Qt::Key key);
+    bool showWithFocusIn(int n) { return f_->show() && f_->focus(control(n)); }
 
-    std::unique_ptr<WorkDir> dir_;
-    iqx::RecordingSink sink_;
-    std::unique_ptr<iqx::ScopedMessages> scoped_;
-    std::unique_ptr<iqx::TInformacja> window_;
+    std::unique_ptr<guitest::Window> f_;
 };
 
 void TestEntryPage5::init()
 {
-    dir_ = std::make_unique<WorkDir>();
-    sink_.clear();
-    sink_.answer = false; // never save on closing
-    scoped_ = std::make_unique<iqx::ScopedMessages>(&sink_);
-    window_ = std::make_unique<iqx::TInformacja>();
+    f_ = std::make_unique<guitest::Window>();
     QVERIFY(sheet());
-}
-
-void TestEntryPage5::cleanup()
-{
-    window_.reset();
-    scoped_.reset();
-    dir_.reset();
-}
-
-// Shows the window and puts the focus into position n without an exit check.
-bool TestEntryPage5::showWithFocusIn(int n)
-{
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    if (!QTest::qWaitForWindowActive(window_.get()))
-        return false;
-    settle();
-    window_->placeFocus(control(n));
-    settle();
-    sink_.clear();
-    return QApplication::focusWidget() == control(n) && window_->pageControl()->currentIndex() == 4;
-}
-
-QWidget *TestEntryPage5::press(Qt::Key key)
-{
-    QTest::keyClick(QApplication::focusWidget(), key);
-    settle();
-    return QApplication::focusWidget();
 }
 
 void TestEntryPage5::positions_data()
@@ -156,8 +103,8 @@ void TestEntryPage5::positions()
 void TestEntryPage5::pageHoldsExactlyItsPositions()
 {
     QCOMPARE(entrycheck::positionCount(sheet()), 26);
-    QCOMPARE(window_->pageControl()->indexOf(sheet()), 4);
-    QCOMPARE(window_->pageControl()->tabText(4), QStringLiteral(" Strona 5"));
+    QCOMPARE(f_->w.pageControl()->indexOf(sheet()), 4);
+    QCOMPARE(f_->w.pageControl()->tabText(4), QStringLiteral(" Strona 5"));
 
     // The two rules between the sections, cut off at the page's left edge.
     QList<QRect> rules;
@@ -202,17 +149,12 @@ void TestEntryPage5::headingsAndRules()
     QFETCH(int, px);
     QFETCH(bool, bold);
     QFETCH(int, room);
-    const QString wrong = entrycheck::checkLabel(sheet(), text, at);
+    const QString wrong = entrycheck::checkLabel(sheet(), text, at, px, bold);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    for (const QLabel *l : sheet()->findChildren<QLabel *>()) {
-        if (l->text() != text || l->pos() != at)
-            continue;
-        QCOMPARE(l->font().pixelSize(), px);
-        QCOMPARE(l->font().bold(), bold);
-        // A single line that ends before the control on its right.
-        if (room > 0)
-            QVERIFY2(l->x() + l->width() <= room, qPrintable(QStringLiteral("ends at %1").arg(l->x() + l->width())));
-    }
+    // A single line that ends before the control on its right.
+    const QLabel *l = entrycheck::labelAt(sheet(), text, at);
+    if (room > 0)
+        QVERIFY2(l->x() + l->width() <= room, qPrintable(QStringLiteral("ends at %1").arg(l->x() + l->width())));
 }
 
 void TestEntryPage5::tabOrderSkipsTheFreeTextBox()
@@ -223,134 +165,45 @@ void TestEntryPage5::tabOrderSkipsTheFreeTextBox()
         edit(n)->setText(QStringLiteral("1520,75"));
     QVERIFY(showWithFocusIn(181));
 
-    QStringList expected, visited;
+    QStringList expected;
     for (int n = 182; n <= 206; ++n)
         if (n != 190)
             expected << name(n);
-    for (int i = 0; i < expected.size(); ++i) {
-        const QWidget *now = press(Qt::Key_Tab);
-        visited << (now ? now->objectName() : QStringLiteral("<none>"));
-        QCOMPARE(window_->pageControl()->currentIndex(), 4);
-    }
-    QCOMPARE(visited, expected);
+    QCOMPARE(guitest::tabThrough(expected.size()), expected);
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 4);
 
-    // Leaving the last box turns to page 6.
+    // Leaving the last box turns to page 6, into its first box.
     press(Qt::Key_Tab);
-    QCOMPARE(window_->pageControl()->currentIndex(), 5);
-    if (QWidget *first = window_->findChild<QWidget *>(QStringLiteral("Edit207")))
-        QCOMPARE(QApplication::focusWidget(), first);
-    QCOMPARE(sink_.texts(), QStringList());
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 5);
+    QCOMPARE(guitest::focusName(), QStringLiteral("Edit207"));
+    QCOMPARE(f_->sink.texts(), QStringList());
 }
 
-void TestEntryPage5::leavingTheLastBoxTurnsThePage_data()
+void TestEntryPage5::refusedValueIn206StillTurnsThePage()
 {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("Enter") << "0" << "enter" << QStringList{};
-    QTest::newRow("click into 190") << "99,5" << "click" << QStringList{};
-    QTest::newRow("refused value, still turns")
-        << "12,3456" << "tab" << QStringList{"Za duzo miejsc po przecinku"};
-    QTest::newRow("negative value emptied, still turns")
-        << "-3" << "tab" << QStringList{"Wartości ujemna są nie dopuszczalne"};
-}
-
-void TestEntryPage5::leavingTheLastBoxTurnsThePage()
-{
-    QFETCH(QString, value);
-    QFETCH(QString, how);
-    QFETCH(QStringList, messages);
-
     QVERIFY(showWithFocusIn(206));
-    QTest::keyClicks(edit(206), value);
-    if (how == QLatin1String("click")) {
-        QTest::mouseClick(edit(190), Qt::LeftButton);
-        settle();
-    } else {
-        press(how == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Tab);
-    }
-    QCOMPARE(sink_.texts(), messages);
-    QCOMPARE(window_->pageControl()->currentIndex(), 5);
-    if (QWidget *first = window_->findChild<QWidget *>(QStringLiteral("Edit207")))
-        QCOMPARE(QApplication::focusWidget(), first);
-    QCOMPARE(edit(206)->text(), value.startsWith(u'-') ? QString() : value);
+    QTest::keyClicks(edit(206), QStringLiteral("12,3456"));
+    press(Qt::Key_Tab);
+    QCOMPARE(f_->sink.texts(), QStringList{QStringLiteral("Za duzo miejsc po przecinku")});
+    QCOMPARE(edit(206)->text(), QStringLiteral("12,3456"));
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 5);
+    QCOMPARE(guitest::focusName(), QStringLiteral("Edit207"));
 }
 
 void TestEntryPage5::freeTextTakesAnyTextButTheSeparator()
 {
     QVERIFY(showWithFocusIn(181));
     QTest::mouseClick(edit(190), Qt::LeftButton);
-    settle();
+    guitest::settle();
     QCOMPARE(QApplication::focusWidget(), edit(190));
 
     // ';' separates the fields of the data file and has no escape there.
-    for (QChar c : QStringLiteral("Baza: SQL-Łódź; wer. 8,1 (źródło)"))
-        QTest::sendKeyEvent(QTest::Click, edit(190), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    guitest::type(edit(190), QStringLiteral("Baza: SQL-Łódź; wer. 8,1 (źródło)"));
     QCOMPARE(edit(190)->text(), QStringLiteral("Baza: SQL-Łódź wer. 8,1 (źródło)"));
     // Enter does not move on, and no check runs on this box.
     QCOMPARE(press(Qt::Key_Return), edit(190));
-    QCOMPARE(window_->pageControl()->currentIndex(), 4);
-    QCOMPARE(sink_.texts(), QStringList());
-}
-
-void TestEntryPage5::exitChecks_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<int>("next");
-
-    QTest::newRow("a year takes no comma") << 181 << "2005,5" << "20055" << QStringList{} << 182;
-    QTest::newRow("empty year") << 182 << "" << "" << QStringList{} << 183;
-    QTest::newRow("negative year: emptied, refused")
-        << 195 << "-2007" << "" << QStringList{"Wartości ujemna są nie dopuszczalne"} << 195;
-    QTest::newRow("amount with a typed point") << 199 << "1520.75" << "1520,75" << QStringList{} << 200;
-    QTest::newRow("amount with four decimals: refused")
-        << 203 << "0,1255" << "0,1255" << QStringList{"Za duzo miejsc po przecinku"} << 203;
-    QTest::newRow("-0 becomes 0, refused") << 204 << "-0" << "0" << QStringList{} << 204;
-}
-
-void TestEntryPage5::exitChecks()
-{
-    QFETCH(int, n);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    QFETCH(QStringList, messages);
-    QFETCH(int, next);
-
-    QVERIFY(showWithFocusIn(n));
-    QTest::keyClicks(edit(n), typed);
-    QCOMPARE(press(Qt::Key_Tab), control(next));
-    QCOMPARE(sink_.texts(), messages);
-    QCOMPARE(edit(n)->text(), kept);
-}
-
-void TestEntryPage5::dataFileHoldsFlagsAndFreeText()
-{
-    const QList<int> ticked{183, 186, 188, 191, 194, 198};
-    for (int n = 183; n <= 198; ++n)
-        if (auto *box = qobject_cast<QCheckBox *>(control(n)))
-            box->setChecked(ticked.contains(n));
-    edit(190)->setText(QStringLiteral("Baza Żółw"));
-    edit(197)->setText(QStringLiteral("2007"));
-    QVERIFY(window_->ZapiszDane());
-    QCOMPARE(sink_.texts(), QStringList());
-
-    // No identifier: the file is InfoQX.iqx, one ';'-terminated field a position.
-    QByteArray line = dir_->read(QStringLiteral("InfoQX.iqx"));
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
-    const QList<QByteArray> fields = line.split(';');
-    QCOMPARE(fields.size(), 224);
-    QByteArray flags;
-    for (int n = 183; n <= 198; ++n)
-        if (qobject_cast<QCheckBox *>(control(n)))
-            flags += fields.at(n);
-    QCOMPARE(flags, QByteArray("1001010100101")); // 183-189, 191-194, 196, 198
-    QCOMPARE(fields.at(190), QByteArray("Baza \xAF\xF3\xB3w"));
-    QCOMPARE(fields.at(197), QByteArray("2007"));
-    QCOMPARE(fields.at(206), QByteArray());
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 4);
+    QCOMPARE(f_->sink.texts(), QStringList());
 }
 
 QTEST_MAIN(TestEntryPage5)

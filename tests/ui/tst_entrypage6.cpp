@@ -1,16 +1,10 @@
 // Entry page 6 as built in the main window: every position with its place,
 // key filter, exit handler and number label, the headings, section I's fixed
-// contacts and the two rules, the tab order from the page turn into 207 to
-// the last box, the number rules of its boxes, the free-text boxes 221 and
-// 222, and what its check boxes and free texts become in the data file.
-#include "app/mainwindow.h"
-#include "app/messages.h"
+// contacts and the two rules, the tab order from 207 to the print button,
+// and the free-text boxes 221 and 222.
 #include "support/entrycheck.h"
-#include "support/pdfcheck.h"
-#include "support/workdir.h"
+#include "support/guitest.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -18,6 +12,7 @@
 
 #include <memory>
 
+using entrycheck::controlName;
 using entrycheck::ExpectedPosition;
 
 namespace {
@@ -45,25 +40,7 @@ const ExpectedPosition kPositions[] = {
     {222, false, {524, 836, 397, 24}, "", "", "222.", {498, 836}},
 };
 
-QString controlName(const ExpectedPosition &p)
-{
-    return (p.flag ? QStringLiteral("CheckBox") : QStringLiteral("Edit")) + QString::number(p.n);
-}
-
-// Runs the exit handlers, which the window queues on every focus change.
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-
-// Types `text` key by key, Polish letters included (QTest::keyClicks
-// handles Latin-1 only).
-void typeText(QWidget *w, const QString &text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
+using guitest::press;
 
 } // namespace
 
@@ -72,7 +49,7 @@ class TestEntryPage6 : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { f_.reset(); }
 
     void positions_data();
     void positions();
@@ -82,58 +59,19 @@ private slots:
     void contactsAndRules();
 
     void tabOrderRunsThroughThePage();
-    void entryRules_data();
-    void entryRules();
-    void enterInFreeTextStays();
-    void savedAsOneFieldEach();
+    void freeTextTakesAnyTextButTheSeparator();
 
 private:
-    QWidget *sheet() const { return window_->findChild<QWidget *>(QStringLiteral("TabSheet6")); }
+    QWidget *sheet() const { return f_->w.findChild<QWidget *>(QStringLiteral("TabSheet6")); }
     QLineEdit *edit(int n) const { return sheet()->findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(n)); }
-    QCheckBox *checkBox(int n) const { return sheet()->findChild<QCheckBox *>(QStringLiteral("CheckBox%1").arg(n)); }
-    bool show();
-    QWidget *pressTab();
 
-    std::unique_ptr<WorkDir> dir_;
-    iqx::RecordingSink sink_;
-    std::unique_ptr<iqx::ScopedMessages> scoped_;
-    std::unique_ptr<iqx::TInformacja> window_;
+    std::unique_ptr<guitest::Window> f_;
 };
 
 void TestEntryPage6::init()
 {
-    dir_ = std::make_unique<WorkDir>();
-    sink_.clear();
-    sink_.answer = false; // never save on closing
-    scoped_ = std::make_unique<iqx::ScopedMessages>(&sink_);
-    window_ = std::make_unique<iqx::TInformacja>();
+    f_ = std::make_unique<guitest::Window>();
     QVERIFY(sheet());
-}
-
-void TestEntryPage6::cleanup()
-{
-    window_.reset();
-    scoped_.reset();
-    dir_.reset();
-}
-
-// Shows the window and lets its first activation pass.
-bool TestEntryPage6::show()
-{
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    if (!QTest::qWaitForWindowActive(window_.get()))
-        return false;
-    settle();
-    sink_.clear();
-    return true;
-}
-
-QWidget *TestEntryPage6::pressTab()
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    settle();
-    return QApplication::focusWidget();
 }
 
 void TestEntryPage6::positions_data()
@@ -159,8 +97,8 @@ void TestEntryPage6::positions()
 void TestEntryPage6::pageHoldsExactlyItsPositions()
 {
     QCOMPARE(entrycheck::positionCount(sheet()), int(std::size(kPositions)));
-    QCOMPARE(window_->pageControl()->indexOf(sheet()), 5);
-    QCOMPARE(window_->pageControl()->tabText(5), QStringLiteral(" Strona 6"));
+    QCOMPARE(f_->w.pageControl()->indexOf(sheet()), 5);
+    QCOMPARE(f_->w.pageControl()->tabText(5), QStringLiteral(" Strona 6"));
 }
 
 void TestEntryPage6::captions_data()
@@ -201,14 +139,8 @@ void TestEntryPage6::captions()
     QFETCH(QPoint, at);
     QFETCH(int, px);
     QFETCH(bool, bold);
-    const QString wrong = entrycheck::checkLabel(sheet(), text, at);
+    const QString wrong = entrycheck::checkLabel(sheet(), text, at, px, bold);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    for (const QLabel *l : sheet()->findChildren<QLabel *>()) {
-        if (l->text() == text && l->pos() == at) {
-            QCOMPARE(l->font().pixelSize(), px);
-            QCOMPARE(l->font().bold(), bold);
-        }
-    }
 }
 
 void TestEntryPage6::contactsAndRules()
@@ -234,7 +166,6 @@ void TestEntryPage6::contactsAndRules()
 
 void TestEntryPage6::tabOrderRunsThroughThePage()
 {
-    QVERIFY(show());
     edit(207)->setText(QStringLiteral("85,50"));
     edit(208)->setText(QStringLiteral("12"));
     edit(209)->setText(QStringLiteral("6,5"));
@@ -242,117 +173,33 @@ void TestEntryPage6::tabOrderRunsThroughThePage()
     edit(211)->setText(QStringLiteral("4"));
     edit(212)->setText(QStringLiteral("17"));
     edit(221)->setText(QStringLiteral("(0-84) 681-22-15"));
+    QVERIFY(f_->show());
+    QVERIFY(f_->focus(edit(207)));
 
-    // Arriving by the page turn from the last box of page 5.
-    QWidget *last5 = window_->findChild<QWidget *>(QStringLiteral("Edit206"));
-    QVERIFY2(last5, "page 5 has no Edit206");
-    window_->placeFocus(last5);
-    settle();
-    pressTab();
-    QCOMPARE(window_->pageControl()->currentIndex(), 5);
-    QCOMPARE(QApplication::focusWidget(), edit(207));
-
-    QStringList visited, expected;
-    for (int i = 1; i < int(std::size(kPositions)); ++i) {
+    QStringList expected;
+    for (int i = 1; i < int(std::size(kPositions)); ++i)
         expected << controlName(kPositions[i]);
-        const QWidget *now = pressTab();
-        visited << (now ? now->objectName() : QStringLiteral("<none>"));
-    }
-    QCOMPARE(visited, expected);
+    QCOMPARE(guitest::tabThrough(expected.size()), expected);
 
     // Leaving the last box runs nothing and does not turn the page: the
     // focus goes on to the print button, next in the window's tab order.
-    QCOMPARE(pressTab(), window_->printButton());
-    QCOMPARE(window_->pageControl()->currentIndex(), 5);
-    QCOMPARE(sink_.texts(), QStringList());
+    QCOMPARE(press(Qt::Key_Tab), f_->w.printButton());
+    QCOMPARE(f_->w.pageControl()->currentIndex(), 5);
+    QCOMPARE(f_->sink.texts(), QStringList());
 }
 
-void TestEntryPage6::entryRules_data()
+void TestEntryPage6::freeTextTakesAnyTextButTheSeparator()
 {
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("text");     // the box's text after typing and leaving
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<bool>("stays");       // the focus is sent back into the box
-
-    const QStringList none;
-    QTest::newRow("207 three decimals") << 207 << "1250.125" << "1250,125" << none << false;
-    QTest::newRow("207 four decimals") << 207 << "0,1255" << "0,1255"
-                                       << QStringList{"Za duzo miejsc po przecinku"} << true;
-    QTest::newRow("207 empty") << 207 << "" << "" << none << false;
-    QTest::newRow("208 count takes no comma") << 208 << "12,5.7" << "1257" << none << false;
-    QTest::newRow("209 commission above 100") << 209 << "150,25" << "150,25" << none << false;
-    QTest::newRow("210 negative") << 210 << "-3" << ""
-                                  << QStringList{"Wartości ujemna są nie dopuszczalne"} << true;
-    QTest::newRow("211 letters swallowed") << 211 << "a1b2" << "12" << none << false;
-    QTest::newRow("212 minus zero") << 212 << "-0" << "0" << none << true;
-    QTest::newRow("221 any text") << 221 << "tel. (0-84) 681-22-15 wew. 31, Łódź!" << "tel. (0-84) 681-22-15 wew. 31, Łódź!"
-                                  << none << false;
-    QTest::newRow("221 refuses the field separator") << 221 << "12;34" << "1234" << none << false;
-    QTest::newRow("222 e-mail with Polish letters") << 222 << "Żaneta.Gęś@gmina.pl" << "Żaneta.Gęś@gmina.pl"
-                                                    << none << false;
-}
-
-void TestEntryPage6::entryRules()
-{
-    QFETCH(int, n);
-    QFETCH(QString, typed);
-    QFETCH(QString, text);
-    QFETCH(QStringList, messages);
-    QFETCH(bool, stays);
-
-    QVERIFY(show());
-    QLineEdit *box = edit(n);
-    window_->placeFocus(box);
-    settle();
-    QCOMPARE(QApplication::focusWidget(), box);
-    typeText(box, typed);
-    pressTab();
-    QCOMPARE(sink_.texts(), messages);
-    QCOMPARE(box->text(), text);
-    if (stays)
-        QCOMPARE(QApplication::focusWidget(), box);
-    else
-        QVERIFY(QApplication::focusWidget() != box);
-    QCOMPARE(window_->pageControl()->currentIndex(), 5);
-}
-
-void TestEntryPage6::enterInFreeTextStays()
-{
-    QVERIFY(show());
+    QVERIFY(f_->show());
     for (int n : {221, 222}) {
-        window_->placeFocus(edit(n));
-        settle();
-        QTest::keyClick(edit(n), Qt::Key_Return);
-        settle();
-        QCOMPARE(QApplication::focusWidget(), edit(n));
+        QVERIFY(f_->focus(edit(n)));
+        // ';' separates the fields of the data file and has no escape there.
+        guitest::type(edit(n), QStringLiteral("Żaneta Gęś; tel. (0-84) 681-22-15, zaneta@gmina.pl!"));
+        QCOMPARE(edit(n)->text(), QStringLiteral("Żaneta Gęś tel. (0-84) 681-22-15, zaneta@gmina.pl!"));
+        // Enter does not move on, and no check runs on these boxes.
+        QCOMPARE(press(Qt::Key_Return), edit(n));
     }
-    // In a numeric box Enter moves on like Tab.
-    window_->placeFocus(edit(207));
-    settle();
-    QTest::keyClick(edit(207), Qt::Key_Return);
-    settle();
-    QCOMPARE(QApplication::focusWidget(), edit(208));
-    QCOMPARE(sink_.texts(), QStringList());
-}
-
-void TestEntryPage6::savedAsOneFieldEach()
-{
-    const bool states[] = {true, false, true, false, false, true, true, false}; // 213 to 220
-    for (int i = 0; i < 8; ++i)
-        checkBox(213 + i)->setChecked(states[i]);
-    const QString phone = QStringLiteral("(0-84) 681-22-15 wew. 31, Bożena Ślęzak");
-    const QString mail = QStringLiteral("b.slezak@urząd-gminy.pl");
-    edit(221)->setText(phone);
-    edit(222)->setText(mail);
-    QVERIFY(window_->ZapiszDane());
-
-    const QList<QByteArray> fields = dir_->read(QStringLiteral("InfoQX.iqx")).split(';');
-    QCOMPARE(fields.size(), pdfcheck::kPositions + 1); // the line ends with ';'
-    for (int i = 0; i < 8; ++i)
-        QCOMPARE(fields.at(213 + i), QByteArray(states[i] ? "1" : "0"));
-    QCOMPARE(fields.at(221), pdfcheck::toCp1250(phone));
-    QCOMPARE(fields.at(222), pdfcheck::toCp1250(mail));
+    QCOMPARE(f_->sink.texts(), QStringList());
 }
 
 QTEST_MAIN(TestEntryPage6)
