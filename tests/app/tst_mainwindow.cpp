@@ -173,6 +173,7 @@ private slots:
         QTest::keyClicks(f.edit(7), QStringLiteral("0,5"));
         press(Qt::Key_Backtab);
         QCOMPARE(focusName(), QStringLiteral("Edit6"));
+        QVERIFY(!f.edit(6)->hasSelectedText()); // nothing is preselected on entry
         QVERIFY(f.sink.entries.isEmpty());
     }
 
