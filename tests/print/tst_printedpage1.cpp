@@ -6,8 +6,6 @@
 
 #include <QtTest>
 
-#include <QRegularExpression>
-
 using namespace pdfcheck;
 
 namespace {
@@ -35,55 +33,22 @@ class TestPrintedPage1 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void sixA4Pages();
+    // A complete data file: positions 0 to 51 as above, every later one "0".
+    void initTestCase() { printDocument(printed_, document({}, 0, kValues)); }
+    void sixA4Pages() { verifySixA4Pages(printed_); }
     void staticCaptions_data();
-    void staticCaptions();
+    void staticCaptions() { verifyCaption(printed_.pages[0]); }
     void printSlots_data();
-    void printSlots();
-    void noSlotNameIsPrinted();
+    void printSlots() { verifySlot(printed_.pages[0], [](int n) { return kValues[n]; }); }
+    void noSlotNameIsPrinted() { verifyNoSlotNames(printed_); }
 
 private:
     Printed printed_;
 };
 
-void TestPrintedPage1::initTestCase()
-{
-    // A complete data file: positions 0 to 51 as above, every later one "0".
-    QStringList fields = kValues;
-    while (fields.size() < kPositions)
-        fields << QStringLiteral("0");
-    print(printed_, fields);
-    if (printed_.error.startsWith(QLatin1String("skip:")))
-        QSKIP(qPrintable(printed_.error));
-    QVERIFY2(printed_.error.isEmpty(), qPrintable(printed_.error));
-}
-
-void TestPrintedPage1::sixA4Pages()
-{
-    const QString out = printed_.pdfinfo();
-    const auto pages = QRegularExpression(R"(^Pages:\s+(\d+)$)", QRegularExpression::MultilineOption).match(out);
-    QVERIFY2(pages.hasMatch(), qPrintable(out));
-    QCOMPARE(pages.captured(1).toInt(), 6);
-    QCOMPARE(printed_.pages.size(), 6);
-    auto sizes = QRegularExpression(R"(^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)", QRegularExpression::MultilineOption).globalMatch(out);
-    int count = 0;
-    for (; sizes.hasNext(); ++count) {
-        const auto m = sizes.next();
-        QVERIFY2(qAbs(m.captured(1).toDouble() * kPtToMm - 210.0) < 0.5
-                     && qAbs(m.captured(2).toDouble() * kPtToMm - 297.0) < 0.5,
-                 qPrintable("not A4 portrait: " + m.captured(0)));
-    }
-    QCOMPARE(count, 6);
-}
-
 void TestPrintedPage1::staticCaptions_data()
 {
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("pointSize");
-    const struct { double y, x; const char *text; int pt; } captions[] = {
+    const Caption captions[] = {
         {1.06, 139.17, "Zeltmark", 10},
         {5.82, 130.70, "Tarvelin", 10},
         {14.02, 74.35, "INFORMACJA", 12},
@@ -146,33 +111,16 @@ void TestPrintedPage1::staticCaptions_data()
         {269.35, 3.44, "Informacja QX", 7},
         {269.35, 174.36, "Strona 1/6", 7},
     };
-    for (const auto &c : captions) {
-        const QString text = QString::fromUtf8(c.text);
-        QTest::addRow("%.2f %s", c.y, c.text) << c.y << c.x << text << c.pt;
-    }
-}
-
-void TestPrintedPage1::staticCaptions()
-{
-    QFETCH(double, y);
-    QFETCH(double, x);
-    QFETCH(QString, text);
-    QFETCH(int, pointSize);
-    const QString wrong = checkLine(printed_.pages[0], text, y, x, false, pointSize);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    addCaptionRows(captions);
 }
 
 void TestPrintedPage1::printSlots_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("anchor");
-    QTest::addColumn<bool>("rightJustified");
-
+    QList<Slot> rows;
     // Identity block: left-justified at x 49.21, the identifier's line first.
     const double identityY[] = {39.42, 29.90, 47.10, 55.56, 62.97};
     for (int n = 0; n < 5; ++n)
-        QTest::addRow("P%d", n) << n << identityY[n] << 49.21 << false;
+        rows.append({n, identityY[n], 49.21, false});
 
     // Table B.1: right-justified on five column edges; the first row's
     // one-digit slots end 1.32 mm further left; the totals use the last two.
@@ -184,27 +132,9 @@ void TestPrintedPage1::printSlots_data()
         const int row = (n - 5) / 5;
         const int column = n <= 49 ? (n - 5) % 5 : n - 47;
         const double anchor = row == 0 ? firstRow[column] : columns[column];
-        QTest::addRow("P%d", n) << n << rowY[row] << anchor << true;
+        rows.append({n, rowY[row], anchor, true});
     }
-}
-
-void TestPrintedPage1::printSlots()
-{
-    QFETCH(int, position);
-    QFETCH(double, y);
-    QFETCH(double, anchor);
-    QFETCH(bool, rightJustified);
-    const QString value = kValues[position];
-    // An empty box prints nothing at its slot.
-    const QString wrong = value.isEmpty() ? checkNothingAt(printed_.pages[0], y, anchor, rightJustified)
-                                          : checkLine(printed_.pages[0], value, y, anchor, rightJustified);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-}
-
-void TestPrintedPage1::noSlotNameIsPrinted()
-{
-    const QStringList names = slotNames(printed_.pages);
-    QVERIFY2(names.isEmpty(), qPrintable(names.join(u", ")));
+    addSlotRows(rows);
 }
 
 QTEST_GUILESS_MAIN(TestPrintedPage1)

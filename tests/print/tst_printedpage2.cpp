@@ -25,17 +25,19 @@ constexpr int kFirst = 52;
 
 // A complete document: a known municipality, page 2 as above, "0" in every
 // other number or answer and nothing in the free-text positions.
-QStringList document()
+QStringList filled()
 {
-    QStringList fields{"miejska", "0201011", "Bolesławiec", "bolesławiecki", "dolnośląskie"};
-    while (fields.size() < kPositions) {
-        const int n = int(fields.size());
-        if (n >= kFirst && n < kFirst + kValues.size())
-            fields << kValues[n - kFirst];
-        else
-            fields << (n == 190 || n >= 221 ? QString() : QStringLiteral("0"));
-    }
+    QStringList fields =
+        document({"miejska", "0201011", "Bolesławiec", "bolesławiecki", "dolnośląskie"}, kFirst, kValues);
+    fields[190] = fields[221] = fields[222] = QString();
     return fields;
+}
+
+// A yes/no answer (52 to 61, 79 to 85) prints as a word, never blank.
+QString printedValue(int n)
+{
+    const QString v = kValues[n - kFirst];
+    return n <= 61 || n >= 79 ? yesNo(v) : v;
 }
 
 } // namespace
@@ -44,33 +46,20 @@ class TestPrintedPage2 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { printDocument(printed_, filled()); }
     void staticCaptions_data();
-    void staticCaptions();
+    void staticCaptions() { verifyCaption(printed_.pages[kPage]); }
     void printSlots_data();
-    void printSlots();
-    void noSlotNameIsPrinted();
+    void printSlots() { verifySlot(printed_.pages[kPage], printedValue); }
+    void noSlotNameIsPrinted() { verifyNoSlotNames(printed_); }
 
 private:
     Printed printed_;
 };
 
-void TestPrintedPage2::initTestCase()
-{
-    print(printed_, document());
-    if (printed_.error.startsWith(QLatin1String("skip:")))
-        QSKIP(qPrintable(printed_.error));
-    QVERIFY2(printed_.error.isEmpty(), qPrintable(printed_.error));
-    QCOMPARE(printed_.pages.size(), 6);
-}
-
 void TestPrintedPage2::staticCaptions_data()
 {
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("pointSize");
-    const struct { double y, x; const char *text; int pt; } captions[] = {
+    const Caption captions[] = {
         {8.73, 6.61, "B.2. Kryteria różnicowania stawek w podatku od nieruchomości w 2005r.", 9},
         {16.40, 6.61, "Gmina, na mocy uchwały rady gminy, różnicuje stawki dla poszczególnych przedmiotów opodatkowania", 7},
         {19.58, 6.61, "ze względu na następujące kryteria:", 7},
@@ -115,31 +104,15 @@ void TestPrintedPage2::staticCaptions_data()
         {267.49, 3.70, "Informacja QX", 7},
         {267.49, 174.62, "Strona 2/6", 7},
     };
-    for (const auto &c : captions)
-        QTest::addRow("%.2f %s", c.y, c.text) << c.y << c.x << QString::fromUtf8(c.text) << c.pt;
-}
-
-void TestPrintedPage2::staticCaptions()
-{
-    QFETCH(double, y);
-    QFETCH(double, x);
-    QFETCH(QString, text);
-    QFETCH(int, pointSize);
-    const QString wrong = checkLine(printed_.pages[kPage], text, y, x, false, pointSize);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    addCaptionRows(captions);
 }
 
 void TestPrintedPage2::printSlots_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("anchor");
-    QTest::addColumn<bool>("rightJustified");
-
     // Answers print from their left edge; B.3 amounts end on the edges of
     // the land (113.77), buildings (147.64) and structures (181.50) columns.
     const double land = 113.77, buildings = 147.64, structures = 181.50;
-    const struct { int n; double y, anchor; bool right; } rows[] = {
+    const Slot rows[] = {
         {52, 8.73, 167.48, false},
         {53, 24.08, 61.65, false}, {54, 24.08, 167.48, false},
         {55, 29.37, 61.65, false}, {56, 29.37, 167.48, false},
@@ -158,31 +131,7 @@ void TestPrintedPage2::printSlots_data()
         {82, 218.02, 137.85, false}, {83, 231.51, 137.85, false}, {84, 241.83, 137.85, false},
         {85, 252.15, 137.85, false},
     };
-    for (const auto &s : rows)
-        QTest::addRow("P%d", s.n) << s.n << s.y << s.anchor << s.right;
-}
-
-void TestPrintedPage2::printSlots()
-{
-    QFETCH(int, position);
-    QFETCH(double, y);
-    QFETCH(double, anchor);
-    QFETCH(bool, rightJustified);
-    QString value = kValues[position - kFirst];
-    // A yes/no answer prints as a word, never blank; an empty amount prints
-    // nothing at its slot.
-    if (!rightJustified)
-        value = value == QLatin1String("1") ? QStringLiteral("TAK") : QStringLiteral("NIE");
-    const PageWords &page = printed_.pages[kPage];
-    const QString wrong = value.isEmpty() ? checkNothingAt(page, y, anchor, rightJustified)
-                                          : checkLine(page, value, y, anchor, rightJustified);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-}
-
-void TestPrintedPage2::noSlotNameIsPrinted()
-{
-    const QStringList names = slotNames(printed_.pages);
-    QVERIFY2(names.isEmpty(), qPrintable(names.join(u", ")));
+    addSlotRows(rows);
 }
 
 QTEST_GUILESS_MAIN(TestPrintedPage2)

@@ -31,46 +31,33 @@ const QStringList kValues = {
 };
 constexpr int kFirst = 86;
 
+// A complete data file: an identity block, every other position "0"
+// (the flags of page 2 unchecked), and page 3 as above.
+QStringList filled()
+{
+    return document({"miejsko-wiejska", "1004032", "Góra Świętej Małgorzaty", "łęczycki", "łódzkie"}, kFirst, kValues);
+}
+
 } // namespace
 
 class TestPrintedPage3 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { printDocument(printed_, filled()); }
     void staticCaptions_data();
-    void staticCaptions();
+    void staticCaptions() { verifyCaption(printed_.pages[kPage]); }
     void printSlots_data();
-    void printSlots();
-    void noSlotNameIsPrinted();
+    void printSlots() { verifySlot(printed_.pages[kPage], [](int n) { return kValues[n - kFirst]; }); }
+    void noSlotNameIsPrinted() { verifyNoSlotNames(printed_); }
 
 private:
     Printed printed_;
 };
 
-void TestPrintedPage3::initTestCase()
-{
-    // A complete data file: an identity block, every other position "0"
-    // (the flags of page 2 unchecked), and page 3 as above.
-    QStringList fields{"miejsko-wiejska", "1004032", "Góra Świętej Małgorzaty", "łęczycki", "łódzkie"};
-    while (fields.size() < kPositions)
-        fields << QStringLiteral("0");
-    for (int i = 0; i < kValues.size(); ++i)
-        fields[kFirst + i] = kValues[i];
-    print(printed_, fields);
-    if (printed_.error.startsWith(QLatin1String("skip:")))
-        QSKIP(qPrintable(printed_.error));
-    QVERIFY2(printed_.error.isEmpty(), qPrintable(printed_.error));
-    QCOMPARE(printed_.pages.size(), 6);
-}
-
 void TestPrintedPage3::staticCaptions_data()
 {
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("pointSize");
-    const struct { double y, x; const char *text; int pt; } captions[] = {
+    const Caption captions[] = {
         {2.65, 4.50, "B.5. Utracone dochody z tytułu zwolnień w podatku od nieruchomości na mocy uchwały rady gminy w 2005 r.", 9},
         {8.47, 4.50, "B.6. Względy techniczne (art. 1a ust. 1 pkt 3 ustawy o podatkach i opłatach lokalnych)", 9},
         {13.76, 4.50, "Liczba przedsiębiorców korzystających z preferencyjnego opodatkowania nieruchomości ogółem, w  tym:", 7},
@@ -117,26 +104,13 @@ void TestPrintedPage3::staticCaptions_data()
         {267.49, 3.70, "Informacja QX", 7},
         {267.49, 174.62, "Strona 3/6", 7},
     };
-    for (const auto &c : captions)
-        QTest::addRow("%.2f %.2f", c.y, c.x) << c.y << c.x << QString::fromUtf8(c.text) << c.pt;
-}
-
-void TestPrintedPage3::staticCaptions()
-{
-    QFETCH(double, y);
-    QFETCH(double, x);
-    QFETCH(QString, text);
-    QFETCH(int, pointSize);
-    const QString wrong = checkLine(printed_.pages[kPage], text, y, x, false, pointSize);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    addCaptionRows(captions);
 }
 
 void TestPrintedPage3::printSlots_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("anchor"); // right edge: every value ends there
-    const struct { int n; double y, anchor; } slotTable[] = {
+    // Every value is right-justified: it ends at the anchor.
+    Slot rows[] = {
         {86, 3.44, 181.50}, {87, 13.76, 181.50}, {88, 18.79, 181.50}, {89, 24.61, 181.50},
         {90, 31.22, 181.50}, {91, 50.54, 181.50},
         // Table C.2: the two-digit slots end 1.32 mm left of the three-digit
@@ -153,26 +127,9 @@ void TestPrintedPage3::printSlots_data()
         {114, 183.36, 165.89}, {115, 193.94, 165.89}, {116, 221.19, 165.89},
         {117, 230.19, 165.89}, {118, 241.04, 165.89}, {119, 252.68, 165.89},
     };
-    for (const auto &s : slotTable)
-        QTest::addRow("P%d", s.n) << s.n << s.y << s.anchor;
-}
-
-void TestPrintedPage3::printSlots()
-{
-    QFETCH(int, position);
-    QFETCH(double, y);
-    QFETCH(double, anchor);
-    const QString value = kValues[position - kFirst];
-    // An empty box prints nothing at its slot.
-    const QString wrong = value.isEmpty() ? checkNothingAt(printed_.pages[kPage], y, anchor, true)
-                                          : checkLine(printed_.pages[kPage], value, y, anchor, true);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-}
-
-void TestPrintedPage3::noSlotNameIsPrinted()
-{
-    const QStringList names = slotNames(printed_.pages);
-    QVERIFY2(names.isEmpty(), qPrintable(names.join(u", ")));
+    for (Slot &s : rows)
+        s.rightJustified = true;
+    addSlotRows(rows);
 }
 
 QTEST_GUILESS_MAIN(TestPrintedPage3)

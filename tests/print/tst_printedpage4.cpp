@@ -35,9 +35,7 @@ QString printedValue(int n)
 {
     const QString v = kValues.at(n - 120);
     const bool flag = (n >= 124 && n <= 126) || n == 175 || n == 176 || (n >= 127 && n <= 174 && (n - 127) % 2 == 0);
-    if (!flag)
-        return v;
-    return v == QLatin1String("1") ? QStringLiteral("TAK") : QStringLiteral("NIE");
+    return flag ? yesNo(v) : v;
 }
 
 } // namespace
@@ -48,10 +46,10 @@ class TestPrintedPage4 : public QObject {
 private slots:
     void initTestCase();
     void staticCaptions_data();
-    void staticCaptions();
+    void staticCaptions() { verifyCaption(printed_.pages[kPage]); }
     void printSlots_data();
-    void printSlots();
-    void noSlotNameIsPrinted();
+    void printSlots() { verifySlot(printed_.pages[kPage], printedValue); }
+    void noSlotNameIsPrinted() { verifyNoSlotNames(printed_); }
 
 private:
     Printed printed_;
@@ -62,23 +60,12 @@ void TestPrintedPage4::initTestCase()
     QCOMPARE(kValues.size(), 61);
     // A complete data file: an identifier and "0" in every other position
     // before 120 and after 180.
-    QStringList fields;
-    for (int n = 0; n < kPositions; ++n)
-        fields << (n == 1 ? QStringLiteral("0201011") : n >= 120 && n <= 180 ? kValues.at(n - 120) : QStringLiteral("0"));
-    print(printed_, fields);
-    if (printed_.error.startsWith(QLatin1String("skip:")))
-        QSKIP(qPrintable(printed_.error));
-    QVERIFY2(printed_.error.isEmpty(), qPrintable(printed_.error));
-    QCOMPARE(printed_.pages.size(), 6);
+    printDocument(printed_, document({"0", "0201011"}, 120, kValues));
 }
 
 void TestPrintedPage4::staticCaptions_data()
 {
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("pointSize");
-    const struct { double y, x; const char *text; int pt; } captions[] = {
+    const Caption captions[] = {
         {2.12, 2.12, "D. PODATEK LEŚNY ", 9},
         {6.35, 2.12, "D.1. Stawka podatku obowiązująca na terenie gminy- w 2005r.", 9},
         {12.70, 2.12, "D.2. Zwolnienia ustawowe w podatku leśnym w 2005r.", 9},
@@ -145,65 +132,32 @@ void TestPrintedPage4::staticCaptions_data()
         {267.49, 3.70, "Informacja QX", 7},
         {267.49, 174.62, "Strona 4/6", 7},
     };
-    for (const auto &c : captions)
-        QTest::addRow("%.2f %s", c.y, c.text) << c.y << c.x << QString::fromUtf8(c.text) << c.pt;
-}
-
-void TestPrintedPage4::staticCaptions()
-{
-    QFETCH(double, y);
-    QFETCH(double, x);
-    QFETCH(QString, text);
-    QFETCH(int, pointSize);
-    const QString wrong = checkLine(printed_.pages[kPage], text, y, x, false, pointSize);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    addCaptionRows(captions);
 }
 
 void TestPrintedPage4::printSlots_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("anchor");
-    QTest::addColumn<bool>("rightJustified");
-
+    QList<Slot> rows;
     // Section D: right-justified at x 174.62.
     const double dY[] = {6.35, 25.66, 31.75, 38.10};
     for (int n = 120; n <= 123; ++n)
-        QTest::addRow("P%d", n) << n << dY[n - 120] << 174.62 << true;
+        rows.append({n, dY[n - 120], 174.62, true});
     // E.1: left-justified at x 164.84.
     const double e1Y[] = {59.27, 64.82, 69.06};
     for (int n = 124; n <= 126; ++n)
-        QTest::addRow("P%d", n) << n << e1Y[n - 124] << 164.84 << false;
+        rows.append({n, e1Y[n - 124], 164.84, false});
     // The E.2 grid on six column edges; 160 to 162 stand 0.80 mm lower.
     const double rowY[] = {101.34, 111.12, 121.71, 131.50, 142.35, 152.66, 164.57, 173.83};
     const double columns[] = {73.29, 98.69, 119.86, 138.91, 160.07, 181.24};
     for (int n = 127; n <= 174; ++n) {
         const double y = n >= 160 && n <= 162 ? 153.46 : rowY[(n - 127) / 6];
-        QTest::addRow("P%d", n) << n << y << columns[(n - 127) % 6] << true;
+        rows.append({n, y, columns[(n - 127) % 6], true});
     }
     // 175 to 180 at x 181.24.
     const double lastY[] = {184.41, 204.79, 211.14, 236.54, 244.21, 252.15};
     for (int n = 175; n <= 180; ++n)
-        QTest::addRow("P%d", n) << n << lastY[n - 175] << 181.24 << true;
-}
-
-void TestPrintedPage4::printSlots()
-{
-    QFETCH(int, position);
-    QFETCH(double, y);
-    QFETCH(double, anchor);
-    QFETCH(bool, rightJustified);
-    const QString value = printedValue(position);
-    // An empty box prints nothing at its slot.
-    const QString wrong = value.isEmpty() ? checkNothingAt(printed_.pages[kPage], y, anchor, rightJustified)
-                                          : checkLine(printed_.pages[kPage], value, y, anchor, rightJustified);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-}
-
-void TestPrintedPage4::noSlotNameIsPrinted()
-{
-    const QStringList names = slotNames(printed_.pages);
-    QVERIFY2(names.isEmpty(), qPrintable(names.join(u", ")));
+        rows.append({n, lastY[n - 175], 181.24, true});
+    addSlotRows(rows);
 }
 
 QTEST_GUILESS_MAIN(TestPrintedPage4)

@@ -28,7 +28,7 @@ const QList<int> kFlags{183, 184, 185, 186, 187, 188, 189, 191, 192, 193, 194, 1
 QString printed(int n)
 {
     const QString v = kValues.at(n - kFirst);
-    return kFlags.contains(n) ? (v == QLatin1String("1") ? QStringLiteral("TAK") : QStringLiteral("NIE")) : v;
+    return kFlags.contains(n) ? yesNo(v) : v;
 }
 
 } // namespace
@@ -37,39 +37,23 @@ class TestPrintedPage5 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    // A complete data file: an identifier, every other position of pages 1
+    // to 4 and 6 "0" (a number, or an unticked check box), page 5 as above.
+    void initTestCase() { printDocument(printed_, document({"0", "0201011"}, kFirst, kValues)); }
     void staticCaptions_data();
-    void staticCaptions();
+    void staticCaptions() { verifyCaption(printed_.pages[kPage]); }
     void printSlots_data();
-    void printSlots();
-    void noSlotNameIsPrinted();
+    // An empty box prints nothing; a long name runs on whole to the right.
+    void printSlots() { verifySlot(printed_.pages[kPage], printed); }
+    void noSlotNameIsPrinted() { verifyNoSlotNames(printed_); }
 
 private:
     Printed printed_;
 };
 
-void TestPrintedPage5::initTestCase()
-{
-    // A complete data file: an identifier, every other position of pages 1
-    // to 4 and 6 "0" (a number, or an unticked check box), page 5 as above.
-    QStringList fields;
-    for (int n = 0; n < kPositions; ++n)
-        fields << (n == 1 ? QStringLiteral("0201011")
-                          : n >= kFirst && n < kFirst + kValues.size() ? kValues.at(n - kFirst)
-                                                                       : QStringLiteral("0"));
-    print(printed_, fields);
-    if (printed_.error.startsWith(QLatin1String("skip:")))
-        QSKIP(qPrintable(printed_.error));
-    QVERIFY2(printed_.error.isEmpty(), qPrintable(printed_.error));
-    QCOMPARE(printed_.pages.size(), 6);
-}
-
 void TestPrintedPage5::staticCaptions_data()
 {
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("text");
-    const struct { double y, x; const char *text; } captions[] = {
+    const Caption captions[] = {
         {4.23, 2.12, "F. PROGRAM TORVALIA (TORVAL)"},
         {10.58, 2.12, "F.1. Urząd użytkuje program TORVAL od roku"},
         {16.93, 2.12, "F.2. Urząd będzie użytkował program TORVAL od roku"},
@@ -108,52 +92,22 @@ void TestPrintedPage5::staticCaptions_data()
         {267.49, 3.70, "Informacja QX"},
         {267.49, 174.62, "Strona 5/6"},
     };
-    for (const auto &c : captions)
-        QTest::addRow("%.2f %s", c.y, c.text) << c.y << c.x << QString::fromUtf8(c.text);
-}
-
-void TestPrintedPage5::staticCaptions()
-{
-    QFETCH(double, y);
-    QFETCH(double, x);
-    QFETCH(QString, text);
-    const QString wrong = checkLine(printed_.pages[kPage], text, y, x, false);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    addCaptionRows(captions);
 }
 
 void TestPrintedPage5::printSlots_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("anchor");
-
     // Every slot is left-justified: answers and years at x 169.33, the H.1
     // amounts paid with stamps at x 127.00.
     const double y[] = {10.58, 16.93, 29.63, 35.98, 42.33, 48.42, 57.68, 64.03, 70.38,
                         76.73, 89.43, 95.25, 101.60, 110.07, 118.53, 124.88, 131.23, 141.82,
                         179.92, 179.92, 186.27, 186.27, 194.73, 194.73, 203.20, 203.20};
+    QList<Slot> rows;
     for (int n = kFirst; n <= 206; ++n) {
         const bool stamps = n >= 199 && n % 2 == 1;
-        QTest::addRow("P%d", n) << n << y[n - kFirst] << (stamps ? 127.00 : 169.33);
+        rows.append({n, y[n - kFirst], stamps ? 127.00 : 169.33});
     }
-}
-
-void TestPrintedPage5::printSlots()
-{
-    QFETCH(int, position);
-    QFETCH(double, y);
-    QFETCH(double, anchor);
-    const QString value = printed(position);
-    // An empty box prints nothing; a long name runs on whole to the right.
-    const QString wrong = value.isEmpty() ? checkNothingAt(printed_.pages[kPage], y, anchor, false)
-                                          : checkLine(printed_.pages[kPage], value, y, anchor, false);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-}
-
-void TestPrintedPage5::noSlotNameIsPrinted()
-{
-    const QStringList names = slotNames(printed_.pages);
-    QVERIFY2(names.isEmpty(), qPrintable(names.join(u", ")));
+    addSlotRows(rows);
 }
 
 QTEST_GUILESS_MAIN(TestPrintedPage5)

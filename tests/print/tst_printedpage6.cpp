@@ -22,46 +22,39 @@ const QStringList kValues = {
 };
 const QList<int> kFlags{213, 214, 215, 216, 217, 218, 219, 220};
 
+// A complete data file: an identity block, "0" up to position 206 (text
+// boxes hold 0, check boxes are unchecked), then the values above.
+QStringList filled()
+{
+    return document({"wiejska", "0201022", "Gromadka", "bolesławiecki", "dolnośląskie"}, kFirst, kValues);
+}
+
+QString printedValue(int n)
+{
+    const QString v = kValues[n - kFirst];
+    return kFlags.contains(n) ? yesNo(v) : v;
+}
+
 } // namespace
 
 class TestPrintedPage6 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { printDocument(printed_, filled()); }
     void staticCaptions_data();
-    void staticCaptions();
+    void staticCaptions() { verifyCaption(printed_.pages[kPage]); }
     void printSlots_data();
-    void printSlots();
-    void noSlotNameIsPrinted();
+    void printSlots() { verifySlot(printed_.pages[kPage], printedValue); }
+    void noSlotNameIsPrinted() { verifyNoSlotNames(printed_); }
 
 private:
     Printed printed_;
 };
 
-void TestPrintedPage6::initTestCase()
-{
-    // A complete data file: an identity block, "0" up to position 206 (text
-    // boxes hold 0, check boxes are unchecked), then the values above.
-    QStringList fields{"wiejska", "0201022", "Gromadka", "bolesławiecki", "dolnośląskie"};
-    while (fields.size() < kFirst)
-        fields << QStringLiteral("0");
-    fields << kValues;
-    QCOMPARE(fields.size(), kPositions);
-    print(printed_, fields);
-    if (printed_.error.startsWith(QLatin1String("skip:")))
-        QSKIP(qPrintable(printed_.error));
-    QVERIFY2(printed_.error.isEmpty(), qPrintable(printed_.error));
-    QVERIFY(printed_.pages.size() > kPage);
-}
-
 void TestPrintedPage6::staticCaptions_data()
 {
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("pointSize");
-    const struct { double y, x; const char *text; int pt; } captions[] = {
+    const Caption captions[] = {
         {2.12, 2.12, "H.2. Koszty ściągnięcia nieuiszczonej opłaty skarbowej od podań w 2004r.", 9},
         {8.47, 4.23, "Średni koszt jednego postępowania", 7},
         {14.82, 4.23, "Liczba postępowań przeprowadzonych w 2004r.", 7},
@@ -111,56 +104,21 @@ void TestPrintedPage6::staticCaptions_data()
         {267.49, 3.70, "Informacja QX", 7},
         {267.49, 174.62, "Strona 6/6", 7},
     };
-    for (const auto &c : captions)
-        QTest::addRow("%.2f %.2f", c.y, c.x) << c.y << c.x << QString::fromUtf8(c.text) << c.pt;
-}
-
-void TestPrintedPage6::staticCaptions()
-{
-    QFETCH(double, y);
-    QFETCH(double, x);
-    QFETCH(QString, text);
-    QFETCH(int, pointSize);
-    const QString wrong = checkLine(printed_.pages[kPage], text, y, x, false, pointSize);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    addCaptionRows(captions);
 }
 
 void TestPrintedPage6::printSlots_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("x");
-    // Every slot is left-justified: the value starts at x.
-    const struct { int n; double x, y; } expected[] = {
-        {207, 135.47, 8.47}, {208, 135.47, 14.82},
-        {209, 86.78, 38.10}, {210, 158.75, 38.10}, {211, 86.78, 44.45}, {212, 158.75, 44.45},
-        {213, 158.75, 59.27}, {214, 158.75, 67.73}, {215, 158.75, 76.20},
-        {216, 107.95, 95.25}, {217, 158.75, 95.25}, {218, 107.95, 101.60}, {219, 158.75, 101.60},
-        {220, 158.75, 120.65},
-        {221, 35.98, 196.85}, {222, 91.02, 196.85},
+    // Every slot is left-justified: the value starts at its anchor.
+    const Slot rows[] = {
+        {207, 8.47, 135.47}, {208, 14.82, 135.47},
+        {209, 38.10, 86.78}, {210, 38.10, 158.75}, {211, 44.45, 86.78}, {212, 44.45, 158.75},
+        {213, 59.27, 158.75}, {214, 67.73, 158.75}, {215, 76.20, 158.75},
+        {216, 95.25, 107.95}, {217, 95.25, 158.75}, {218, 101.60, 107.95}, {219, 101.60, 158.75},
+        {220, 120.65, 158.75},
+        {221, 196.85, 35.98}, {222, 196.85, 91.02},
     };
-    for (const auto &s : expected)
-        QTest::addRow("P%d", s.n) << s.n << s.y << s.x;
-}
-
-void TestPrintedPage6::printSlots()
-{
-    QFETCH(int, position);
-    QFETCH(double, y);
-    QFETCH(double, x);
-    const PageWords &page = printed_.pages[kPage];
-    QString value = kValues[position - kFirst];
-    if (kFlags.contains(position))
-        value = value == QLatin1String("1") ? QStringLiteral("TAK") : QStringLiteral("NIE");
-    // An empty box prints nothing at its slot.
-    const QString wrong = value.isEmpty() ? checkNothingAt(page, y, x, false) : checkLine(page, value, y, x, false);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-}
-
-void TestPrintedPage6::noSlotNameIsPrinted()
-{
-    const QStringList names = slotNames(printed_.pages);
-    QVERIFY2(names.isEmpty(), qPrintable(names.join(u", ")));
+    addSlotRows(rows);
 }
 
 QTEST_GUILESS_MAIN(TestPrintedPage6)

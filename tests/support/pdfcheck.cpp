@@ -6,9 +6,24 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
+#include <QtTest>
+
+#include <optional>
 
 namespace pdfcheck {
 
+namespace {
+
+constexpr double kTolerance = 0.3; // mm
+constexpr double kMargin = 10.0;   // the band's corner lies on the 10 mm margins
+constexpr double kPtToMm = 25.4 / 72.0;
+
+struct Line {
+    double xMin, xMax, yMin; // mm
+};
+
+// Windows-1250 bytes of a text of ASCII and Polish letters (an encoder of
+// the test's own, independent of the program's).
 QByteArray toCp1250(const QString &text)
 {
     static const QHash<QChar, char> polish{
@@ -21,8 +36,6 @@ QByteArray toCp1250(const QString &text)
         out += c.unicode() < 0x80 ? char(c.unicode()) : polish.value(c, '?');
     return out;
 }
-
-namespace {
 
 // The pages of `pdftotext -bbox` output, coordinates converted to mm.
 QList<PageWords> parseBbox(const QByteArray &xhtml)
@@ -59,64 +72,10 @@ QString offBy(const QString &what, double measured, double expected)
 // Advance of a blank in Arial (569 of 2048 units per em), mm.
 double blankWidth(int pointSize) { return pointSize * 569.0 / 2048.0 * kPtToMm; }
 
-} // namespace
-
-void print(Printed &out, const QStringList &fields)
-{
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) {
-        out.error = QStringLiteral("skip: pdftotext (poppler-utils) is not installed");
-        return;
-    }
-    const QString binary = qEnvironmentVariable("IQX_BINARY");
-    const QString source = qEnvironmentVariable("IQX_SOURCE_DIR");
-    if (binary.isEmpty() || source.isEmpty() || !out.dir.isValid()) {
-        out.error = QStringLiteral("IQX_BINARY and IQX_SOURCE_DIR must be set");
-        return;
-    }
-    QString line;
-    for (const QString &f : fields)
-        line += f + u';';
-    QFile data(out.dir.filePath(QStringLiteral("InfoQX") + fields.value(1) + QStringLiteral(".iqx")));
-    if (!data.open(QIODevice::WriteOnly) || data.write(toCp1250(line)) < 0) {
-        out.error = QStringLiteral("cannot write the data file");
-        return;
-    }
-    data.close();
-    QFile::copy(source + QStringLiteral("/data/GMINY.txt"), out.dir.filePath(QStringLiteral("GMINY.txt")));
-
-    QProcess run;
-    run.setWorkingDirectory(out.dir.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    run.setProcessEnvironment(env);
-    run.start(binary, {QStringLiteral("--pdf"), QStringLiteral("out.pdf")});
-    if (!run.waitForFinished(120000) || run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0) {
-        out.error = QStringLiteral("informacja --pdf failed: ") + QString::fromLocal8Bit(run.readAllStandardError());
-        return;
-    }
-    out.pdf = out.dir.filePath(QStringLiteral("out.pdf"));
-
-    QProcess text;
-    text.start(pdftotext, {QStringLiteral("-bbox"), out.pdf, QStringLiteral("-")});
-    if (!text.waitForFinished(60000) || text.exitCode() != 0) {
-        out.error = QStringLiteral("pdftotext failed");
-        return;
-    }
-    out.pages = parseBbox(text.readAllStandardOutput());
-    if (out.pages.isEmpty())
-        out.error = QStringLiteral("no pages read from the PDF");
-}
-
-QString Printed::pdfinfo() const
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                           QStringLiteral("99"), pdf});
-    info.waitForFinished(60000);
-    return QString::fromUtf8(info.readAllStandardOutput());
-}
-
+// Finds `text` printed as one line of `page`: its blank-separated words in
+// order, each following the previous one on the same line. Of the lines whose
+// top lies within 2 mm of `top`, returns the one whose start (or end, when
+// `atEnd`) is nearest to `edge`.
 std::optional<Line> findLine(const PageWords &page, const QString &text, double top, double edge, bool atEnd)
 {
     const QStringList parts = text.split(u' ', Qt::SkipEmptyParts);
@@ -148,7 +107,12 @@ std::optional<Line> findLine(const PageWords &page, const QString &text, double 
     return best;
 }
 
-QString checkLine(const PageWords &page, const QString &text, double y, double edge, bool atEnd, int pointSize)
+// Empty when `text` stands on `page` with its top at band y and its start
+// (or end, when `atEnd`) at band x `edge`, within the tolerance; else what
+// is wrong. Leading blanks of `text` move its first word one blank each
+// (in `pointSize`) to the right.
+QString checkLine(const PageWords &page, const QString &text, double y, double edge, bool atEnd,
+                  int pointSize = 7)
 {
     qsizetype blanks = 0;
     while (!atEnd && blanks < text.size() && text[blanks] == u' ')
@@ -166,6 +130,7 @@ QString checkLine(const PageWords &page, const QString &text, double y, double e
     return offY.isEmpty() ? QString() : QStringLiteral("\"%1\": %2").arg(text, offY);
 }
 
+// Empty when nothing is printed within 1 mm of the slot at band (edge, y).
 QString checkNothingAt(const PageWords &page, double y, double edge, bool atEnd)
 {
     for (const Word &w : page) {
@@ -176,15 +141,146 @@ QString checkNothingAt(const PageWords &page, double y, double edge, bool atEnd)
     return {};
 }
 
-QStringList slotNames(const QList<PageWords> &pages)
+// Writes the data file, runs the program and reads the PDF; the reason when
+// a step fails ("skip: ..." when a tool is missing).
+QString print(Printed &out, const QStringList &fields)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        return QStringLiteral("skip: pdftotext (poppler-utils) is not installed");
+    const QString binary = qEnvironmentVariable("IQX_BINARY");
+    const QString source = qEnvironmentVariable("IQX_SOURCE_DIR");
+    if (binary.isEmpty() || source.isEmpty() || !out.dir.isValid())
+        return QStringLiteral("IQX_BINARY and IQX_SOURCE_DIR must be set");
+    QString line;
+    for (const QString &f : fields)
+        line += f + u';';
+    QFile data(out.dir.filePath(QStringLiteral("InfoQX") + fields.value(1) + QStringLiteral(".iqx")));
+    if (!data.open(QIODevice::WriteOnly) || data.write(toCp1250(line)) < 0)
+        return QStringLiteral("cannot write the data file");
+    data.close();
+    QFile::copy(source + QStringLiteral("/data/GMINY.txt"), out.dir.filePath(QStringLiteral("GMINY.txt")));
+
+    QProcess run;
+    run.setWorkingDirectory(out.dir.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    run.setProcessEnvironment(env);
+    run.start(binary, {QStringLiteral("--pdf"), QStringLiteral("out.pdf")});
+    if (!run.waitForFinished(120000) || run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0)
+        return QStringLiteral("informacja --pdf failed: ") + QString::fromLocal8Bit(run.readAllStandardError());
+    out.pdf = out.dir.filePath(QStringLiteral("out.pdf"));
+    out.pages = readPdf(out.pdf);
+    return out.pages.isEmpty() ? QStringLiteral("pdftotext read no page of the PDF") : QString();
+}
+
+} // namespace
+
+QList<PageWords> readPdf(const QString &pdf)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished(60000) || text.exitStatus() != QProcess::NormalExit || text.exitCode() != 0)
+        return {};
+    return parseBbox(text.readAllStandardOutput());
+}
+
+QStringList document(const QStringList &head, int first, const QStringList &values)
+{
+    QStringList fields(std::max<qsizetype>(kPositions, first + values.size()), QStringLiteral("0"));
+    std::copy(head.begin(), head.end(), fields.begin());
+    std::copy(values.begin(), values.end(), fields.begin() + first);
+    return fields;
+}
+
+void printDocument(Printed &out, const QStringList &fields)
+{
+    QCOMPARE(fields.size(), kPositions);
+    const QString error = print(out, fields);
+    if (error.startsWith(QLatin1String("skip:")))
+        QSKIP(qPrintable(error));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(out.pages.size(), 6);
+}
+
+void verifySixA4Pages(const Printed &printed)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"),
+               {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("99"), printed.pdf});
+    info.waitForFinished(60000);
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const auto pages = QRegularExpression(R"(^Pages:\s+(\d+)$)", QRegularExpression::MultilineOption).match(out);
+    QVERIFY2(pages.hasMatch(), qPrintable(out));
+    QCOMPARE(pages.captured(1).toInt(), 6);
+    auto sizes = QRegularExpression(R"(^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)", QRegularExpression::MultilineOption)
+                     .globalMatch(out);
+    int count = 0;
+    for (; sizes.hasNext(); ++count) {
+        const auto m = sizes.next();
+        QVERIFY2(qAbs(m.captured(1).toDouble() * kPtToMm - 210.0) < 0.5
+                     && qAbs(m.captured(2).toDouble() * kPtToMm - 297.0) < 0.5,
+                 qPrintable("not A4 portrait: " + m.captured(0)));
+    }
+    QCOMPARE(count, 6);
+}
+
+void verifyNoSlotNames(const Printed &printed)
 {
     static const QRegularExpression slotName(QStringLiteral(R"(^P\d+$)"));
     QStringList found;
-    for (qsizetype p = 0; p < pages.size(); ++p)
-        for (const Word &w : pages[p])
+    for (qsizetype p = 0; p < printed.pages.size(); ++p)
+        for (const Word &w : printed.pages[p])
             if (slotName.match(w.text).hasMatch())
                 found << QStringLiteral("%1 on page %2").arg(w.text).arg(p + 1);
-    return found;
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u", ")));
+}
+
+void addCaptionRows(std::span<const Caption> captions)
+{
+    QTest::addColumn<double>("y");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pointSize");
+    for (const Caption &c : captions)
+        QTest::addRow("%.2f %.2f %s", c.y, c.x, c.text) << c.y << c.x << QString::fromUtf8(c.text) << c.pointSize;
+}
+
+void verifyCaption(const PageWords &page)
+{
+    QFETCH(double, y);
+    QFETCH(double, x);
+    QFETCH(QString, text);
+    QFETCH(int, pointSize);
+    const QString wrong = checkLine(page, text, y, x, false, pointSize);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
+void addSlotRows(std::span<const Slot> rows)
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<double>("anchor");
+    QTest::addColumn<bool>("rightJustified");
+    for (const Slot &s : rows)
+        QTest::addRow("P%d", s.position) << s.position << s.y << s.anchor << s.rightJustified;
+}
+
+void verifySlot(const PageWords &page, const std::function<QString(int)> &printedValue)
+{
+    QFETCH(int, position);
+    QFETCH(double, y);
+    QFETCH(double, anchor);
+    QFETCH(bool, rightJustified);
+    const QString value = printedValue(position);
+    // An empty box prints nothing at its slot.
+    const QString wrong = value.isEmpty() ? checkNothingAt(page, y, anchor, rightJustified)
+                                          : checkLine(page, value, y, anchor, rightJustified);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
+QString yesNo(const QString &flag)
+{
+    return flag == QLatin1String("1") ? QStringLiteral("TAK") : QStringLiteral("NIE");
 }
 
 } // namespace pdfcheck

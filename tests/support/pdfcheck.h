@@ -2,17 +2,19 @@
 // Prints a document through `informacja --pdf` and reads the PDF back with
 // poppler's pdftotext, a reader independent of the program, so that tests
 // can check where every caption and value stands on the sheets.
+//
+// The printed-page tests keep their own tables of captions and slots and the
+// values of their document; the functions here turn those tables into Qt Test
+// rows and check one row against the PDF (call them from the test's slots).
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <optional>
+#include <functional>
+#include <span>
 
 namespace pdfcheck {
 
-constexpr double kTolerance = 0.3; // mm
-constexpr double kMargin = 10.0;   // the band's corner lies on the 10 mm margins
-constexpr double kPtToMm = 25.4 / 72.0;
 constexpr int kPositions = 223;
 
 struct Word {
@@ -21,46 +23,61 @@ struct Word {
 };
 using PageWords = QList<Word>;
 
-struct Line {
-    double xMin, xMax, yMin; // mm
-};
-
-// Windows-1250 bytes of a text of ASCII and Polish letters (an encoder of
-// the test's own, independent of the program's).
-QByteArray toCp1250(const QString &text);
+// Every page of `pdf` as pdftotext reads it; empty when it cannot.
+QList<PageWords> readPdf(const QString &pdf);
 
 // A printed document: the folder it was made in, the PDF and its words.
 struct Printed {
     QTemporaryDir dir;
     QString pdf;
     QList<PageWords> pages;
-    QString error; // empty on success
-    QString pdfinfo() const; // pdfinfo's output for every page
 };
 
-// Writes the data file of `fields` (one per position 0, 1, 2 ...; the file
-// is named after field 1), copies the shipped register beside it, runs
-// `informacja --pdf` there and reads the result. Sets `error` when a tool
-// is missing ("skip: ...") or a step fails.
-void print(Printed &out, const QStringList &fields);
+// A complete document: `head` from position 0, `values` from position
+// `first`, "0" in every other position.
+QStringList document(const QStringList &head, int first, const QStringList &values);
 
-// Finds `text` printed as one line of `page`: its blank-separated words in
-// order, each following the previous one on the same line. Of the lines whose
-// top lies within 2 mm of `top`, returns the one whose start (or end, when
-// `atEnd`) is nearest to `edge`.
-std::optional<Line> findLine(const PageWords &page, const QString &text, double top, double edge, bool atEnd);
+// Writes the data file of `fields` (one per position; the file is named
+// after field 1), copies the shipped register beside it, runs
+// `informacja --pdf` there and reads the result into `out`. Skips the test
+// case when poppler's tools are missing; fails it unless `fields` holds
+// every position and the PDF has six pages.
+void printDocument(Printed &out, const QStringList &fields);
 
-// Empty when `text` stands on `page` with its top at band y and its start
-// (or end, when `atEnd`) at band x `edge`, within the tolerance; else what
-// is wrong. Leading blanks of `text` move its first word one blank each
-// (in `pointSize`) to the right.
-QString checkLine(const PageWords &page, const QString &text, double y, double edge, bool atEnd,
-                  int pointSize = 7);
+// The PDF has six A4 portrait pages, by pdfinfo.
+void verifySixA4Pages(const Printed &printed);
 
-// Empty when nothing is printed within 1 mm of the slot at band (edge, y).
-QString checkNothingAt(const PageWords &page, double y, double edge, bool atEnd);
+// No word on any page looks like a print slot's own name ("P17").
+void verifyNoSlotNames(const Printed &printed);
 
-// Words that look like a print slot's own name ("P17") on any page.
-QStringList slotNames(const QList<PageWords> &pages);
+// A static caption: its top at band y, its start at band x (mm). Leading
+// blanks of `text` move its first word one blank each (in `pointSize`).
+struct Caption {
+    double y, x;
+    const char *text;
+    int pointSize = 7;
+};
+
+// Rows (y, x, text, pointSize) of the caption table.
+void addCaptionRows(std::span<const Caption> captions);
+// The caption of the current row stands on `page` within 0.3 mm.
+void verifyCaption(const PageWords &page);
+
+// A print slot: position, top at band y, and its anchor edge (mm): the start
+// of a left-justified value, the end of a right-justified one.
+struct Slot {
+    int position;
+    double y, anchor;
+    bool rightJustified = false;
+};
+
+// Rows (position, y, anchor, rightJustified) of the slot table, named "P<n>".
+void addSlotRows(std::span<const Slot> rows);
+// The slot of the current row shows `printedValue(position)` on `page`
+// within 0.3 mm, or nothing within 1 mm when that value is empty.
+void verifySlot(const PageWords &page, const std::function<QString(int)> &printedValue);
+
+// What a check box prints for its stored "1" or "0".
+QString yesNo(const QString &flag);
 
 } // namespace pdfcheck
