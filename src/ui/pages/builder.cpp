@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace iqx::ui {
 
@@ -50,6 +51,15 @@ void applyFont(QWidget *w, const EntryRow &row)
         f.setBold(true);
         w->setFont(f);
     }
+}
+
+// A position's number label ("51.", "  5."): it has only the room of its
+// designed width, 24 px, before its box, which three digits in the stand-in
+// font overrun; number labels are narrowed further.
+bool isNumberLabel(const EntryRow &row)
+{
+    static const QRegularExpression number(QStringLiteral("^ *[0-9]+\\.$"));
+    return row.kind == Kind::Label && row.text && number.match(QString::fromUtf8(row.text)).hasMatch();
 }
 
 QWidget *buildRow(QWidget *parent, const EntryRow &row)
@@ -109,6 +119,11 @@ QWidget *buildRow(QWidget *parent, const EntryRow &row)
     if (row.name)
         w->setObjectName(QString::fromUtf8(row.name));
     applyFont(w, row);
+    if (isNumberLabel(row)) {
+        QFont f = w->font();
+        f.setStretch(80);
+        w->setFont(f);
+    }
     if (row.w > 0 && row.h > 0)
         w->setGeometry(row.x, row.y, row.w, row.h);
     else {

@@ -139,10 +139,8 @@ const EntryPageTable &entryPage5()
         label(kRightNumber, 870, "206."), amount("Edit206", kRight, 870, Exit::ValFloatNextPage),
 
         // F.7: free text, no key filter, no exit check; last in tab order.
-        // Its number label comes after it so that it stays on top where the
-        // substitute font makes "190." a few pixels wider than its 23 px.
-        {.kind = Kind::Edit, .name = "Edit190", .x = 616, .y = 335, .w = 353, .h = kBoxHeight},
         label(593, 335, "190."),
+        {.kind = Kind::Edit, .name = "Edit190", .x = 616, .y = 335, .w = 353, .h = kBoxHeight},
     }};
     return page;
 }
