@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class QFont;
 class QWidget;
 
 // An entry page described as data: one row per label, box, check box or

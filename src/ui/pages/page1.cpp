@@ -1,18 +1,13 @@
 // Entry page 1: the identity block (positions 0 to 4) and table B.1 of the
 // property tax (positions 5 to 51). Coordinates are pixels on TabSheet1.
-#include "ui/pages/entrytable.h"
+#include "ui/pages/rows.h"
 
 namespace iqx::ui {
 namespace {
 
-constexpr int kBoxHeight = 24;
 constexpr int kIdentityHeight = 32;
+constexpr int kIdentityPx = 18;   // captions and names of the identity block
 constexpr int kSmallNumberPx = 7; // number labels "1." to "12."
-
-EntryRow label(int x, int y, const char *text, int px = 0, bool bold = false)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text, .fontPx = px, .bold = bold};
-}
 
 // Number label in the small font ("1." to "4.", "  5." to "12.").
 EntryRow small(int x, int y, const char *text)
@@ -20,32 +15,16 @@ EntryRow small(int x, int y, const char *text)
     return label(x, y, text, kSmallNumberPx);
 }
 
-EntryRow box(const char *name, int x, int y, int w, KeyFilter filter, Exit exit = Exit::ValFloat)
-{
-    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight,
-            .filter = filter, .exit = exit};
-}
-
-EntryRow decimal(const char *name, int x, int y, int w = 100, Exit exit = Exit::ValFloat)
-{
-    return box(name, x, y, w, KeyFilter::Decimal, exit);
-}
-
-EntryRow whole(const char *name, int x, int y)
-{
-    return box(name, x, y, 100, KeyFilter::Whole);
-}
-
 // Hidden, disabled box of the identity block; the user sees its header label.
 EntryRow identityBox(const char *name, int y, int w)
 {
     return {.kind = Kind::Edit, .name = name, .x = 620, .y = y, .w = w, .h = kIdentityHeight,
-            .fontPx = 18, .bold = true, .hidden = true};
+            .fontPx = kIdentityPx, .bold = true, .hidden = true};
 }
 
 EntryRow header(const char *name, int y, const char *mirrors)
 {
-    return {.kind = Kind::Header, .name = name, .x = 198, .y = y, .fontPx = 18, .bold = true,
+    return {.kind = Kind::Header, .name = name, .x = 198, .y = y, .fontPx = kIdentityPx, .bold = true,
             .mirrors = mirrors};
 }
 
@@ -55,21 +34,21 @@ const EntryPageTable &entryPage1()
 {
     static const EntryPageTable page{"TabSheet1", "Strona 1", {
         // Identity block.
-        label(15, 30, "Identyfikator gminy :", 18, true),
+        bold(15, 30, "Identyfikator gminy :", kIdentityPx),
         {.kind = Kind::Edit, .name = "Edit1", .x = 205, .y = 22, .w = 124, .h = kIdentityHeight,
-         .fontPx = 18, .bold = true, .filter = KeyFilter::Identifier, .exit = Exit::CheckIdGminy,
+         .fontPx = kIdentityPx, .bold = true, .filter = KeyFilter::Identifier, .exit = Exit::CheckIdGminy,
          .maxLength = 7},
         label(337, 26, "siedmio cyfrowy kod;"),
         label(337, 40, "pierwsze dwie cyfry - kod województwa, następne dwie - kod pow., ostatnie trzy - kod gminy"),
         {.kind = Kind::Label, .name = nullptr, .x = 1, .y = 60, .text = "1.", .fontPx = kSmallNumberPx,
          .silver = true},
-        label(15, 63, "Typ gminy :", 18),
+        label(15, 63, "Typ gminy :", kIdentityPx),
         small(1, 90, "2."),
-        label(15, 98, "Nazwa gminy :", 18),
+        label(15, 98, "Nazwa gminy :", kIdentityPx),
         small(1, 127, "3."),
-        label(15, 134, "Nazwa powiatu :", 18),
+        label(15, 134, "Nazwa powiatu :", kIdentityPx),
         small(2, 166, "4."),
-        label(16, 171, "Nazwa województwa :", 18),
+        label(16, 171, "Nazwa województwa :", kIdentityPx),
         identityBox("Edit0", 57, 52),
         identityBox("Edit2", 91, 28),
         identityBox("Edit3", 126, 30),
@@ -78,11 +57,11 @@ const EntryPageTable &entryPage1()
         header("NazGmi", 98, "Edit2"),
         header("NazPow", 132, "Edit3"),
         header("NazWoj", 172, "Edit4"),
-        {.kind = Kind::Line, .name = "Shape1", .x = 10, .y = 214, .w = 911, .h = 1},
+        line("Shape1", 10, 214, 911),
 
         // Section headings and the column headings of table B.1.
-        label(16, 237, "B. PODATEK OD NIERUCHOMOŚCI", 17, true),
-        label(18, 262, "B.1. Podstawa, stawki i wpływy", 15, true),
+        section(16, 237, "B. PODATEK OD NIERUCHOMOŚCI"),
+        subsection(18, 262, "B.1. Podstawa, stawki i wpływy"),
         label(65, 283, "Rodzaj nieruchomości"),
         label(323, 283, "Powierzchnia (wartość) "),
         label(340, 299, "podlegająca"),
@@ -107,91 +86,91 @@ const EntryPageTable &entryPage1()
         label(18, 355, "Grunty związane z prowadzeniem działalności "),
         label(21, 370, "gospodarczej, bez względu na sposób "),
         label(21, 385, "zakwalifikowania w ewidencji gruntów i  budynków"),
-        small(318, 355, "  5."), decimal("Edit5", 337, 355, 105),
-        small(464, 355, "  6."), whole("Edit6", 482, 355),
-        small(592, 355, "  7."), decimal("Edit7", 612, 355),
-        small(725, 355, " 8."), decimal("Edit8", 742, 355),
-        small(850, 355, "  9."), decimal("Edit9", 869, 355),
+        small(318, 355, "  5."), decimal("Edit5", 337, 355),
+        small(464, 355, "  6."), whole("Edit6", 482, 355, 100),
+        small(592, 355, "  7."), decimal("Edit7", 612, 355, 100),
+        small(725, 355, " 8."), decimal("Edit8", 742, 355, 100),
+        small(850, 355, "  9."), decimal("Edit9", 869, 355, 100),
 
         // Row 2: land under lakes and reservoirs, in hectares; the revenue
         // boxes sit 2 px higher than the rest of the row.
         label(18, 410, "Grunty pod jeziorami zajęte na zbiorniki wodne "),
         label(21, 425, "retencyjne lub elektrowni wodnych "),
         small(318, 410, "10."), decimal("Edit10", 337, 410, 90), label(430, 418, "ha"),
-        small(464, 410, "11."), whole("Edit11", 482, 410),
-        small(592, 410, "12."), decimal("Edit12", 612, 410),
-        label(725, 407, "13."), decimal("Edit13", 742, 408),
-        label(850, 407, "14."), decimal("Edit14", 869, 408),
+        small(464, 410, "11."), whole("Edit11", 482, 410, 100),
+        small(592, 410, "12."), decimal("Edit12", 612, 410, 100),
+        label(725, 407, "13."), decimal("Edit13", 742, 408, 100),
+        label(850, 407, "14."), decimal("Edit14", 869, 408, 100),
 
         // Row 3: other land.
         label(16, 450, "Grunty pozostałe, w tym grunty zajęte na"),
         label(21, 465, "prowadzenie odpłatnej statutowej działalności "),
         label(21, 480, "pożytku publicznego przez organizacje pożytku "),
         label(21, 495, "publicznego"),
-        label(318, 450, "15."), decimal("Edit15", 337, 450, 105),
-        label(464, 450, "16."), whole("Edit16", 482, 450),
-        label(592, 450, "17."), decimal("Edit17", 612, 450),
-        label(725, 450, "18."), decimal("Edit18", 742, 450),
-        label(850, 450, "19."), decimal("Edit19", 869, 450),
+        label(318, 450, "15."), decimal("Edit15", 337, 450),
+        label(464, 450, "16."), whole("Edit16", 482, 450, 100),
+        label(592, 450, "17."), decimal("Edit17", 612, 450, 100),
+        label(725, 450, "18."), decimal("Edit18", 742, 450, 100),
+        label(850, 450, "19."), decimal("Edit19", 869, 450, 100),
 
         // Row 4: dwellings.
         label(16, 520, "Budynki mieszkalne lub ich części "),
-        label(318, 520, "20."), decimal("Edit20", 337, 520, 105),
-        label(464, 520, "21."), whole("Edit21", 482, 520),
-        label(592, 520, "22."), decimal("Edit22", 612, 520),
-        label(725, 520, "23."), decimal("Edit23", 742, 520),
-        label(850, 520, "24."), decimal("Edit24", 869, 520),
+        label(318, 520, "20."), decimal("Edit20", 337, 520),
+        label(464, 520, "21."), whole("Edit21", 482, 520, 100),
+        label(592, 520, "22."), decimal("Edit22", 612, 520, 100),
+        label(725, 520, "23."), decimal("Edit23", 742, 520, 100),
+        label(850, 520, "24."), decimal("Edit24", 869, 520, 100),
 
         // Row 5: business buildings.
         label(16, 555, "Budynki lub ich części związane z prowadzeniem"),
         label(21, 570, "działalności gospodarczej oraz od budynków"),
         label(21, 585, "mieszkalnych lub ich części zajętych na "),
         label(21, 600, "prowadzenie działalności gospodarczej "),
-        label(318, 555, "25."), decimal("Edit25", 337, 555, 105),
-        label(464, 555, "26."), whole("Edit26", 482, 555),
-        label(592, 555, "27."), decimal("Edit27", 612, 555),
-        label(725, 555, "28."), decimal("Edit28", 742, 555),
-        label(850, 555, "29."), decimal("Edit29", 869, 555),
+        label(318, 555, "25."), decimal("Edit25", 337, 555),
+        label(464, 555, "26."), whole("Edit26", 482, 555, 100),
+        label(592, 555, "27."), decimal("Edit27", 612, 555, 100),
+        label(725, 555, "28."), decimal("Edit28", 742, 555, 100),
+        label(850, 555, "29."), decimal("Edit29", 869, 555, 100),
 
         // Row 6: buildings used for trade in certified seed.
         label(16, 625, "Budynki lub ich części zajęte na prowadzenie "),
         label(21, 640, "działalności gospodarczej w zakresie "),
         label(21, 655, "obrotu kwalifikowanym materiałem siewnym "),
-        label(318, 625, "30."), decimal("Edit30", 337, 625, 105),
-        label(464, 625, "31."), whole("Edit31", 482, 625),
-        label(592, 625, "32."), decimal("Edit32", 612, 625),
-        label(725, 625, "33."), decimal("Edit33", 742, 625),
-        label(850, 625, "34."), decimal("Edit34", 869, 625),
+        label(318, 625, "30."), decimal("Edit30", 337, 625),
+        label(464, 625, "31."), whole("Edit31", 482, 625, 100),
+        label(592, 625, "32."), decimal("Edit32", 612, 625, 100),
+        label(725, 625, "33."), decimal("Edit33", 742, 625, 100),
+        label(850, 625, "34."), decimal("Edit34", 869, 625, 100),
 
         // Row 7: buildings used for health care.
         label(16, 680, "Budynki lub ich części zajęte na prowadzenie "),
         label(21, 695, "działalności gospodarczej w zakresie"),
         label(21, 710, "udzielania świadczeń zdrowotnych"),
-        label(318, 680, "35."), decimal("Edit35", 337, 680, 105),
-        label(464, 680, "36."), whole("Edit36", 482, 680),
-        label(592, 680, "37."), decimal("Edit37", 612, 680),
-        label(725, 680, "38."), decimal("Edit38", 742, 680),
-        label(850, 680, "39."), decimal("Edit39", 869, 680),
+        label(318, 680, "35."), decimal("Edit35", 337, 680),
+        label(464, 680, "36."), whole("Edit36", 482, 680, 100),
+        label(592, 680, "37."), decimal("Edit37", 612, 680, 100),
+        label(725, 680, "38."), decimal("Edit38", 742, 680, 100),
+        label(850, 680, "39."), decimal("Edit39", 869, 680, 100),
 
         // Row 8: other buildings.
         label(16, 730, "Pozostałe budynki lub ich części , w tym zajęte na"),
         label(21, 745, "prowadzenie odpłatnej statutowej działalności"),
         label(21, 760, "pożytku publicznego przez  organizacje "),
         label(21, 775, "pożytku publicznego "),
-        label(318, 730, "40."), decimal("Edit40", 337, 730, 105),
-        label(464, 730, "41."), whole("Edit41", 482, 730),
-        label(592, 730, "42."), decimal("Edit42", 612, 730),
-        label(725, 730, "43."), decimal("Edit43", 742, 730),
-        label(850, 730, "44."), decimal("Edit44", 869, 730),
+        label(318, 730, "40."), decimal("Edit40", 337, 730),
+        label(464, 730, "41."), whole("Edit41", 482, 730, 100),
+        label(592, 730, "42."), decimal("Edit42", 612, 730, 100),
+        label(725, 730, "43."), decimal("Edit43", 742, 730, 100),
+        label(850, 730, "44."), decimal("Edit44", 869, 730, 100),
 
         // Row 9: structures; the base is a value in złoty and the rate a
         // percentage.
         label(16, 800, "Budowle lub ich części "),
         label(318, 800, "45."), decimal("Edit45", 337, 800, 90), label(430, 812, "zł"),
-        label(464, 800, "46."), whole("Edit46", 482, 800),
+        label(464, 800, "46."), whole("Edit46", 482, 800, 100),
         label(592, 800, "47."), decimal("Edit47", 612, 800, 85), label(700, 810, "%"),
-        label(725, 800, "48."), decimal("Edit48", 742, 800),
-        label(850, 800, "49."), decimal("Edit49", 869, 800),
+        label(725, 800, "48."), decimal("Edit48", 742, 800, 100),
+        label(850, 800, "49."), decimal("Edit49", 869, 800, 100),
 
         // Totals of the two revenue columns.
         label(16, 835, "Ogółem"),

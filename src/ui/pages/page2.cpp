@@ -3,15 +3,10 @@
 // statutory exemptions with their areas and values (62 to 78) and the
 // exemptions adopted by the council (79 to 85). Coordinates are pixels on
 // TabSheet2; boxes are listed in position order, which is the tab order.
-#include "ui/pages/entrytable.h"
+#include "ui/pages/rows.h"
 
 namespace iqx::ui {
 namespace {
-
-constexpr int kCheckHeight = 17;
-constexpr int kBoxHeight = 24;
-constexpr int kBoxWidth = 110;
-constexpr int kPageFontPx = 15;
 
 // Columns of the yes/no answers: the left criteria of B.2 and the right
 // column used by every other question.
@@ -20,22 +15,6 @@ constexpr int kRightCheckX = 816, kRightCheckW = 97;
 
 // Columns of table B.3: land, buildings, structures.
 constexpr int kLandX = 419, kBuildingsX = 600, kStructuresX = 760;
-
-EntryRow label(int x, int y, const char *text)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text};
-}
-
-EntryRow heading(int x, int y, const char *text)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text, .fontPx = kPageFontPx,
-            .bold = true};
-}
-
-EntryRow check(const char *name, int x, int y, int w, Exit exit = Exit::None)
-{
-    return {.kind = Kind::Check, .name = name, .x = x, .y = y, .w = w, .h = kCheckHeight, .exit = exit};
-}
 
 // A yes/no answer of the right column (number labels at x 796).
 EntryRow rightCheck(const char *name, int y, Exit exit = Exit::None)
@@ -46,8 +25,7 @@ EntryRow rightCheck(const char *name, int y, Exit exit = Exit::None)
 // An area or value of table B.3.
 EntryRow amount(const char *name, int x, int y)
 {
-    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = kBoxWidth, .h = kBoxHeight,
-            .filter = KeyFilter::Decimal, .exit = Exit::ValFloat};
+    return decimal(name, x, y, 110);
 }
 
 } // namespace
@@ -56,7 +34,7 @@ const EntryPageTable &entryPage2()
 {
     static const EntryPageTable page{"TabSheet2", "Strona 2", {
         // B.2: criteria by which the council differentiates the rates.
-        heading(16, 16, "B.2. Kryteria różnicowania stawek w podatku od nieruchomości w 2005r."),
+        subsection(16, 16, "B.2. Kryteria różnicowania stawek w podatku od nieruchomości w 2005r."),
         label(16, 40, "Gmina, na mocy uchwały rady gminy, różnicuje stawki dla poszczególnych przedmiotów opodatkowania  "),
         label(21, 55, "ze względu na następujące kryteria:"),
         label(796, 40, "52."), rightCheck("CheckBox52", 40),
@@ -87,7 +65,7 @@ const EntryPageTable &entryPage2()
 
         // B.3: statutory exemptions, one row per provision of the act; a row
         // has boxes only in the columns that apply to it.
-        heading(16, 264, "B.3. Zwolnienia ustawowe w podatku od nieruchomości w 2005r."),
+        subsection(16, 264, "B.3. Zwolnienia ustawowe w podatku od nieruchomości w 2005r."),
         label(16, 285, "Podstawa prawna zwolnienia - ustawa z dnia 12 stycznia 1991r. "),
         label(24, 300, "o podatkach i opłatach lokalnych"),
         label(416, 285, "Grunty powierzchnia, "),
@@ -127,7 +105,7 @@ const EntryPageTable &entryPage2()
 
         // B.4: exemptions adopted by the council. Leaving the last answer
         // turns to page 3.
-        heading(16, 635, "B.4. Zwolnienia na mocy uchwały rady gminy w podatku od nieruchomości w 2005r."),
+        subsection(16, 635, "B.4. Zwolnienia na mocy uchwały rady gminy w podatku od nieruchomości w 2005r."),
         label(21, 655, "Zwolnienie budynków mieszkalnych"),
         label(90, 680, "wszystkich budynków mieszkalnych na terenie gminy"),
         label(796, 680, "79."), rightCheck("CheckBox79", 680),

@@ -2,51 +2,20 @@
 // businesses taxed preferentially, positions 86 to 90) and the agricultural
 // tax, section C (positions 91 to 119). Coordinates are pixels on TabSheet3.
 // The boxes are listed in position order, which is the page's tab order; the
-// last one, 119, turns to page 4 when it is left.
-#include "ui/pages/entrytable.h"
+// last one, 119, turns to page 4 when it is left. Subsection headings are
+// the page font in bold.
+#include "ui/pages/rows.h"
 
 namespace iqx::ui {
 namespace {
 
-constexpr int kBoxHeight = 24;
-
-EntryRow label(int x, int y, const char *text, int px = 0, bool bold = false)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text, .fontPx = px, .bold = bold};
-}
-
-// Headings "B.5." to "C.5.": the page font in bold.
-EntryRow heading(int x, int y, const char *text)
-{
-    return label(x, y, text, 0, true);
-}
-
-EntryRow box(const char *name, int x, int y, int w, KeyFilter filter, Exit exit = Exit::ValFloat)
-{
-    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight,
-            .filter = filter, .exit = exit};
-}
-
-EntryRow decimal(const char *name, int x, int y, int w = 105, Exit exit = Exit::ValFloat)
-{
-    return box(name, x, y, w, KeyFilter::Decimal, exit);
-}
-
 // Counts of businesses: whole numbers in the column at x 801.
-EntryRow count(const char *name, int y)
-{
-    return box(name, 801, y, 105, KeyFilter::Whole);
-}
+EntryRow count(const char *name, int y) { return whole(name, 801, y); }
 
 // Boxes of table C.2, by column.
 EntryRow farmLand(const char *name, int y) { return decimal(name, 400, y, 110); }
 EntryRow conversionHa(const char *name, int y) { return decimal(name, 565, y, 110); }
 EntryRow outsideFarms(const char *name, int y) { return decimal(name, 730, y); }
-
-EntryRow line(const char *name, int x, int y, int w)
-{
-    return {.kind = Kind::Line, .name = name, .x = x, .y = y, .w = w, .h = 1};
-}
 
 } // namespace
 
@@ -55,13 +24,13 @@ const EntryPageTable &entryPage3()
     static const EntryPageTable page{"TabSheet3", "Strona 3", {
         // B.5: revenue lost through the council's exemptions, on the
         // heading's own line.
-        heading(16, 16, "B.5. Utracone dochody z tytułu zwolnień w podatku od nieruchomości na mocy uchwały rady gminy w 2005 r."),
+        bold(16, 16, "B.5. Utracone dochody z tytułu zwolnień w podatku od nieruchomości na mocy uchwały rady gminy w 2005 r."),
         label(782, 16, "86."), decimal("Edit86", 801, 16),
         label(912, 25, "zł"),
 
         // B.6: number of businesses taxed at preferential rates, in total
         // and for buildings, land and structures.
-        heading(16, 46, "B.6. Względy techniczne (art. 1a ust. 1 pkt 3 ustawy o podatkach i opłatach lokalnych) w 2005r."),
+        bold(16, 46, "B.6. Względy techniczne (art. 1a ust. 1 pkt 3 ustawy o podatkach i opłatach lokalnych) w 2005r."),
         label(21, 76, "Liczba przedsiębiorców korzystających w 2005r. z preferencyjnego opodatkowania nieruchomości ogółem, w  tym:"),
         label(782, 76, "87."), count("Edit87", 76),
         label(90, 106, "w odniesieniu do budynków  "),
@@ -74,14 +43,14 @@ const EntryPageTable &entryPage3()
         // Section C, the agricultural tax. The separator starts left of the
         // page and is cut off by its edge.
         line("Shape12", -15, 201, 920),
-        label(16, 206, "C. PODATEK ROLNY  ", 17, true),
+        section(16, 206, "C. PODATEK ROLNY  "),
 
         // C.1: the rate in force, with its statutory maximum.
-        heading(16, 226, "C.1. Stawka podatku obowiązująca na terenie gminy dla gospodarstw rolnych w 2005 r"),
+        bold(16, 226, "C.1. Stawka podatku obowiązująca na terenie gminy dla gospodarstw rolnych w 2005 r"),
         label(675, 226, "91."), decimal("Edit91", 694, 226, 104),
 
         // C.2: areas of agricultural land by kind, in three columns.
-        heading(16, 256, "C.2. Powierzchnia użytków rolnych podlegających opodatkowaniu podatkiem rolnym "),
+        bold(16, 256, "C.2. Powierzchnia użytków rolnych podlegających opodatkowaniu podatkiem rolnym "),
         label(82, 276, "Rodzaj użytku rolnego"),
         label(386, 276, "Powierzchnia gruntów "),
         label(386, 291, "gospodarstw rolnych"),
@@ -133,7 +102,7 @@ const EntryPageTable &entryPage3()
         label(705, 540, "110."), outsideFarms("Edit110", 540),
 
         // C.3: statutory exemptions, area by provision of the act.
-        heading(16, 580, "C.3. Zwolnienia ustawowe w podatku rolnym w 2005r."),
+        bold(16, 580, "C.3. Zwolnienia ustawowe w podatku rolnym w 2005r."),
         label(21, 600, "Podstawa prawna zwolnienia - ustawa z dnia 15 listopada 1984r. o podatku rolnym"),
         label(717, 600, "Powierzchnia [ ha ]"),
         label(21, 628, "Art. 12. ust. 1 pkt 1 "),
@@ -150,7 +119,7 @@ const EntryPageTable &entryPage3()
         // C.4: revenue lost through statutory reliefs; the boxes sit 6, 4
         // and 2 px above their captions.
         label(770, 776, " [zł]"),
-        heading(16, 778, "C.4. Utracone dochody z tytułu ustawowych ulg w podatku rolnym w 2005r."),
+        bold(16, 778, "C.4. Utracone dochody z tytułu ustawowych ulg w podatku rolnym w 2005r."),
         label(90, 800, "INWESTYCYJNEJ - Art. 13 ust. 1 "),
         label(705, 794, "116."), decimal("Edit116", 730, 794),
         label(90, 830, "ŻOŁNIERSKIEJ - Art. 13a ust. 1 i 2"),
@@ -160,7 +129,7 @@ const EntryPageTable &entryPage3()
 
         // C.5: revenue lost through the council's exemptions and reliefs;
         // the last box of the page.
-        heading(16, 890, "C.5. Utracone dochody z tytułu zwolnień i ulg w podatku rolnym na mocy uchwały rady gminy w 2005r."),
+        bold(16, 890, "C.5. Utracone dochody z tytułu zwolnień i ulg w podatku rolnym na mocy uchwały rady gminy w 2005r."),
         label(705, 890, "119."), decimal("Edit119", 730, 890, 105, Exit::ValFloatNextPage),
         line("Shape14", -28, 936, 923),
     }};

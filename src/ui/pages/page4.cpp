@@ -4,15 +4,10 @@
 // kinds of data by three taxes. Coordinates are pixels on TabSheet4; the
 // controls are listed in position order, which is the tab order, so that
 // Tab and Enter walk the grid row by row, check box and text box in turn.
-#include "ui/pages/entrytable.h"
+#include "ui/pages/rows.h"
 
 namespace iqx::ui {
 namespace {
-
-constexpr int kBoxHeight = 24;
-constexpr int kCheckHeight = 17;
-constexpr int kHeadingPx = 17;    // section headings, bold
-constexpr int kSubheadingPx = 15; // subsection headings, bold
 
 // Columns of the section D and E.1 rows: number label and control.
 constexpr int kNumberX = 714, kBoxX = 740;
@@ -22,44 +17,10 @@ constexpr int kGridNumberX[] = {320, 399, 525, 618, 748, 833};
 constexpr int kGridBoxX[] = {345, 425, 550, 645, 774, 860};
 constexpr int kGridCheckW = 45, kGridEditW = 80;
 
-EntryRow label(int x, int y, const char *text)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text};
-}
-
-EntryRow heading(int y, const char *text)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = 16, .y = y, .text = text, .fontPx = kHeadingPx,
-            .bold = true};
-}
-
-EntryRow subheading(int y, const char *text)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = 16, .y = y, .text = text, .fontPx = kSubheadingPx,
-            .bold = true};
-}
-
 // Row caption at the left edge of the page.
 EntryRow caption(int y, const char *text)
 {
     return label(21, y, text);
-}
-
-EntryRow edit(const char *name, int x, int y, int w, KeyFilter filter = KeyFilter::Decimal,
-              Exit exit = Exit::ValFloat)
-{
-    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight, .filter = filter,
-            .exit = exit};
-}
-
-EntryRow check(const char *name, int x, int y, int w)
-{
-    return {.kind = Kind::Check, .name = name, .x = x, .y = y, .w = w, .h = kCheckHeight};
-}
-
-EntryRow line(const char *name, int x, int y)
-{
-    return {.kind = Kind::Line, .name = name, .x = x, .y = y, .w = 920, .h = 1};
 }
 
 // Number label and control of grid column `column` in the row at `y`.
@@ -71,7 +32,7 @@ EntryRow gridNumber(int column, int y, const char *text)
 EntryRow gridBox(int column, int y, const char *name)
 {
     return column % 2 == 0 ? check(name, kGridBoxX[column], y, kGridCheckW)
-                           : edit(name, kGridBoxX[column], y, kGridEditW);
+                           : decimal(name, kGridBoxX[column], y, kGridEditW);
 }
 
 } // namespace
@@ -80,34 +41,34 @@ const EntryPageTable &entryPage4()
 {
     static const EntryPageTable page{"TabSheet4", " Strona 4", {
         // D: forest tax.
-        heading(16, "D. PODATEK LEŚNY "),
-        subheading(36, "D.1. Stawka podatku obowiązująca na terenie gminy- w 2005r."),
-        label(kNumberX, 36, "120."), edit("Edit120", kBoxX, 36, 105),
-        subheading(66, "D.2. Zwolnienia ustawowe w podatku leśnym w 2005r."),
+        section(16, 16, "D. PODATEK LEŚNY "),
+        subsection(16, 36, "D.1. Stawka podatku obowiązująca na terenie gminy- w 2005r."),
+        label(kNumberX, 36, "120."), decimal("Edit120", kBoxX, 36),
+        subsection(16, 66, "D.2. Zwolnienia ustawowe w podatku leśnym w 2005r."),
         label(90, 91, "Podstawa prawna zwolnienia - ustawa z dnia 30 października 2002r. o podatku leśnym"),
         label(732, 91, "Powierzchnia, w ha "),
         caption(121, "Art. 7 ust. 2 pkt 4"),
-        label(kNumberX, 121, "121."), edit("Edit121", kBoxX, 121, 105),
+        label(kNumberX, 121, "121."), decimal("Edit121", kBoxX, 121),
         caption(151, "Art. 7 ust. 2 pkt 5"),
-        label(kNumberX, 151, "122."), edit("Edit122", kBoxX, 151, 105),
-        subheading(181, "D.3. Utracone dochody z tytułu  zwolnień w podatku leśnym na mocy uchwały rady gminy w 2005 r. [zł]"),
-        label(kNumberX, 181, "123."), edit("Edit123", kBoxX, 181, 105),
+        label(kNumberX, 151, "122."), decimal("Edit122", kBoxX, 151),
+        subsection(16, 181, "D.3. Utracone dochody z tytułu  zwolnień w podatku leśnym na mocy uchwały rady gminy w 2005 r. [zł]"),
+        label(kNumberX, 181, "123."), decimal("Edit123", kBoxX, 181),
         line("Shape41", -15, 211),
 
         // E: the tax register of real estate. E.1: what the land and
         // building register supplies.
-        heading(225, "E. EWIDENCJA PODATKOWA NIERUCHOMOŚCI (EPN) - stan na 2005 r."),
-        subheading(250, "E.1. Zasób danych w ewidencji gruntów i budynków"),
+        section(16, 225, "E. EWIDENCJA PODATKOWA NIERUCHOMOŚCI (EPN) - stan na 2005 r."),
+        subsection(16, 250, "E.1. Zasób danych w ewidencji gruntów i budynków"),
         caption(280, "Dane ewidencji gruntów i budynków są dostępne w formacie SWDE"),
-        label(kNumberX, 280, "124."), check("CheckBox124", kBoxX, 280, 60),
+        label(kNumberX, 280, "124."), check("CheckBox124", kBoxX, 280),
         caption(310, "Ewidencja gruntów i budynków zawiera dane o budynkach"),
-        label(kNumberX, 310, "125."), check("CheckBox125", kBoxX, 310, 60),
+        label(kNumberX, 310, "125."), check("CheckBox125", kBoxX, 310),
         caption(340, "Ewidencja gruntów i budynków zawiera dane o lokalach"),
-        label(kNumberX, 340, "126."), check("CheckBox126", kBoxX, 340, 60),
+        label(kNumberX, 340, "126."), check("CheckBox126", kBoxX, 340),
 
         // E.2: the grid's headings, four lines per column and the tax's
         // name under each pair of columns.
-        subheading(370, "E.2. Zasób danych w ewidencji podatkowej nieruchomości (EPN)"),
+        subsection(16, 370, "E.2. Zasób danych w ewidencji podatkowej nieruchomości (EPN)"),
         label(21, 390, "Rodzaj danych"),
         label(320, 390, "Program"), label(440, 390, "Zasób "),
         label(536, 390, "Program"), label(656, 390, "Zasób "),
@@ -197,21 +158,21 @@ const EntryPageTable &entryPage4()
         label(833, 731, "175."), check("CheckBox175", 860, 731, kGridCheckW),
 
         // E.3: export to XML; 177 is a year.
-        subheading(761, "E.3. Eksport danych EPN"),
+        subsection(16, 761, "E.3. Eksport danych EPN"),
         caption(781, "Oprogramowanie EPN umożliwia eksport danych do pliku w formacie XML"),
         label(833, 779, "176."), check("CheckBox176", 860, 779, kGridCheckW),
         caption(811, "Eksport danych do pliku w formacie XML zostanie zapewniony w roku"),
-        label(833, 805, "177."), edit("Edit177", 860, 805, 80, KeyFilter::Whole),
+        label(833, 805, "177."), whole("Edit177", 860, 805, 80),
 
         // E.4: costs of adapting the register software; leaving 180 turns
         // to entry page 5.
-        subheading(841, "E.4. Koszty dostosowania oprogramowania EPN do przepisów rozporządzenia w sprawie ewidencji podatkowej nieruchomości [zł]"),
+        subsection(16, 841, "E.4. Koszty dostosowania oprogramowania EPN do przepisów rozporządzenia w sprawie ewidencji podatkowej nieruchomości [zł]"),
         caption(861, "Koszty rozbudowy struktury bazy danych oprogramowania EPN"),
-        label(833, 861, "178."), edit("Edit178", 861, 861, 80),
+        label(833, 861, "178."), decimal("Edit178", 861, 861, 80),
         caption(891, "Koszty  uzupełnienia danych w EPN"),
-        label(833, 891, "179."), edit("Edit179", 861, 891, 80),
+        label(833, 891, "179."), decimal("Edit179", 861, 891, 80),
         caption(921, "Koszty budowy modułu eksportu danych do pliku w  formacie XML"),
-        label(833, 921, "180."), edit("Edit180", 860, 921, 80, KeyFilter::Decimal, Exit::ValFloatNextPage),
+        label(833, 921, "180."), decimal("Edit180", 860, 921, 80, Exit::ValFloatNextPage),
         line("Shape42", 1, 950),
     }};
     return page;

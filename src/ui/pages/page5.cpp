@@ -1,55 +1,17 @@
 // Entry page 5 (TabSheet5): section F on the property-tax software
 // (positions 181 to 197), the electronic filing question of section G (198)
 // and table H.1 of the stamp duty (199 to 206). Coordinates are pixels on
-// TabSheet5.
-#include "ui/pages/entrytable.h"
+// TabSheet5. Subsection headings are the page font in bold; the separators
+// start left of the page and are cut off by its edge.
+#include "ui/pages/rows.h"
 
 namespace iqx::ui {
 namespace {
 
-constexpr int kBoxHeight = 24;
-constexpr int kBoxWidth = 105;
-constexpr int kCheckWidth = 60;
-constexpr int kCheckHeight = 17;
-constexpr int kSectionPx = 17;    // section headings F, G and H, bold
 constexpr int kRight = 764;       // boxes of section F and the right column of H.1
 constexpr int kLeft = 548;        // left column of H.1
 constexpr int kRightNumber = 738; // number labels of the two columns
 constexpr int kLeftNumber = 522;
-
-EntryRow label(int x, int y, const char *text, int px = 0, bool bold = false)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text, .fontPx = px, .bold = bold};
-}
-
-EntryRow section(int x, int y, const char *text) { return label(x, y, text, kSectionPx, true); }
-
-// Subsection headings are bold in the page font.
-EntryRow subsection(int x, int y, const char *text) { return label(x, y, text, 0, true); }
-
-EntryRow box(const char *name, int x, int y, KeyFilter filter, Exit exit = Exit::ValFloat)
-{
-    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = kBoxWidth, .h = kBoxHeight,
-            .filter = filter, .exit = exit};
-}
-
-EntryRow year(const char *name, int y) { return box(name, kRight, y, KeyFilter::Whole); }
-
-EntryRow amount(const char *name, int x, int y, Exit exit = Exit::ValFloat)
-{
-    return box(name, x, y, KeyFilter::Decimal, exit);
-}
-
-EntryRow check(const char *name, int y)
-{
-    return {.kind = Kind::Check, .name = name, .x = kRight, .y = y, .w = kCheckWidth, .h = kCheckHeight};
-}
-
-EntryRow line(const char *name, int y)
-{
-    // Starts left of the page and is cut off at its edge.
-    return {.kind = Kind::Line, .name = name, .x = -7, .y = y, .w = 920, .h = 1};
-}
 
 } // namespace
 
@@ -62,63 +24,63 @@ const EntryPageTable &entryPage5()
         section(16, 16, "F. PROGRAM TORVALIA (TORVAL)"),
 
         // F.1, F.2: the year the office has used or will use the program.
-        subsection(16, 41, "F.1. Urząd użytkuje program TORVAL od roku"),
-        label(kRightNumber, 41, "181."), year("Edit181", 41),
-        subsection(16, 71, "F.2. Urząd będzie użytkował program TORVAL od roku"),
-        label(kRightNumber, 71, "182."), year("Edit182", 71),
+        bold(16, 41, "F.1. Urząd użytkuje program TORVAL od roku"),
+        label(kRightNumber, 41, "181."), whole("Edit181", kRight, 41),
+        bold(16, 71, "F.2. Urząd będzie użytkował program TORVAL od roku"),
+        label(kRightNumber, 71, "182."), whole("Edit182", kRight, 71),
 
         // F.3: reasons for not using it.
-        subsection(16, 101, "F.3. Urząd nie zamierza użytkować programu TORVAL ze względu na:"),
+        bold(16, 101, "F.3. Urząd nie zamierza użytkować programu TORVAL ze względu na:"),
         label(90, 119, "posiada inny program o podobnej funkcjonalności"),
-        label(kRightNumber, 119, "183."), check("CheckBox183", 119),
+        label(kRightNumber, 119, "183."), check("CheckBox183", kRight, 119),
         label(90, 149, "koszty zakupu oprogramowania bazodanowego ORACLE"),
-        label(kRightNumber, 149, "184."), check("CheckBox184", 149),
+        label(kRightNumber, 149, "184."), check("CheckBox184", kRight, 149),
         label(90, 179, "brak zainteresowania programem o funkcji porównywania danych ewidencji podatkowej i "),
         label(90, 195, "ewidencji gruntów i budynków"),
-        label(kRightNumber, 179, "185."), check("CheckBox185", 179),
+        label(kRightNumber, 179, "185."), check("CheckBox185", kRight, 179),
         label(90, 215, "inne"),
-        label(kRightNumber, 215, "186."), check("CheckBox186", 215),
+        label(kRightNumber, 215, "186."), check("CheckBox186", kRight, 215),
 
         // F.4 to F.6: portal, hardware, database licence.
-        subsection(16, 245, "F.4. Urząd korzysta z internetowego portalu edukacyjnego TORVAL"),
-        label(kRightNumber, 245, "187."), check("CheckBox187", 245),
-        subsection(16, 275, "F.5. Urząd dysponuje sprzętem komputerowym umożliwiającym użytkowanie oprogramowania TORVAL"),
-        label(kRightNumber, 275, "188."), check("CheckBox188", 275),
-        subsection(16, 305, "F.6. Urząd posiada licencję na oprogramowanie bazodanowe ORACLE"),
-        label(kRightNumber, 305, "189."), check("CheckBox189", 305),
+        bold(16, 245, "F.4. Urząd korzysta z internetowego portalu edukacyjnego TORVAL"),
+        label(kRightNumber, 245, "187."), check("CheckBox187", kRight, 245),
+        bold(16, 275, "F.5. Urząd dysponuje sprzętem komputerowym umożliwiającym użytkowanie oprogramowania TORVAL"),
+        label(kRightNumber, 275, "188."), check("CheckBox188", kRight, 275),
+        bold(16, 305, "F.6. Urząd posiada licencję na oprogramowanie bazodanowe ORACLE"),
+        label(kRightNumber, 305, "189."), check("CheckBox189", kRight, 305),
 
         // F.7: caption only; its box and number label are the last rows.
-        subsection(16, 335, "F.7. Urząd posiada inne niż ORACLE oprogramowanie bazodanowe  - podać nazwę"),
+        bold(16, 335, "F.7. Urząd posiada inne niż ORACLE oprogramowanie bazodanowe  - podać nazwę"),
 
         // F.8: who provides the IT support.
-        subsection(16, 365, "F.8. Obsługa informatyczna urzędu gminy jest zapewniona przez"),
+        bold(16, 365, "F.8. Obsługa informatyczna urzędu gminy jest zapewniona przez"),
         label(90, 395, "informatyków zatrudnionych w urzędzie"),
-        label(kRightNumber, 395, "191."), check("CheckBox191", 395),
+        label(kRightNumber, 395, "191."), check("CheckBox191", kRight, 395),
         label(90, 425, "podmiot zewnętrzny"),
-        label(kRightNumber, 425, "192."), check("CheckBox192", 425),
+        label(kRightNumber, 425, "192."), check("CheckBox192", kRight, 425),
         label(90, 455, "inne rozwiązanie"),
-        label(kRightNumber, 455, "193."), check("CheckBox193", 455),
+        label(kRightNumber, 455, "193."), check("CheckBox193", kRight, 455),
 
         // F.9, F.10: WAN and LAN, each with the year it is planned for.
-        subsection(16, 485, "F.9. Urząd korzysta z sieci WAN"),
-        label(kRightNumber, 485, "194."), check("CheckBox194", 485),
+        bold(16, 485, "F.9. Urząd korzysta z sieci WAN"),
+        label(kRightNumber, 485, "194."), check("CheckBox194", kRight, 485),
         label(600, 510, "Planuje w roku "),
-        label(kRightNumber, 510, "195."), year("Edit195", 510),
-        subsection(16, 545, "F.10. Urząd posiada sieć LAN"),
-        label(kRightNumber, 545, "196."), check("CheckBox196", 545),
+        label(kRightNumber, 510, "195."), whole("Edit195", kRight, 510),
+        bold(16, 545, "F.10. Urząd posiada sieć LAN"),
+        label(kRightNumber, 545, "196."), check("CheckBox196", kRight, 545),
         label(600, 570, "Planuje w roku "),
-        label(kRightNumber, 570, "197."), year("Edit197", 570),
+        label(kRightNumber, 570, "197."), whole("Edit197", kRight, 570),
 
         // Section G: its two-line heading is the caption of one check box.
-        line("Shape21", 605),
+        line("Shape21", -7, 605),
         section(16, 610, "G. GMINA PRZEWIDUJE WPROWADZENIE MOŻLIWOŚCI SKŁADANIA "),
         section(40, 630, "DEKLARACJI PODATKOWYCH W FORMIE ELEKTRONICZNEJ"),
-        label(kRightNumber, 626, "198."), check("CheckBox198", 626),
-        line("Shape22", 655),
+        label(kRightNumber, 626, "198."), check("CheckBox198", kRight, 626),
+        line("Shape22", -7, 655),
 
         // Section H, table H.1: stamp duty of 2004 by way of payment.
         section(16, 670, "H. OPŁATA SKARBOWA"),
-        subsection(16, 695, "H.1. Wpływy z opłaty skarbowej według sposobu zapłaty w 2004r."),
+        bold(16, 695, "H.1. Wpływy z opłaty skarbowej według sposobu zapłaty w 2004r."),
         label(112, 720, "Przedmiot opłaty"),
         label(496, 720, "Zapłata znakami opłaty skarbowej"),
         label(752, 720, "Zapłata w inny  sposób "),
@@ -126,21 +88,21 @@ const EntryPageTable &entryPage5()
         label(568, 752, "[ zł ]"),
         label(800, 752, "[ zł ]"),
         label(21, 780, "Podania (żądania, wnioski, odwołania, zażalenia)"),
-        label(kLeftNumber, 780, "199."), amount("Edit199", kLeft, 780),
-        label(kRightNumber, 780, "200."), amount("Edit200", kRight, 780),
+        label(kLeftNumber, 780, "199."), decimal("Edit199", kLeft, 780),
+        label(kRightNumber, 780, "200."), decimal("Edit200", kRight, 780),
         label(21, 810, "Czynności urzędowe dokonywane na podstawie zgłoszenia lub na wniosek"),
-        label(kLeftNumber, 810, "201."), amount("Edit201", kLeft, 810),
-        label(kRightNumber, 810, "202."), amount("Edit202", kRight, 810),
+        label(kLeftNumber, 810, "201."), decimal("Edit201", kLeft, 810),
+        label(kRightNumber, 810, "202."), decimal("Edit202", kRight, 810),
         label(21, 840, "Zaświadczenia wydawane na wniosek"),
-        label(kLeftNumber, 840, "203."), amount("Edit203", kLeft, 840),
-        label(kRightNumber, 840, "204."), amount("Edit204", kRight, 840),
+        label(kLeftNumber, 840, "203."), decimal("Edit203", kLeft, 840),
+        label(kRightNumber, 840, "204."), decimal("Edit204", kRight, 840),
         label(21, 870, "Zezwolenia (pozwolenia, koncesje) wydawane na wniosek"),
-        label(kLeftNumber, 870, "205."), amount("Edit205", kLeft, 870),
-        label(kRightNumber, 870, "206."), amount("Edit206", kRight, 870, Exit::ValFloatNextPage),
+        label(kLeftNumber, 870, "205."), decimal("Edit205", kLeft, 870),
+        label(kRightNumber, 870, "206."), decimal("Edit206", kRight, 870, kBoxWidth, Exit::ValFloatNextPage),
 
         // F.7: free text, no key filter, no exit check; last in tab order.
         label(593, 335, "190."),
-        {.kind = Kind::Edit, .name = "Edit190", .x = 616, .y = 335, .w = 353, .h = kBoxHeight},
+        freeText("Edit190", 616, 335, 353),
     }};
     return page;
 }

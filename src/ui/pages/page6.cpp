@@ -3,55 +3,15 @@
 // the contact of the person who filled in the document (section J, free-text
 // positions 221 and 222). Coordinates are pixels on TabSheet6. No box of this
 // page turns the page.
-#include "ui/pages/entrytable.h"
+#include "ui/pages/rows.h"
 
 namespace iqx::ui {
-namespace {
-
-constexpr int kBoxHeight = 24;
-constexpr int kCheckWidth = 60;
-constexpr int kCheckHeight = 17;
-constexpr int kHeadingPx = 15; // subsection headings and the H.6 question, bold
-constexpr int kSectionPx = 17; // section headings I and J, bold
-
-EntryRow label(int x, int y, const char *text)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text};
-}
-
-EntryRow heading(int x, int y, const char *text, int px = kHeadingPx)
-{
-    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text, .fontPx = px, .bold = true};
-}
-
-EntryRow box(const char *name, int x, int y, KeyFilter filter, int w = 105)
-{
-    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight, .filter = filter,
-            .exit = filter == KeyFilter::None ? Exit::None : Exit::ValFloat};
-}
-
-EntryRow decimal(const char *name, int x, int y) { return box(name, x, y, KeyFilter::Decimal); }
-EntryRow whole(const char *name, int x, int y) { return box(name, x, y, KeyFilter::Whole); }
-// Telephone number or e-mail address: any text, no check on leaving.
-EntryRow freeText(const char *name, int x, int y, int w) { return box(name, x, y, KeyFilter::None, w); }
-
-EntryRow check(const char *name, int x, int y)
-{
-    return {.kind = Kind::Check, .name = name, .x = x, .y = y, .w = kCheckWidth, .h = kCheckHeight};
-}
-
-EntryRow line(const char *name, int x, int y)
-{
-    return {.kind = Kind::Line, .name = name, .x = x, .y = y, .w = 920, .h = 1};
-}
-
-} // namespace
 
 const EntryPageTable &entryPage6()
 {
     static const EntryPageTable page{"TabSheet6", " Strona 6", {
         // H.2: cost of collecting unpaid stamp duty.
-        heading(16, 16, "H.2. Koszty ściągnięcia nieuiszczonej opłaty skarbowej od podań w 2004r."),
+        subsection(16, 16, "H.2. Koszty ściągnięcia nieuiszczonej opłaty skarbowej od podań w 2004r."),
         label(21, 35, "Średni koszt jednego postępowania"),
         label(738, 35, "207."), decimal("Edit207", 764, 35), label(872, 40, "zł"),
         label(21, 65, "Liczba przeprowadzonych postępowań w 2004r."),
@@ -59,7 +19,7 @@ const EntryPageTable &entryPage6()
 
         // H.3: sale of duty stamps, contracts of the municipality (left) and
         // of the tax offices (right).
-        heading(16, 100, "H.3. Sprzedaż znaków wartościowych w 2004r."),
+        subsection(16, 100, "H.3. Sprzedaż znaków wartościowych w 2004r."),
         label(360, 120, "Umowy zawarte przez gminę"),
         label(640, 120, "Umowy zawarte przez urzędy skarbowe"),
         label(21, 150, "Średnia wysokość prowizji"),
@@ -70,7 +30,7 @@ const EntryPageTable &entryPage6()
         label(674, 180, "212."), whole("Edit212", 700, 180),
 
         // H.4: problems in contracting the retail sale of stamps.
-        heading(16, 220, "H.4. Problemy w zakresie zawierania umów na sprzedaż detaliczną znaków wartościowych"),
+        subsection(16, 220, "H.4. Problemy w zakresie zawierania umów na sprzedaż detaliczną znaków wartościowych"),
         label(21, 250, "Procedury zamówień publicznych"),
         label(738, 250, "213."), check("CheckBox213", 764, 250),
         label(21, 280, "Brak podmiotów chętnych do prowadzenia punktów"),
@@ -80,7 +40,7 @@ const EntryPageTable &entryPage6()
 
         // H.5: control of the bank's transfers; whether it is checked (left)
         // and whether irregularities were found (right).
-        heading(16, 340, "H.5. Kontrola przekazywania przez oddziały banku PKO BP S.A. s.a. należności za "
+        subsection(16, 340, "H.5. Kontrola przekazywania przez oddziały banku PKO BP S.A. s.a. należności za "
                          "sprzedane znaki wartościowe"),
         label(360, 365, "Czy dokonywana jest kontrola w"),
         label(384, 381, " podanym zakresie"),
@@ -93,18 +53,18 @@ const EntryPageTable &entryPage6()
         label(674, 435, "219."), check("CheckBox219", 700, 435),
 
         // H.6: a four-line question answered by one check box.
-        heading(16, 468, "H.6. Czy przy założeniu, że zniesiona zostanie możliwość zapłaty opłaty skarbowej "
+        subsection(16, 468, "H.6. Czy przy założeniu, że zniesiona zostanie możliwość zapłaty opłaty skarbowej "
                          "znakami tej opłaty, "),
-        heading(21, 488, "istnieje potrzeba wprowadzenia przepisów umożliwiających zawieranie przez gminę "
+        subsection(21, 488, "istnieje potrzeba wprowadzenia przepisów umożliwiających zawieranie przez gminę "
                          "porozumień z"),
         label(738, 502, "220."), check("CheckBox220", 764, 502),
-        heading(21, 508, "organami administracji publicznej na pobór opłaty skarbowej od dokonywanych przez te "
+        subsection(21, 508, "organami administracji publicznej na pobór opłaty skarbowej od dokonywanych przez te "
                          "organy "),
-        heading(21, 528, "czynności urzędowych lub wydawanych zaświadczeń i zezwoleń (pozwoleń, koncesji)"),
+        subsection(21, 528, "czynności urzędowych lub wydawanych zaświadczeń i zezwoleń (pozwoleń, koncesji)"),
         line("Shape61", -7, 560),
 
         // Section I: the receiving department's staff, fixed texts.
-        heading(16, 576, "I. KONTAKT Z OSOBAMI UDZIELAJĄCYMI WYJAŚNIEŃ", kSectionPx),
+        section(16, 576, "I. KONTAKT Z OSOBAMI UDZIELAJĄCYMI WYJAŚNIEŃ"),
         label(90, 605, "numer telefonu:"),
         label(500, 605, "Adres  e-mail:"),
         label(90, 625, "(0-22) 555-01-01"),
@@ -121,7 +81,7 @@ const EntryPageTable &entryPage6()
         line("Shape62", 1, 760),
 
         // Section J: the person who filled in the document.
-        heading(16, 776, "J. KONTAKT Z OSOBĄ WYPEŁNIAJĄCĄ ANKIETĘ", kSectionPx),
+        section(16, 776, "J. KONTAKT Z OSOBĄ WYPEŁNIAJĄCĄ ANKIETĘ"),
         label(90, 806, "numer telefonu (wraz z numerem  kierunkowym):"),
         label(500, 806, "adres e-mail:"),
         label(90, 836, "221."), freeText("Edit221", 116, 836, 300),

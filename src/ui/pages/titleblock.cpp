@@ -1,18 +1,17 @@
 // The title block above the tab control (Panel1): the recipient, the
 // document's title and the print button. Coordinates are pixels on the panel.
-#include "ui/pages/entrytable.h"
+#include "ui/pages/rows.h"
 
 namespace iqx::ui {
 
 const QList<EntryRow> &titleBlockRows()
 {
     static const QList<EntryRow> rows{
-        {.kind = Kind::Label, .name = nullptr, .x = 649, .y = 9, .text = "Zeltmark", .fontPx = 18, .bold = true},
-        {.kind = Kind::Label, .name = nullptr, .x = 617, .y = 28, .text = "Tarvelin", .fontPx = 18},
-        {.kind = Kind::Label, .name = nullptr, .x = 334, .y = 52, .text = "INFORMACJA", .fontPx = 25, .bold = true},
+        bold(649, 9, "Zeltmark", 18),
+        label(617, 28, "Tarvelin", 18),
+        bold(334, 52, "INFORMACJA", 25),
         {.kind = Kind::Button, .name = "Button1", .x = 35, .y = 64, .w = 110, .h = 41, .text = "Drukowanie", .fontPx = 14},
-        {.kind = Kind::Label, .name = nullptr, .x = 233, .y = 82, .text = "w sprawie podatków i opłat lokalnych",
-         .fontPx = 20, .bold = true},
+        bold(233, 82, "w sprawie podatków i opłat lokalnych", 20),
     };
     return rows;
 }

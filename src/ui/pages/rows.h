@@ -1,0 +1,63 @@
+#pragma once
+#include "ui/pages/entrytable.h"
+
+// Constructors of the rows the entry-page tables are written in, with the
+// sizes all pages share. A table reads as one call per control:
+//     label(318, 450, "15."), decimal("Edit15", 337, 450),
+namespace iqx::ui {
+
+constexpr int kBoxHeight = 24;    // text boxes
+constexpr int kBoxWidth = 105;    // the usual text box
+constexpr int kCheckHeight = 17;  // check boxes
+constexpr int kCheckWidth = 60;   // the usual check box
+constexpr int kSectionPx = 17;    // section headings ("C. PODATEK ROLNY"), bold
+constexpr int kSubsectionPx = 15; // subsection headings ("B.2. ..."), bold
+constexpr int kRuleWidth = 920;   // separator lines across the page
+
+// Static label; px 0 keeps the page font.
+constexpr EntryRow label(int x, int y, const char *text, int px = 0, bool bold = false)
+{
+    return {.kind = Kind::Label, .name = nullptr, .x = x, .y = y, .text = text, .fontPx = px, .bold = bold};
+}
+
+constexpr EntryRow bold(int x, int y, const char *text, int px = 0) { return label(x, y, text, px, true); }
+constexpr EntryRow section(int x, int y, const char *text) { return bold(x, y, text, kSectionPx); }
+constexpr EntryRow subsection(int x, int y, const char *text) { return bold(x, y, text, kSubsectionPx); }
+
+// Text box that accepts the keys of `filter` and runs `exit` when left.
+constexpr EntryRow edit(const char *name, int x, int y, int w, KeyFilter filter, Exit exit = Exit::ValFloat)
+{
+    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight, .filter = filter,
+            .exit = exit};
+}
+
+constexpr EntryRow decimal(const char *name, int x, int y, int w = kBoxWidth, Exit exit = Exit::ValFloat)
+{
+    return edit(name, x, y, w, KeyFilter::Decimal, exit);
+}
+
+constexpr EntryRow whole(const char *name, int x, int y, int w = kBoxWidth)
+{
+    return edit(name, x, y, w, KeyFilter::Whole);
+}
+
+// Any text (a name, a telephone number, an e-mail address), no check on leaving.
+constexpr EntryRow freeText(const char *name, int x, int y, int w)
+{
+    return edit(name, x, y, w, KeyFilter::None, Exit::None);
+}
+
+// Yes/no check box captioned "TAK".
+constexpr EntryRow check(const char *name, int x, int y, int w = kCheckWidth, Exit exit = Exit::None)
+{
+    return {.kind = Kind::Check, .name = name, .x = x, .y = y, .w = w, .h = kCheckHeight, .exit = exit};
+}
+
+// Horizontal 1-px line; separators start left of the page (negative x) when
+// they are to be cut off by its edge.
+constexpr EntryRow line(const char *name, int x, int y, int w = kRuleWidth)
+{
+    return {.kind = Kind::Line, .name = name, .x = x, .y = y, .w = w, .h = 1};
+}
+
+} // namespace iqx::ui
