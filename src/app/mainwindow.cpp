@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -106,6 +107,11 @@ void TInformacja::buildWindow()
         ui::buildRows(sheet, t->rows);
     }
 
+    // Clicking a page's tab (or turning the wheel over the tabs) puts the
+    // focus on the tab bar, as a tab control does: the box that had it is
+    // left, and the newly shown page does not take the focus into a box.
+    pageControl_->tabBar()->setFocusPolicy(Qt::WheelFocus);
+
     composite_ = new report::CompositeReport(this);
     composite_->setObjectName(QStringLiteral("QRCompositeReport1"));
 }
@@ -171,7 +177,7 @@ bool TInformacja::FormActivate()
         messages().error(loaded.message);
         return true; // the remaining start-up steps are skipped
     }
-    if (loaded.status == LoadResult::Incomplete)
+    if (!loaded.message.isEmpty())
         messages().inform(loaded.message);
 
     const bool guard = inExitCheck_;
@@ -290,7 +296,7 @@ void TInformacja::runExitHandler(QWidget *box)
         valFloat(edit);
     } else if (handler == QLatin1String("ValFloatNextPage") && edit) {
         valFloat(edit);
-        NextPage();
+        NextPage(pageOf(box));
     } else if (handler == QLatin1String("Exit50_CheckSum") && edit) {
         checkSum(edit, 50);
     } else if (handler == QLatin1String("Exit51_CheckSum") && edit) {
@@ -298,22 +304,26 @@ void TInformacja::runExitHandler(QWidget *box)
     } else if (handler == QLatin1String("CheckIdGminy") && edit) {
         checkIdGminy(edit);
     } else if (handler == QLatin1String("NextPage")) {
-        NextPage();
+        NextPage(pageOf(box));
     }
     inExitCheck_ = false;
+}
+
+int TInformacja::pageOf(const QWidget *box) const
+{
+    for (const QWidget *w = box; w; w = w->parentWidget()) {
+        const int index = pageControl_->indexOf(const_cast<QWidget *>(w));
+        if (index >= 0)
+            return index + 1;
+    }
+    return 0;
 }
 
 void TInformacja::focusBox(QWidget *box)
 {
     // A box on another page gets its page shown first.
-    for (QWidget *w = box; w; w = w->parentWidget()) {
-        const int index = pageControl_->indexOf(w);
-        if (index >= 0) {
-            if (pageControl_->currentIndex() != index)
-                pageControl_->setCurrentIndex(index);
-            break;
-        }
-    }
+    if (const int page = pageOf(box); page > 0 && pageControl_->currentIndex() != page - 1)
+        pageControl_->setCurrentIndex(page - 1);
     box->setFocus(Qt::OtherFocusReason);
     scroll_->ensureWidgetVisible(box);
 }
@@ -412,9 +422,11 @@ void TInformacja::checkIdGminy(QLineEdit *box)
     }
 }
 
-void TInformacja::NextPage()
+void TInformacja::NextPage(int fromPage)
 {
-    const int page = nextPage(pageControl_->currentIndex() + 1);
+    // The page after the one that holds the box that was left, whichever
+    // page is showing by now (the box may have been left by clicking a tab).
+    const int page = nextPage(fromPage);
     const bool guard = inExitCheck_;
     inExitCheck_ = true;
     pageControl_->setCurrentIndex(page - 1);

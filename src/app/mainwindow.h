@@ -45,8 +45,8 @@ public:
     void fillPrintSlots();
     // Writes the data file; reports a failure through the error box.
     bool ZapiszDane();
-    // Turns to the next page and focuses its first box.
-    void NextPage();
+    // Turns to the page after `fromPage` (1-based) and focuses its first box.
+    void NextPage(int fromPage);
     // Puts the focus on `box` (showing its page) without running the exit
     // check of the box that had it: after a refusal, at start, on a page turn.
     void placeFocus(QWidget *box);
@@ -63,6 +63,8 @@ private:
     void onFocusChanged(QWidget *old, QWidget *now);
     void runExitHandler(QWidget *box);
     void focusBox(QWidget *box);
+    // The entry page (1-based) that holds `box`; 0 for none.
+    int pageOf(const QWidget *box) const;
     bool valFloat(QLineEdit *box);
     void checkSum(QLineEdit *box, int position);
     void checkIdGminy(QLineEdit *box);

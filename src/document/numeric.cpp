@@ -51,6 +51,21 @@ KeyDecision filterKey(KeyFilter filter, QChar typed, const QString &currentText)
     return {KeyDecision::Swallow, {}};
 }
 
+std::optional<QChar> typedCharacter(int key, bool control, const QString &text)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return QChar(u'\r');
+    if (key == Qt::Key_Backspace)
+        return QChar(u'\b');
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return QChar(char16_t(key - Qt::Key_A + 1));
+    // Delete arrives as "\x7f" and Escape as "\x1b" on some platforms: a
+    // control character is never a typed character.
+    if (text.isEmpty() || text.front().category() == QChar::Other_Control)
+        return std::nullopt;
+    return text.front();
+}
+
 // ---------------------------------------------------------------- Decimal
 
 std::optional<Decimal> Decimal::parse(const QString &text)

@@ -34,6 +34,14 @@ struct KeyDecision {
 // `currentText` is the box's whole text before the key.
 KeyDecision filterKey(KeyFilter filter, QChar typed, const QString &currentText);
 
+// The character a key press types, as the key filters see it, decided by
+// the key and not by the text the platform attaches to it: '\r' for Enter,
+// '\b' for Backspace, the control character of Ctrl+letter (Ctrl+V is
+// 0x16), otherwise the printable character of `text`. Editing keys (Delete,
+// the arrows, Home, End, Escape, Insert ...) type nothing and give nullopt:
+// they keep their usual effect in every box. `key` is a Qt::Key.
+std::optional<QChar> typedCharacter(int key, bool control, const QString &text);
+
 // An exact decimal number with a decimal comma, as typed into the boxes.
 // Comparison and addition are exact: no binary floating point is involved.
 class Decimal {

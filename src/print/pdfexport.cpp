@@ -26,7 +26,7 @@ int exportDocumentPdf(const QString &path)
         messages().error(loaded.message);
         return 4;
     }
-    if (loaded.status == LoadResult::Incomplete)
+    if (!loaded.message.isEmpty())
         messages().inform(loaded.message);
     window.fillPrintSlots();
     QString error;

@@ -126,6 +126,16 @@ QString missingText(const QString &fileName, int missing)
         .arg(missing);
 }
 
+QString overlongText(const QString &fileName, const QList<int> &positions)
+{
+    QStringList numbers;
+    for (int n : positions)
+        numbers << QString::number(n);
+    return QStringLiteral("Plik %1: wartość pozycji %2 jest dłuższa, niż pozwala jej pole. Wczytano ją w "
+                          "całości; popraw ją przed zapisem.")
+        .arg(fileName, numbers.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 LoadResult loadDocument(QObject *root, const QDir &dir)
@@ -170,18 +180,27 @@ LoadResult loadDocument(QObject *root, const QDir &dir)
     for (int i = 0; i < positions.size(); ++i) {
         const bool present = i < line.fields.size();
         const QString field = present ? line.fields[i] : QString();
-        if (positions[i].edit)
-            positions[i].edit->setText(field);
+        if (positions[i].edit) {
+            // A value is never cut to fit its box: the box is widened to
+            // hold it whole and the clerk is told.
+            QLineEdit *edit = positions[i].edit;
+            if (field.size() > edit->maxLength()) {
+                result.overlong << positions[i].number;
+                edit->setMaxLength(int(field.size()));
+            }
+            edit->setText(field);
+        }
         else
             positions[i].check->setChecked(present && field != QLatin1String("0"));
     }
     result.missingFields = line.missing;
-    if (line.missing > 0) {
-        result.status = LoadResult::Incomplete;
-        result.message = missingText(result.fileName, line.missing);
-    } else {
-        result.status = LoadResult::Loaded;
-    }
+    result.status = line.missing > 0 ? LoadResult::Incomplete : LoadResult::Loaded;
+    QStringList notes;
+    if (line.missing > 0)
+        notes << missingText(result.fileName, line.missing);
+    if (!result.overlong.isEmpty())
+        notes << overlongText(result.fileName, result.overlong);
+    result.message = notes.join(QLatin1Char('\n'));
     return result;
 }
 

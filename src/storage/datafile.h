@@ -33,7 +33,10 @@ struct LoadResult {
     } status = NoFile;
     QString fileName;  // the file read
     int missingFields = 0;
-    QString message;   // user-facing text for Incomplete and Error
+    // Text positions whose value is longer than their box takes by typing;
+    // loaded whole all the same, and named in `message`.
+    QList<int> overlong;
+    QString message;   // user-facing text for Incomplete, Error and overlong values
 };
 
 // Reads the first InfoQX*.iqx of `dir` in ascending name order into the

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -291,6 +293,135 @@ private slots:
         QCOMPARE(f.sink.entries[0].kind, RecordingSink::Entry::Error);
         QCOMPARE(f.sink.entries[0].text, QStringLiteral("'' is not a valid floating point value"));
         QCOMPARE(focusName(), QStringLiteral("Edit51"));
+    }
+
+    // Editing keys keep their usual effect in filtered boxes, whatever text
+    // the platform attaches to them (X11 sends Delete as "\x7f"); the
+    // Ctrl+letter characters stay swallowed.
+    void editingKeysWorkInFilteredBoxes_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("keys"); // H Home, E End, L Left, S Shift+End, D Delete, K keypad Delete, V Ctrl+V, X Escape
+        QTest::addColumn<QString>("result");
+        for (int n : {1, 5, 6}) {
+            const QByteArray box = QByteArray::number(n);
+            QTest::addRow("%s: Home, Delete", box.constData()) << n << "HD" << "23";
+            QTest::addRow("%s: Home, Shift+End, Delete", box.constData()) << n << "HSD" << "";
+            QTest::addRow("%s: End, Left, Delete", box.constData()) << n << "ELD" << "12";
+            QTest::addRow("%s: keypad Delete", box.constData()) << n << "HK" << "23";
+            QTest::addRow("%s: Ctrl+V and Escape type nothing", box.constData()) << n << "VX" << "123";
+        }
+    }
+    void editingKeysWorkInFilteredBoxes()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, keys);
+        QFETCH(QString, result);
+        guitest::Window f;
+        QVERIFY(f.show());
+        QApplication::clipboard()->setText(QStringLiteral("99"));
+        QLineEdit *box = f.edit(n);
+        QVERIFY(f.focus(box));
+        QTest::keyClicks(box, QStringLiteral("123"));
+        for (QChar k : keys) {
+            switch (k.unicode()) {
+            case 'H': QTest::keyClick(box, Qt::Key_Home); break;
+            case 'E': QTest::keyClick(box, Qt::Key_End); break;
+            case 'L': QTest::keyClick(box, Qt::Key_Left); break;
+            case 'S': QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier); break;
+            case 'D': QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier); break;
+            case 'K': QTest::keyClick(box, Qt::Key_Delete, Qt::KeypadModifier); break;
+            case 'V': QTest::sendKeyEvent(QTest::Click, box, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier); break;
+            case 'X': QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Escape, QString(QChar(0x1b)), Qt::NoModifier); break;
+            }
+        }
+        QCOMPARE(box->text(), result);
+    }
+
+    // A click on a page's tab leaves the focus on the tab bar; it moves into
+    // no box of the page shown, so no box the clerk never entered is checked.
+    void clickingTabsLeavesTheFocusOnTheTabBar()
+    {
+        guitest::Window f;
+        f.dir.write(QStringLiteral("InfoQX0201011.iqx"), dataLine(QStringLiteral("0201011"), 0));
+        QVERIFY(f.show());
+        f.sink.clear(); // the file is incomplete on purpose: every box empty
+        QCOMPARE(focusName(), QStringLiteral("Edit5"));
+        QTabBar *tabs = f.w.pageControl()->tabBar();
+        for (int page : {4, 5, 6, 1, 4, 2}) {
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page - 1).center());
+            settle();
+            QCOMPARE(f.w.pageControl()->currentIndex(), page - 1);
+            QCOMPARE(QApplication::focusWidget(), tabs);
+        }
+        QVERIFY(f.sink.entries.isEmpty());
+    }
+
+    // Leaving a page's last box turns to the page after the box's own page,
+    // also when it is left by clicking another page's tab.
+    void pageTurnCountsFromTheBoxLeft_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("85, click page 5") << "CheckBox85" << 5 << 3 << "Edit86";
+        QTest::newRow("119, click page 6") << "Edit119" << 6 << 4 << "Edit120";
+        QTest::newRow("180, click page 1") << "Edit180" << 1 << 5 << "Edit181";
+        QTest::newRow("206, click page 2") << "Edit206" << 2 << 6 << "Edit207";
+    }
+    void pageTurnCountsFromTheBoxLeft()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, clicked);
+        QFETCH(int, page);
+        QFETCH(QString, focus);
+        guitest::Window f;
+        QVERIFY(f.show());
+        QVERIFY(f.focus(f.w.findChild<QWidget *>(box)));
+        QTabBar *tabs = f.w.pageControl()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(clicked - 1).center());
+        settle();
+        QCOMPARE(f.w.pageControl()->currentIndex(), page - 1);
+        QCOMPARE(focusName(), focus);
+        QVERIFY(f.sink.entries.isEmpty());
+    }
+
+    // Loading never changes a value: a text longer than a box takes by
+    // typing is shown whole, the clerk is told, and it is never written
+    // back shortened.
+    void longValuesLoadWhole()
+    {
+        guitest::Window f;
+        f.sink.answer = true;
+        QString line = QStringLiteral("miejska;02010111;Bolesławiec;bolesławiecki;dolnośląskie;");
+        const QString longText(40000, u'x');
+        for (int n = 5; n <= 222; ++n)
+            line += (n == 190 ? longText : QString()) + QLatin1Char(';');
+        const QByteArray bytes = *cp1250::encode(line);
+        f.dir.write(QStringLiteral("InfoQX0201011.iqx"), bytes);
+        QVERIFY(f.show());
+        QCOMPARE(f.edit(1)->text(), QStringLiteral("02010111"));
+        QCOMPARE(f.edit(190)->text(), longText);
+        QCOMPARE(f.sink.entries.size(), 1);
+        QVERIFY(f.sink.entries[0].text.contains(QStringLiteral("pozycji 1 ")));
+        QCOMPARE(focusName(), QStringLiteral("Edit1"));
+
+        // Not 7 characters: closing asks nothing and writes nothing.
+        f.sink.clear();
+        f.w.FormClose();
+        QVERIFY(f.sink.entries.isEmpty());
+        QCOMPARE(QDir(f.dir.path()).entryList({QStringLiteral("*.iqx")}), QStringList{"InfoQX0201011.iqx"});
+
+        // Once shortened by the clerk, typing is limited to 7 again.
+        QTest::keyClick(f.edit(1), Qt::Key_End);
+        QTest::keyClick(f.edit(1), Qt::Key_Backspace);
+        QTest::keyClicks(f.edit(1), QStringLiteral("12"));
+        QCOMPARE(f.edit(1)->text(), QStringLiteral("0201011"));
+
+        // Saved, the long free text comes back byte for byte.
+        QVERIFY(f.w.ZapiszDane());
+        QVERIFY(f.dir.read(QStringLiteral("InfoQX0201011.iqx")).contains(longText.toLatin1() + ';'));
     }
 
     void textBoxesRefuseSeparatorAndForeignCharacters()

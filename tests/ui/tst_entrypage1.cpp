@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <limits>
+
 #include <memory>
 
 using entrycheck::ExpectedPosition;
@@ -150,7 +152,7 @@ void TestEntryPage1::positions()
     const bool identity = p.n == 0 || (p.n >= 2 && p.n <= 4);
     QCOMPARE(e->isHidden(), identity);
     QCOMPARE(e->isEnabled(), !identity);
-    QCOMPARE(e->maxLength(), p.n == 1 ? 7 : 32767);
+    QCOMPARE(e->maxLength(), p.n == 1 ? 7 : std::numeric_limits<int>::max());
     QCOMPARE(e->font().pixelSize(), p.n <= 4 ? 18 : 15);
     QCOMPARE(e->font().bold(), p.n <= 4);
     if (!p.number)

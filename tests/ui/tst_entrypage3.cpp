@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <limits>
+
 #include <memory>
 
 using entrycheck::ExpectedPosition;
@@ -126,7 +128,7 @@ void TestEntryPage3::positions()
     const QLineEdit *e = edit(p.n);
     QCOMPARE(e->font().pixelSize(), 15);
     QVERIFY(!e->isHidden());
-    QCOMPARE(e->maxLength(), 32767);
+    QCOMPARE(e->maxLength(), std::numeric_limits<int>::max());
 }
 
 void TestEntryPage3::pageHoldsExactlyItsPositions()

@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <limits>
+
 #include <memory>
 
 using entrycheck::controlName;
@@ -91,7 +93,7 @@ void TestEntryPage6::positions()
     QCOMPARE(w->font().pixelSize(), 15);
     QVERIFY(!w->font().bold());
     if (const auto *e = qobject_cast<const QLineEdit *>(w))
-        QCOMPARE(e->maxLength(), 32767); // no box of the page limits its text
+        QCOMPARE(e->maxLength(), std::numeric_limits<int>::max()); // no box of the page limits its text
 }
 
 void TestEntryPage6::pageHoldsExactlyItsPositions()

@@ -87,8 +87,7 @@ QWidget *buildRow(QWidget *parent, const EntryRow &row)
         auto *edit = new EntryEdit(parent);
         edit->setKeyFilter(row.filter);
         edit->setProperty("exitHandler", exitHandlerName(row.exit));
-        if (row.maxLength > 0)
-            edit->setMaxLength(row.maxLength);
+        edit->setTypingLimit(row.maxLength);
         if (row.hidden) {
             edit->setEnabled(false);
             edit->setVisible(false);

@@ -5,6 +5,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <limits>
+
 namespace iqx::ui {
 
 QValidator::State DocumentTextValidator::validate(QString &input, int &) const
@@ -17,6 +20,21 @@ QValidator::State DocumentTextValidator::validate(QString &input, int &) const
 EntryEdit::EntryEdit(QWidget *parent) : QLineEdit(parent)
 {
     setValidator(new DocumentTextValidator(this));
+    setTypingLimit(0);
+    // A value longer than the limit was let in whole by raising the box's
+    // maximum; once it is back within the limit, the limit holds again.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &t) {
+        if (typingLimit_ > 0 && maxLength() != typingLimit_ && t.size() <= typingLimit_)
+            setMaxLength(typingLimit_);
+    });
+}
+
+void EntryEdit::setTypingLimit(int limit)
+{
+    typingLimit_ = limit;
+    // Without a limit of its own a box holds a text of any length (a line
+    // edit otherwise cuts at 32767 characters).
+    setMaxLength(limit > 0 ? std::max<int>(limit, int(text().size())) : std::numeric_limits<int>::max());
 }
 
 void EntryEdit::setKeyFilter(KeyFilter filter)
@@ -27,24 +45,16 @@ void EntryEdit::setKeyFilter(KeyFilter filter)
 
 void EntryEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (filter_ == KeyFilter::None) {
+    const std::optional<QChar> typed =
+        filter_ == KeyFilter::None
+            ? std::nullopt
+            : typedCharacter(event->key(), event->modifiers().testFlag(Qt::ControlModifier), event->text());
+    if (!typed) {
+        // Editing keys and boxes without a filter: the usual effect.
         QLineEdit::keyPressEvent(event);
         return;
     }
-    QChar typed;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        typed = u'\r';
-    else if (event->key() == Qt::Key_Backspace)
-        typed = u'\b';
-    else if (!event->text().isEmpty())
-        typed = event->text().front();
-    else {
-        // Keys that type nothing (arrows, Home, Delete ...) never reach the
-        // filters.
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const KeyDecision d = filterKey(filter_, typed, text());
+    const KeyDecision d = filterKey(filter_, *typed, text());
     switch (d.kind) {
     case KeyDecision::Pass:
         QLineEdit::keyPressEvent(event);

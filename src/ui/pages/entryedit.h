@@ -23,6 +23,12 @@ public:
     explicit EntryEdit(QWidget *parent = nullptr);
     void setKeyFilter(KeyFilter filter);
     KeyFilter keyFilter() const { return filter_; }
+    // The most characters typing or pasting may put into the box; 0 for no
+    // limit. A longer value set by the program (a loaded document) is shown
+    // whole, never cut: the box then takes no further characters until it
+    // is back within the limit.
+    void setTypingLimit(int limit);
+    int typingLimit() const { return typingLimit_; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -30,6 +36,7 @@ protected:
 
 private:
     KeyFilter filter_ = KeyFilter::None;
+    int typingLimit_ = 0;
 };
 
 } // namespace iqx::ui
