@@ -1,17 +1,15 @@
 // Times the print run's preparation (save, fill every print slot, lay out the
 // six pages) and the PDF export of a full document. Prints median figures
 // and the PDF's size. Run from any folder: it works in a temporary one.
-#include "app/mainwindow.h"
-#include "app/messages.h"
-#include "document/positions.h"
+#include "document/document.h"
+#include "document/messages.h"
 #include "print/engine/report.h"
 #include "print/printedpages.h"
+#include "storage/datafile.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLineEdit>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -29,23 +27,28 @@ int main(int argc, char **argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     iqx::RecordingSink sink;
     iqx::setMessages(&sink);
 
-    iqx::TInformacja window;
-    QObject owner;
-    window.setPrintedPages(iqx::createPrintedPages(&owner));
-    // A full document: every text box and every check box filled.
-    for (const iqx::PositionControl &p : iqx::positionControls(&window)) {
-        if (p.edit)
-            p.edit->setText(p.number == 2 ? QStringLiteral("Brzeszcze-Jawiszowice Łódź") : QStringLiteral("12345,678"));
+    iqx::report::CompositeReport composite;
+    const QList<iqx::report::ReportPage *> pages = iqx::createPrintedPages(&composite);
+    QObject::connect(&composite, &iqx::report::CompositeReport::addReports, &composite, [&] {
+        for (iqx::report::ReportPage *page : pages)
+            composite.addReport(page);
+    });
+    // A full document: every text position and every flag filled.
+    iqx::Document document;
+    for (const iqx::Position &p : iqx::positionTable()) {
+        if (p.isFlag())
+            document.setChecked(p.number, p.number % 2);
         else
-            p.check->setChecked(p.number % 2);
+            document.setText(p.number, p.number == 2 ? QStringLiteral("Brzeszcze-Jawiszowice Łódź")
+                                                     : QStringLiteral("12345,678"));
     }
-    textPosition(&window, 1)->setText(QStringLiteral("0201011"));
+    document.setText(1, QStringLiteral("0201011"));
 
     const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 31;
     std::vector<double> prep, save, fill, layout, pdf;
@@ -54,13 +57,13 @@ int main(int argc, char **argv)
         QElapsedTimer t, step;
         t.start();
         step.start();
-        window.ZapiszDane();
+        iqx::saveDocument(document, QDir::current());
         save.push_back(step.nsecsElapsed() / 1e6);
         step.restart();
-        window.fillPrintSlots();
+        iqx::fillPrintSlots(document, pages);
         fill.push_back(step.nsecsElapsed() / 1e6);
         step.restart();
-        const iqx::report::PreparedDocument doc = window.compositeReport()->run();
+        const iqx::report::PreparedDocument doc = composite.run();
         layout.push_back(step.nsecsElapsed() / 1e6);
         prep.push_back(t.nsecsElapsed() / 1e6);
         if (doc.pages.size() != 6)
@@ -69,7 +72,7 @@ int main(int argc, char **argv)
         const QString path = dir.filePath(QStringLiteral("out.pdf"));
         t.restart();
         QString error;
-        if (!window.compositeReport()->exportPdf(path, &error)) {
+        if (!composite.exportPdf(path, &error)) {
             std::fprintf(stderr, "PDF export failed: %s\n", qPrintable(error));
             return 1;
         }

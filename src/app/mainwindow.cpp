@@ -1,21 +1,19 @@
 #include "app/mainwindow.h"
 
-#include "app/messages.h"
+#include "document/messages.h"
 #include "document/navigation.h"
 #include "document/numeric.h"
-#include "document/positions.h"
-#include "document/registry.h"
 #include "print/engine/report.h"
+#include "print/printedpages.h"
 #include "storage/datafile.h"
+#include "storage/registerfile.h"
+#include "ui/pages/entryedit.h"
 #include "ui/pages/entrytable.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
@@ -27,8 +25,6 @@ namespace {
 
 const QColor kSilver(192, 192, 192);
 
-const QString kNoRegister = QStringLiteral(
-    "Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program");
 const QString kIdLength = QStringLiteral(
     "ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr pow. reszta to nr gminy");
 const QString kIdUnknown = QStringLiteral("Wprowadzono nierozpoznany kod gminy :");
@@ -49,18 +45,36 @@ protected:
     }
 };
 
+QString overlongText(const QString &fileName, const QList<int> &positions)
+{
+    QStringList numbers;
+    for (int n : positions)
+        numbers << QString::number(n);
+    return QStringLiteral("Plik %1: wartość pozycji %2 jest dłuższa, niż pozwala jej pole. Wczytano ją w "
+                          "całości; popraw ją przed zapisem.")
+        .arg(fileName, numbers.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
-TInformacja::TInformacja(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TInformacja"));
     buildWindow();
-    attachHandlers();
+    bindPositions();
+    connect(button1_, &QPushButton::clicked, this, &MainWindow::printDocument);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
 }
 
-TInformacja::~TInformacja() = default;
+MainWindow::~MainWindow()
+{
+    // The focus moves while the children are destroyed: no slot of this
+    // window may run on a half-destroyed window.
+    disconnect(qApp, nullptr, this, nullptr);
+    delete composite_; // closes a preview that is still open
+}
 
-void TInformacja::buildWindow()
+void MainWindow::buildWindow()
 {
     setWindowTitle(QString::fromUtf8(kAppTitle));
     setGeometry(189, 209, 962, 669); // restored bounds; shown maximized
@@ -88,10 +102,7 @@ void TInformacja::buildWindow()
     content->panel = panel1_;
     ui::buildRows(panel1_, ui::titleBlockRows());
     button1_ = panel1_->findChild<QPushButton *>(QStringLiteral("Button1"));
-    if (!button1_) { // the title block table always has it; keep the window whole regardless
-        button1_ = new QPushButton(QStringLiteral("Drukowanie"), panel1_);
-        button1_->setObjectName(QStringLiteral("Button1"));
-    }
+    Q_ASSERT(button1_);
 
     pageControl_ = new QTabWidget(content_);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -106,42 +117,98 @@ void TInformacja::buildWindow()
         pageControl_->addTab(sheet, QString::fromUtf8(t->caption));
         ui::buildRows(sheet, t->rows);
     }
-
     // Clicking a page's tab (or turning the wheel over the tabs) puts the
     // focus on the tab bar, as a tab control does: the box that had it is
     // left, and the newly shown page does not take the focus into a box.
     pageControl_->tabBar()->setFocusPolicy(Qt::WheelFocus);
-
-    composite_ = new report::CompositeReport(this);
-    composite_->setObjectName(QStringLiteral("QRCompositeReport1"));
 }
 
-void TInformacja::attachHandlers()
+void MainWindow::bindPositions()
 {
-    connect(button1_, &QPushButton::clicked, this, &TInformacja::PrintForm);
-    connect(qApp, &QApplication::focusChanged, this, &TInformacja::onFocusChanged);
-    connect(composite_, &report::CompositeReport::addReports, this,
-            &TInformacja::QRCompositeReport1AddReports);
+    // One walk over the pages finds every position's control by its name.
+    for (QWidget *w : pageControl_->findChildren<QWidget *>()) {
+        if (auto *edit = qobject_cast<ui::EntryEdit *>(w)) {
+            const int n = positionFromName(edit->objectName(), u"Edit");
+            if (n >= 0 && !position(n).isFlag()) {
+                edits_[n] = edit;
+                positionOf_.insert(edit, n);
+            }
+        } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+            const int n = positionFromName(check->objectName(), u"CheckBox");
+            if (n >= 0 && position(n).isFlag()) {
+                checks_[n] = check;
+                positionOf_.insert(check, n);
+            }
+        }
+    }
+    for (const Position &p : positionTable())
+        Q_ASSERT_X(p.isFlag() ? checks_[p.number] != nullptr : edits_[p.number] != nullptr, "bindPositions",
+                   qPrintable(controlName(p.number)));
 }
 
-void TInformacja::setPrintedPages(const QList<report::ReportPage *> &pages) { printedPages_ = pages; }
-
-void TInformacja::QRCompositeReport1AddReports()
+QLineEdit *MainWindow::textBox(int n) const
 {
-    for (report::ReportPage *page : printedPages_)
-        composite_->addReport(page);
+    return n >= 0 && n < kPositionCount ? edits_[n] : nullptr;
+}
+
+QCheckBox *MainWindow::checkBox(int n) const
+{
+    return n >= 0 && n < kPositionCount ? checks_[n] : nullptr;
+}
+
+Document MainWindow::document() const
+{
+    Document doc;
+    for (const Position &p : positionTable()) {
+        if (p.isFlag())
+            doc.setChecked(p.number, checks_[p.number]->isChecked());
+        else
+            doc.setText(p.number, edits_[p.number]->text());
+    }
+    return doc;
+}
+
+void MainWindow::showDocument(const Document &doc)
+{
+    for (const Position &p : positionTable()) {
+        if (p.isFlag())
+            checks_[p.number]->setChecked(doc.isChecked(p.number));
+        else
+            edits_[p.number]->showValue(doc.text(p.number));
+    }
+}
+
+report::CompositeReport *MainWindow::compositeReport()
+{
+    if (!composite_) {
+        composite_ = new report::CompositeReport;
+        composite_->setObjectName(QStringLiteral("QRCompositeReport1"));
+        // QRCompositeReport1AddReports: the six printed pages, on every run.
+        connect(composite_, &report::CompositeReport::addReports, this, [this] {
+            for (report::ReportPage *page : printedPages())
+                composite_->addReport(page);
+        });
+    }
+    return composite_;
+}
+
+QList<report::ReportPage *> MainWindow::printedPages()
+{
+    if (printedPages_.isEmpty())
+        printedPages_ = createPrintedPages(compositeReport());
+    return printedPages_;
 }
 
 // ---- lifecycle ------------------------------------------------------------
 
-void TInformacja::changeEvent(QEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         scheduleFirstActivation();
 }
 
-void TInformacja::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     // Where no window manager activates the window, its first showing
@@ -149,14 +216,14 @@ void TInformacja::showEvent(QShowEvent *event)
     scheduleFirstActivation();
 }
 
-void TInformacja::scheduleFirstActivation()
+void MainWindow::scheduleFirstActivation()
 {
     if (activated_)
         return;
     activated_ = true;
     // Run after the activation has settled, not inside it.
     QTimer::singleShot(0, this, [this] {
-        if (!FormActivate())
+        if (!runFirstActivation())
             QTimer::singleShot(0, this, [this] {
                 close();
                 QCoreApplication::exit(1);
@@ -164,60 +231,63 @@ void TInformacja::scheduleFirstActivation()
     });
 }
 
-bool TInformacja::FormActivate()
+bool MainWindow::runFirstActivation()
 {
     activated_ = true;
-    if (!QFile::exists(QString::fromLatin1(kRegisterFileName))) {
-        messages().inform(kNoRegister);
+    if (!registerPresent()) {
+        messages().inform(missingRegisterMessage());
         endRequested_ = true;
         return false;
     }
-    const LoadResult loaded = loadDocument(this, QDir::current());
+    const LoadResult loaded = loadDocument(QDir::current());
     if (loaded.status == LoadResult::Error) {
         messages().error(loaded.message);
         return true; // the remaining start-up steps are skipped
     }
-    if (!loaded.message.isEmpty())
-        messages().inform(loaded.message);
+    if (loaded.status != LoadResult::NoFile) {
+        showDocument(loaded.document);
+        QStringList notes;
+        if (!loaded.message.isEmpty())
+            notes << loaded.message;
+        if (const QList<int> overlong = overlongPositions(loaded.document); !overlong.isEmpty())
+            notes << overlongText(loaded.fileName, overlong);
+        if (!notes.isEmpty())
+            messages().inform(notes.join(QLatin1Char('\n')));
+    }
 
     const bool guard = inExitCheck_;
     inExitCheck_ = true;
     pageControl_->setCurrentIndex(0);
-    QLineEdit *id = textPosition(this, 1);
-    QLineEdit *first = (id && id->text().size() == 7) ? textPosition(this, 5) : id;
-    if (first)
-        focusBox(first);
+    focusBox(edits_[1]->text().size() == 7 ? edits_[5] : edits_[1]);
     inExitCheck_ = guard;
     return true;
 }
 
-void TInformacja::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!endRequested_)
-        FormClose();
+        offerSaveOnClose();
     event->accept();
-    if (composite_->openPreview())
+    if (composite_ && composite_->openPreview())
         composite_->openPreview()->close();
 }
 
-void TInformacja::FormClose()
+void MainWindow::offerSaveOnClose()
 {
-    const QLineEdit *id = textPosition(this, 1);
-    const QLineEdit *name = textPosition(this, 2);
-    if (!id || id->text().size() != 7 || !name || name->text().isEmpty())
+    if (edits_[1]->text().size() != 7 || edits_[2]->text().isEmpty())
         return;
     if (!messages().confirm(QStringLiteral("Confirm"), kSaveQuestion))
         return;
-    const SaveResult r = saveDocument(this, QDir::current());
+    const SaveResult r = iqx::saveDocument(document(), QDir::current());
     if (r.ok)
         messages().inform(kSaved + r.fileName);
     else
         messages().error(r.error);
 }
 
-bool TInformacja::ZapiszDane()
+bool MainWindow::saveDocument()
 {
-    const SaveResult r = saveDocument(this, QDir::current());
+    const SaveResult r = iqx::saveDocument(document(), QDir::current());
     if (!r.ok)
         messages().error(r.error);
     return r.ok;
@@ -225,47 +295,26 @@ bool TInformacja::ZapiszDane()
 
 // ---- printing ---------------------------------------------------------------
 
-void TInformacja::fillPrintSlots()
+void MainWindow::printDocument()
 {
-    // Every print slot P<n> receives position n's value: the text of Edit<n>
-    // unchanged, or "TAK"/"NIE" for CheckBox<n>. Slots and controls are both
-    // found by their names, each tree walked once per run.
-    QHash<int, PositionControl> controls;
-    for (const PositionControl &p : positionControls(this))
-        controls.insert(p.number, p);
-    static const QRegularExpression slotName(QStringLiteral("^P(0|[1-9][0-9]{0,2})$"));
-    for (report::ReportPage *page : printedPages_) {
-        for (QObject *element : page->band()->elements()) {
-            auto *slot = qobject_cast<report::ReportLabel *>(element);
-            const QRegularExpressionMatch m = slot ? slotName.match(slot->objectName()) : QRegularExpressionMatch();
-            if (!m.hasMatch())
-                continue;
-            const auto it = controls.constFind(m.captured(1).toInt());
-            if (it == controls.constEnd() || it->number > 500)
-                continue;
-            if (it->edit)
-                slot->setCaption(it->edit->text());
-            else
-                slot->setCaption(it->check->isChecked() ? QStringLiteral("TAK") : QStringLiteral("NIE"));
-        }
-    }
-}
-
-void TInformacja::PrintForm()
-{
-    if (composite_->openPreview()) { // bring the open preview to the front
-        composite_->preview();
+    report::CompositeReport *composite = compositeReport();
+    if (composite->openPreview()) { // bring the open preview to the front
+        composite->preview();
         return;
     }
-    if (!ZapiszDane())
+    const Document doc = document();
+    const SaveResult saved = iqx::saveDocument(doc, QDir::current());
+    if (!saved.ok) {
+        messages().error(saved.error);
         return;
-    fillPrintSlots();
-    composite_->preview();
+    }
+    fillPrintSlots(doc, printedPages());
+    composite->preview();
 }
 
 // ---- focus, exit checks and navigation -------------------------------------
 
-void TInformacja::onFocusChanged(QWidget *old, QWidget *now)
+void MainWindow::onFocusChanged(QWidget *old, QWidget *now)
 {
     if (inExitCheck_ || !old || !now)
         return;
@@ -274,42 +323,50 @@ void TInformacja::onFocusChanged(QWidget *old, QWidget *now)
     // program does not.
     if (old->window() != this || now->window() != this)
         return;
-    if (auto *edit = qobject_cast<QLineEdit *>(now); edit && edit->objectName() == editName(1))
-        edit1Enter(edit);
-    if (old->property("exitHandler").toString().isEmpty())
+    if (now == edits_[1])
+        rememberIdentifier(edits_[1]);
+    const int n = positionOf_.value(old, -1);
+    if (n < 0 || position(n).exit == ExitCheck::None)
         return;
     QPointer<QWidget> box(old);
     QMetaObject::invokeMethod(this, [this, box] {
         if (box)
-            runExitHandler(box);
+            runExitCheck(box);
     }, Qt::QueuedConnection);
 }
 
-void TInformacja::runExitHandler(QWidget *box)
+void MainWindow::runExitCheck(QWidget *box)
 {
-    if (inExitCheck_)
+    const int n = positionOf_.value(box, -1);
+    if (inExitCheck_ || n < 0)
         return;
     inExitCheck_ = true;
-    const QString handler = box->property("exitHandler").toString();
-    auto *edit = qobject_cast<QLineEdit *>(box);
-    if (handler == QLatin1String("ValFloat") && edit) {
-        valFloat(edit);
-    } else if (handler == QLatin1String("ValFloatNextPage") && edit) {
-        valFloat(edit);
-        NextPage(pageOf(box));
-    } else if (handler == QLatin1String("Exit50_CheckSum") && edit) {
-        checkSum(edit, 50);
-    } else if (handler == QLatin1String("Exit51_CheckSum") && edit) {
-        checkSum(edit, 51);
-    } else if (handler == QLatin1String("CheckIdGminy") && edit) {
-        checkIdGminy(edit);
-    } else if (handler == QLatin1String("NextPage")) {
-        NextPage(pageOf(box));
+    QLineEdit *edit = edits_[n];
+    switch (position(n).exit) {
+    case ExitCheck::None:
+        break;
+    case ExitCheck::ValFloat:
+        checkNumberBox(edit);
+        break;
+    case ExitCheck::ValFloatNextPage:
+        checkNumberBox(edit);
+        turnPage(position(n).page);
+        break;
+    case ExitCheck::Exit50_CheckSum:
+    case ExitCheck::Exit51_CheckSum:
+        checkSumBox(edit, n);
+        break;
+    case ExitCheck::CheckIdGminy:
+        lookUpIdentifier(edit);
+        break;
+    case ExitCheck::NextPage:
+        turnPage(position(n).page);
+        break;
     }
     inExitCheck_ = false;
 }
 
-int TInformacja::pageOf(const QWidget *box) const
+int MainWindow::pageOf(const QWidget *box) const
 {
     for (const QWidget *w = box; w; w = w->parentWidget()) {
         const int index = pageControl_->indexOf(const_cast<QWidget *>(w));
@@ -319,7 +376,7 @@ int TInformacja::pageOf(const QWidget *box) const
     return 0;
 }
 
-void TInformacja::focusBox(QWidget *box)
+void MainWindow::focusBox(QWidget *box)
 {
     // A box on another page gets its page shown first.
     if (const int page = pageOf(box); page > 0 && pageControl_->currentIndex() != page - 1)
@@ -328,7 +385,7 @@ void TInformacja::focusBox(QWidget *box)
     scroll_->ensureWidgetVisible(box);
 }
 
-void TInformacja::placeFocus(QWidget *box)
+void MainWindow::placeFocus(QWidget *box)
 {
     const bool guard = inExitCheck_;
     inExitCheck_ = true;
@@ -336,10 +393,9 @@ void TInformacja::placeFocus(QWidget *box)
     inExitCheck_ = guard;
 }
 
-bool TInformacja::valFloat(QLineEdit *box)
+bool MainWindow::checkNumberBox(QLineEdit *box)
 {
-    const int position = positionNumber(box).value_or(-1);
-    const NumberCheck r = checkNumber(position, box->text());
+    const NumberCheck r = checkNumber(positionOf_.value(box, -1), box->text());
     for (const QString &m : r.messages)
         messages().inform(m);
     if (r.newText)
@@ -349,24 +405,22 @@ bool TInformacja::valFloat(QLineEdit *box)
     return r.accepted;
 }
 
-void TInformacja::checkSum(QLineEdit *box, int position)
+void MainWindow::checkSumBox(QLineEdit *box, int position)
 {
     QStringList summands;
-    for (int n : sumSummands(position)) {
-        const QLineEdit *e = textPosition(this, n);
-        summands << (e ? e->text() : QString());
-    }
-    const SumCheck r = iqx::checkSum(box->text(), summands);
+    for (int n : sumSummands(position))
+        summands << edits_[n]->text();
+    const SumCheck r = checkSum(box->text(), summands);
     if (r.badText) {
         messages().error(conversionErrorText(*r.badText));
         return;
     }
     if (!r.equal)
         messages().inform(sumMessage(position));
-    valFloat(box);
+    checkNumberBox(box);
 }
 
-void TInformacja::edit1Enter(QLineEdit *box)
+void MainWindow::rememberIdentifier(QLineEdit *box)
 {
     // The identifier an unrecognised one is replaced with: the box's text
     // when it holds a whole identifier on entry.
@@ -376,7 +430,7 @@ void TInformacja::edit1Enter(QLineEdit *box)
         remembered_.clear();
 }
 
-void TInformacja::checkIdGminy(QLineEdit *box)
+void MainWindow::lookUpIdentifier(QLineEdit *box)
 {
     const QString id = box->text();
     if (id.size() != 7) {
@@ -384,45 +438,29 @@ void TInformacja::checkIdGminy(QLineEdit *box)
         placeFocus(box);
         return;
     }
-    const QString fileName = QString::fromLatin1(kRegisterFileName);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        messages().error(fileErrorText(QStringLiteral("Cannot open file"), fileName, file.errorString()));
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        messages().error(fileErrorText(QStringLiteral("Cannot read file"), fileName, file.errorString()));
-        return;
-    }
-    file.close();
-    const RegisterLookup r = lookupRegister(bytes, id);
+    const RegisterLookup r = lookupRegisterFile(QString::fromLatin1(kRegisterFileName), id);
     switch (r.status) {
-    case RegisterLookup::Found: {
-        auto set = [this](int n, const QString &text) {
-            if (QLineEdit *e = textPosition(this, n))
-                e->setText(text);
-        };
-        set(3, r.entry.county);
-        set(2, r.entry.municipality);
-        set(0, translateType(r.entry.typeCode));
-        set(4, r.entry.voivodeship);
+    case RegisterLookup::Found:
+        // In this order; each name shows at once in its header label.
+        edits_[3]->setText(r.entry.county);
+        edits_[2]->setText(r.entry.municipality);
+        edits_[0]->setText(translateType(r.entry.typeCode));
+        edits_[4]->setText(r.entry.voivodeship);
         break;
-    }
     case RegisterLookup::NotFound:
         messages().inform(kIdUnknown + id);
         box->setText(remembered_);
         placeFocus(box);
         break;
     case RegisterLookup::BadEncoding:
-        messages().error(fileErrorText(QStringLiteral("Cannot read file"), fileName,
-                                       QStringLiteral("The line of this identifier holds a character "
-                                                      "that is not Windows-1250 text.")));
+    case RegisterLookup::LineTooLong:
+    case RegisterLookup::FileError:
+        messages().error(r.error);
         break;
     }
 }
 
-void TInformacja::NextPage(int fromPage)
+void MainWindow::turnPage(int fromPage)
 {
     // The page after the one that holds the box that was left, whichever
     // page is showing by now (the box may have been left by clicking a tab).
@@ -430,11 +468,8 @@ void TInformacja::NextPage(int fromPage)
     const bool guard = inExitCheck_;
     inExitCheck_ = true;
     pageControl_->setCurrentIndex(page - 1);
-    const QString name = firstBoxName(page);
-    if (!name.isEmpty()) {
-        if (auto *box = findChild<QWidget *>(name))
-            focusBox(box);
-    }
+    if (const int first = firstBoxOfPage(page); first >= 0)
+        focusBox(position(first).isFlag() ? static_cast<QWidget *>(checks_[first]) : edits_[first]);
     inExitCheck_ = guard;
 }
 

@@ -1,52 +1,70 @@
 #pragma once
+#include "document/document.h"
+
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
+#include <array>
 
-class QTabWidget;
-class QPushButton;
+class QCheckBox;
 class QLineEdit;
+class QPushButton;
 class QScrollArea;
+class QTabWidget;
 
 namespace iqx {
 namespace report {
 class CompositeReport;
 class ReportPage;
 } // namespace report
+namespace ui {
+class EntryEdit;
+}
 
-// The main window: title block, print button and the six entry pages. It
-// holds every event handler of the document. Data files and the register
-// are addressed relative to the current directory.
-class TInformacja : public QMainWindow {
+// The main window (object name "TInformacja"): the title block with the
+// print button and the six entry pages. It shows a Document in its boxes
+// and collects one from them; the checks run when a box is left. Data files
+// and the register are addressed relative to the current directory.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TInformacja(QWidget *parent = nullptr);
-    ~TInformacja() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     QTabWidget *pageControl() const { return pageControl_; }
     QPushButton *printButton() const { return button1_; }
-    report::CompositeReport *compositeReport() const { return composite_; }
-    // The printed pages TStrona1 ... TStrona6, created after the window.
-    void setPrintedPages(const QList<report::ReportPage *> &pages);
-    QList<report::ReportPage *> printedPages() const { return printedPages_; }
+    // The box of text position `n` / the check box of flag position `n`;
+    // nullptr for a position of the other kind.
+    QLineEdit *textBox(int n) const;
+    QCheckBox *checkBox(int n) const;
+
+    // The document the boxes hold.
+    Document document() const;
+    // Shows `doc` in the boxes. A value is never cut: a box shows a value
+    // longer than typing may enter whole.
+    void showDocument(const Document &doc);
+
+    // The composite report and the printed pages TStrona1 ... TStrona6,
+    // created at the first print.
+    report::CompositeReport *compositeReport();
+    QList<report::ReportPage *> printedPages();
     QString rememberedIdentifier() const { return remembered_; }
 
-    // First activation: the register check, loading the first data file,
-    // page 1 and the first focus. The window runs it once, when it first
-    // becomes active or is first shown; false when the register is missing
-    // and the program must end.
-    bool FormActivate();
-    // Closing: the save question and the save.
-    void FormClose();
-    // The print run: save, fill every print slot, preview.
-    void PrintForm();
-    // Fills every P<n> of the printed pages from the positions.
-    void fillPrintSlots();
-    // Writes the data file; reports a failure through the error box.
-    bool ZapiszDane();
-    // Turns to the page after `fromPage` (1-based) and focuses its first box.
-    void NextPage(int fromPage);
+    // First activation (FormActivate): the register check, loading the
+    // first data file, page 1 and the first focus. The window runs it once,
+    // when it first becomes active or is first shown; false when the
+    // register is missing and the program must end.
+    bool runFirstActivation();
+    // Closing (FormClose): the save question and the save.
+    void offerSaveOnClose();
+    // The print run (PrintForm): save, fill every print slot, preview.
+    void printDocument();
+    // Writes the data file (ZapiszDane); reports a failure through the error box.
+    bool saveDocument();
+    // NextPage: turns to the page after `fromPage` (1-based) and focuses
+    // its first box.
+    void turnPage(int fromPage);
     // Puts the focus on `box` (showing its page) without running the exit
     // check of the box that had it: after a refusal, at start, on a page turn.
     void placeFocus(QWidget *box);
@@ -58,18 +76,16 @@ protected:
 
 private:
     void buildWindow();
+    void bindPositions();
     void scheduleFirstActivation();
-    void attachHandlers();
     void onFocusChanged(QWidget *old, QWidget *now);
-    void runExitHandler(QWidget *box);
+    void runExitCheck(QWidget *box);
     void focusBox(QWidget *box);
-    // The entry page (1-based) that holds `box`; 0 for none.
     int pageOf(const QWidget *box) const;
-    bool valFloat(QLineEdit *box);
-    void checkSum(QLineEdit *box, int position);
-    void checkIdGminy(QLineEdit *box);
-    void edit1Enter(QLineEdit *box);
-    void QRCompositeReport1AddReports();
+    bool checkNumberBox(QLineEdit *box);         // ValFloat
+    void checkSumBox(QLineEdit *box, int position); // Exit50_CheckSum, Exit51_CheckSum
+    void lookUpIdentifier(QLineEdit *box);       // CheckIdGminy
+    void rememberIdentifier(QLineEdit *box);     // Edit1Enter
 
     QScrollArea *scroll_ = nullptr;
     QWidget *content_ = nullptr;
@@ -78,6 +94,9 @@ private:
     QTabWidget *pageControl_ = nullptr;
     report::CompositeReport *composite_ = nullptr;
     QList<report::ReportPage *> printedPages_;
+    std::array<ui::EntryEdit *, kPositionCount> edits_{};
+    std::array<QCheckBox *, kPositionCount> checks_{};
+    QHash<const QWidget *, int> positionOf_;
     QString remembered_;
     bool activated_ = false;
     bool endRequested_ = false;

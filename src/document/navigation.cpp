@@ -2,15 +2,15 @@
 
 namespace iqx {
 
-QString firstBoxName(int page)
+int firstBoxOfPage(int page)
 {
     switch (page) {
-    case 2: return QStringLiteral("CheckBox52");
-    case 3: return QStringLiteral("Edit86");
-    case 4: return QStringLiteral("Edit120");
-    case 5: return QStringLiteral("Edit181");
-    case 6: return QStringLiteral("Edit207");
-    default: return {};
+    case 2: return 52;  // check box
+    case 3: return 86;
+    case 4: return 120;
+    case 5: return 181;
+    case 6: return 207;
+    default: return -1;
     }
 }
 

@@ -1,70 +1,129 @@
 #include "document/positions.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <algorithm>
-
 namespace iqx {
 
-QString editName(int n) { return QStringLiteral("Edit") + QString::number(n); }
-QString checkBoxName(int n) { return QStringLiteral("CheckBox") + QString::number(n); }
-
-QLineEdit *textPosition(const QObject *root, int n)
-{
-    return root ? root->findChild<QLineEdit *>(editName(n)) : nullptr;
-}
-
-QCheckBox *flagPosition(const QObject *root, int n)
-{
-    return root ? root->findChild<QCheckBox *>(checkBoxName(n)) : nullptr;
-}
-
 namespace {
-std::optional<int> numberAfter(const QString &name, QLatin1StringView prefix)
+
+// One letter per position, from position 0, ten to a group:
+//   n  identity name (hidden box)    i  identifier
+//   d  decimal number                w  whole number
+//   t  free text                     f  flag, a "TAK" check box
+constexpr char kKinds[] =
+    "ninnndwddd" "dwddddwddd" "dwddddwddd" "dwddddwddd" "dwddddwddd" // 0-49
+    "ddffffffff" "ffdddddddd" "dddddddddf" "ffffffdwww" "wddddddddd" // 50-99
+    "dddddddddd" "dddddddddd" "ddddffffdf" "dfdfdfdfdf" "dfdfdfdfdf" // 100-149
+    "dfdfdfdfdf" "dfdfdfdfdf" "dfdfdffwdd" "dwwfffffff" "tffffwfwfd" // 150-199
+    "ddddddddwd" "dwwfffffff" "ftt";                                 // 200-222
+
+static_assert(sizeof(kKinds) - 1 == kPositionCount);
+
+// Last position of each page, 1 to 6.
+constexpr int kPageEnds[] = {51, 85, 119, 180, 206, 222};
+
+PositionKind kindOf(char c)
 {
-    if (!name.startsWith(prefix) || name.size() == prefix.size())
-        return std::nullopt;
-    const QStringView digits = QStringView(name).mid(prefix.size());
-    // Decimal without leading zeros: "Edit07" is not a position.
-    if (digits.size() > 1 && digits.front() == u'0')
-        return std::nullopt;
-    for (QChar c : digits)
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    if (digits.size() > 6)
-        return std::nullopt;
-    return digits.toInt();
+    switch (c) {
+    case 'n': return PositionKind::IdentityName;
+    case 'i': return PositionKind::Identifier;
+    case 'd': return PositionKind::Decimal;
+    case 'w': return PositionKind::Whole;
+    case 'f': return PositionKind::Flag;
+    default: return PositionKind::FreeText;
+    }
 }
+
+ExitCheck exitOf(int n, PositionKind kind)
+{
+    switch (n) {
+    case 50: return ExitCheck::Exit50_CheckSum;
+    case 51: return ExitCheck::Exit51_CheckSum;
+    case 85: return ExitCheck::NextPage;
+    case 119:
+    case 180:
+    case 206: return ExitCheck::ValFloatNextPage;
+    default: break;
+    }
+    switch (kind) {
+    case PositionKind::Identifier: return ExitCheck::CheckIdGminy;
+    case PositionKind::Decimal:
+    case PositionKind::Whole: return ExitCheck::ValFloat;
+    default: return ExitCheck::None;
+    }
+}
+
+KeyFilter filterOf(PositionKind kind)
+{
+    switch (kind) {
+    case PositionKind::Identifier: return KeyFilter::Identifier;
+    case PositionKind::Decimal: return KeyFilter::Decimal;
+    case PositionKind::Whole: return KeyFilter::Whole;
+    default: return KeyFilter::None;
+    }
+}
+
+std::array<Position, kPositionCount> buildTable()
+{
+    std::array<Position, kPositionCount> table;
+    int page = 1;
+    for (int n = 0; n < kPositionCount; ++n) {
+        if (n > kPageEnds[page - 1])
+            ++page;
+        Position &p = table[n];
+        p.number = n;
+        p.kind = kindOf(kKinds[n]);
+        p.page = page;
+        p.filter = filterOf(p.kind);
+        p.exit = exitOf(n, p.kind);
+        p.typingLimit = p.kind == PositionKind::Identifier ? 7 : 0;
+    }
+    return table;
+}
+
+QString numbered(QLatin1StringView prefix, int n) { return prefix + QString::number(n); }
+
 } // namespace
 
-std::optional<int> positionNumber(const QObject *control)
+const std::array<Position, kPositionCount> &positionTable()
 {
-    if (!control)
-        return std::nullopt;
-    if (qobject_cast<const QLineEdit *>(control))
-        return numberAfter(control->objectName(), QLatin1StringView("Edit"));
-    if (qobject_cast<const QCheckBox *>(control))
-        return numberAfter(control->objectName(), QLatin1StringView("CheckBox"));
-    return std::nullopt;
+    static const std::array<Position, kPositionCount> table = buildTable();
+    return table;
 }
 
-QList<PositionControl> positionControls(const QObject *root)
+const Position &position(int n) { return positionTable()[n]; }
+
+QString exitCheckName(ExitCheck check)
 {
-    QList<PositionControl> out;
-    if (!root)
-        return out;
-    for (QLineEdit *e : root->findChildren<QLineEdit *>())
-        if (auto n = positionNumber(e))
-            out.append({*n, e, nullptr});
-    for (QCheckBox *c : root->findChildren<QCheckBox *>())
-        if (auto n = positionNumber(c))
-            out.append({*n, nullptr, c});
-    std::stable_sort(out.begin(), out.end(), [](const PositionControl &a, const PositionControl &b) {
-        if (a.number != b.number)
-            return a.number < b.number;
-        return a.edit && !b.edit; // text box before check box
-    });
-    return out;
+    switch (check) {
+    case ExitCheck::None: return {};
+    case ExitCheck::ValFloat: return QStringLiteral("ValFloat");
+    case ExitCheck::ValFloatNextPage: return QStringLiteral("ValFloatNextPage");
+    case ExitCheck::Exit50_CheckSum: return QStringLiteral("Exit50_CheckSum");
+    case ExitCheck::Exit51_CheckSum: return QStringLiteral("Exit51_CheckSum");
+    case ExitCheck::CheckIdGminy: return QStringLiteral("CheckIdGminy");
+    case ExitCheck::NextPage: return QStringLiteral("NextPage");
+    }
+    return {};
+}
+
+QString editName(int n) { return numbered(QLatin1StringView("Edit"), n); }
+QString checkBoxName(int n) { return numbered(QLatin1StringView("CheckBox"), n); }
+QString controlName(int n) { return position(n).isFlag() ? checkBoxName(n) : editName(n); }
+QString slotName(int n) { return numbered(QLatin1StringView("P"), n); }
+
+int positionFromName(QStringView name, QStringView prefix)
+{
+    if (!name.startsWith(prefix) || name.size() == prefix.size() || name.size() - prefix.size() > 3)
+        return -1;
+    const QStringView digits = name.mid(prefix.size());
+    if (digits.size() > 1 && digits.front() == u'0') // "Edit07" is not a position
+        return -1;
+    int n = 0;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n < kPositionCount ? n : -1;
 }
 
 } // namespace iqx

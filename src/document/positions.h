@@ -1,34 +1,68 @@
 #pragma once
-#include <QList>
+#include "document/numeric.h"
+
 #include <QString>
-#include <optional>
+#include <array>
 
-class QObject;
-class QLineEdit;
-class QCheckBox;
-
+// The position table: the one list of the document's 223 numbered
+// positions. For each it says what kind of value it holds, which key filter
+// its box runs on every typed character and which check runs when the box
+// is left. The entry pages, the data file, the print run and the export all
+// take the positions from here; the number is the key that joins them.
 namespace iqx {
 
-// A position's control is found by its object name: "Edit<n>" for a text
-// position, "CheckBox<n>" for a flag position. No other list of positions
-// exists.
-QString editName(int n);
-QString checkBoxName(int n);
-QLineEdit *textPosition(const QObject *root, int n);
-QCheckBox *flagPosition(const QObject *root, int n);
+inline constexpr int kPositionCount = 223;
 
-// The position number carried by a control's name, if it is a position.
-std::optional<int> positionNumber(const QObject *control);
-
-// One position's control: exactly one of the two is set.
-struct PositionControl {
-    int number = -1;
-    QLineEdit *edit = nullptr;
-    QCheckBox *check = nullptr;
+enum class PositionKind {
+    IdentityName, // 0, 2, 3, 4: filled by the register lookup; a hidden, disabled box
+    Identifier,   // 1: the municipality identifier, 7 digits
+    Decimal,      // a decimal number
+    Whole,        // a whole number
+    FreeText,     // any text (a name, a telephone number, an e-mail address)
+    Flag,         // a "TAK" check box: ticked or not
 };
 
-// Every position control under `root`, in ascending number order, the text
-// box before the check box of the same number.
-QList<PositionControl> positionControls(const QObject *root);
+// The check that runs when a position's box is left. The names are those of
+// the handlers the entry pages attach.
+enum class ExitCheck {
+    None,
+    ValFloat,         // the number check; the focus goes back on a refusal
+    ValFloatNextPage, // the number check, then the next page (last box of pages 3-5)
+    Exit50_CheckSum,  // the sum of column 4, then the number check
+    Exit51_CheckSum,  // the sum of column 5, then the number check
+    CheckIdGminy,     // the register lookup of the identifier
+    NextPage,         // the next page (last box of page 2)
+};
+
+struct Position {
+    int number = 0;
+    PositionKind kind = PositionKind::FreeText;
+    int page = 0;        // entry page and printed page, 1-6
+    KeyFilter filter = KeyFilter::None;
+    ExitCheck exit = ExitCheck::None;
+    int typingLimit = 0; // the most characters typing may enter; 0: no limit
+
+    bool isFlag() const { return kind == PositionKind::Flag; }
+};
+
+// Position `n`, 0 <= n < kPositionCount.
+const Position &position(int n);
+const std::array<Position, kPositionCount> &positionTable();
+
+// Handler names as the entry pages attach them ("ValFloat", ...; empty for None).
+QString exitCheckName(ExitCheck check);
+
+// The control of a position on the entry pages: "Edit<n>" for a text
+// position, "CheckBox<n>" for a flag position.
+QString editName(int n);
+QString checkBoxName(int n);
+QString controlName(int n);
+
+// The print slot of a position on its printed page: "P<n>".
+QString slotName(int n);
+
+// The position number that an object name "Edit<n>", "CheckBox<n>" or
+// "P<n>" carries (decimal, no leading zeros), or -1.
+int positionFromName(QStringView name, QStringView prefix);
 
 } // namespace iqx

@@ -3,6 +3,8 @@
 #include "storage/cp1250.h"
 #include "storage/fields.h"
 
+#include <algorithm>
+
 namespace iqx {
 
 QString translateType(const QString &typeCode)
@@ -29,36 +31,86 @@ RegisterEntry parseLine(QString line)
     return e;
 }
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-
 } // namespace
+
+RegisterScanner::RegisterScanner(const QString &identifier)
+{
+    const auto key = cp1250::encode(identifier);
+    if (key && !key->isEmpty())
+        key_ = *key;
+    else
+        done_ = true; // nothing in the register can begin with it
+}
+
+void RegisterScanner::endLine(QByteArrayView line)
+{
+    if (line.size() > kMaxRegisterLine) {
+        result_ = {RegisterLookup::LineTooLong, {}, {}};
+        done_ = true;
+        return;
+    }
+    const auto text = cp1250::decode(line.toByteArray());
+    if (!text) {
+        result_ = {RegisterLookup::BadEncoding, {}, {}};
+        done_ = true;
+        return;
+    }
+    result_ = {RegisterLookup::Found, parseLine(*text), {}};
+}
+
+bool RegisterScanner::feed(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    const char *const end = p + bytes.size();
+    while (p < end && !done_) {
+        // CR and LF both end a line: a CRLF pair leaves an empty line
+        // between them, which matches nothing.
+        const char *lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
+            ++lineEnd;
+        const QByteArrayView piece(p, lineEnd - p);
+        const bool ended = lineEnd < end;
+        if (!skipping_) {
+            if (line_.isEmpty() && ended) {
+                // A whole line within this piece: nothing is copied unless it matches.
+                if (piece.startsWith(key_))
+                    endLine(piece);
+            } else {
+                line_.append(piece.first(std::min<qsizetype>(piece.size(), kMaxRegisterLine + 1 - line_.size())));
+                const qsizetype seen = std::min(line_.size(), key_.size());
+                if (QByteArrayView(line_).first(seen) != QByteArrayView(key_).first(seen)) {
+                    skipping_ = true;
+                    line_.clear();
+                } else if (ended) {
+                    if (line_.startsWith(key_))
+                        endLine(line_);
+                    line_.clear();
+                } else if (line_.size() > kMaxRegisterLine) {
+                    endLine(line_); // refused as too long
+                }
+            }
+        }
+        if (ended)
+            skipping_ = false;
+        p = ended ? lineEnd + 1 : lineEnd;
+    }
+    return !done_;
+}
+
+RegisterLookup RegisterScanner::finish()
+{
+    if (!done_ && !skipping_ && line_.startsWith(key_))
+        endLine(line_); // the last line, without a line end
+    line_.clear();
+    done_ = true;
+    return result_;
+}
 
 RegisterLookup lookupRegister(const QByteArray &registerBytes, const QString &identifier)
 {
-    RegisterLookup result;
-    const auto key = cp1250::encode(identifier);
-    if (!key || key->isEmpty())
-        return result; // nothing in the register can begin with it
-
-    // CR and LF both end a line: a CRLF pair leaves an empty line between
-    // them, which matches nothing, and the line end never reaches a field.
-    const char *const data = registerBytes.constData();
-    const qsizetype size = registerBytes.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && !isLineEnd(data[end]))
-            ++end;
-        const QByteArrayView line(data + start, end - start);
-        if (line.startsWith(*key)) {
-            const auto text = cp1250::decode(line.toByteArray());
-            if (!text)
-                return {RegisterLookup::BadEncoding, {}};
-            result = {RegisterLookup::Found, parseLine(*text)};
-        }
-        start = end + 1;
-    }
-    return result;
+    RegisterScanner scanner(identifier);
+    scanner.feed(registerBytes);
+    return scanner.finish();
 }
 
 } // namespace iqx

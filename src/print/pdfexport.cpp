@@ -1,7 +1,6 @@
 #include "print/pdfexport.h"
 
-#include "app/mainwindow.h"
-#include "app/messages.h"
+#include "document/messages.h"
 #include "document/registry.h"
 #include "print/engine/report.h"
 #include "print/printedpages.h"
@@ -18,19 +17,24 @@ int exportDocumentPdf(const QString &path)
             "Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program"));
         return 3;
     }
-    TInformacja window; // never shown: it holds the positions
-    QObject owner;
-    window.setPrintedPages(createPrintedPages(&owner));
-    const LoadResult loaded = loadDocument(&window, QDir::current());
+    const LoadResult loaded = loadDocument(QDir::current());
     if (loaded.status == LoadResult::Error) {
         messages().error(loaded.message);
         return 4;
     }
     if (!loaded.message.isEmpty())
         messages().inform(loaded.message);
-    window.fillPrintSlots();
+
+    QObject owner;
+    const QList<report::ReportPage *> pages = createPrintedPages(&owner);
+    fillPrintSlots(loaded.document, pages);
+    report::CompositeReport composite(&owner);
+    QObject::connect(&composite, &report::CompositeReport::addReports, &composite, [&] {
+        for (report::ReportPage *page : pages)
+            composite.addReport(page);
+    });
     QString error;
-    if (!window.compositeReport()->exportPdf(path, &error)) {
+    if (!composite.exportPdf(path, &error)) {
         messages().error(error);
         return 5;
     }

@@ -1,12 +1,10 @@
 #include "storage/datafile.h"
 
-#include "app/messages.h"
-#include "document/positions.h"
+#include "document/messages.h"
 #include "storage/datacodec.h"
 
-#include <QCheckBox>
 #include <QFile>
-#include <QLineEdit>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace iqx {
@@ -25,13 +23,6 @@ bool identifierUsableInFileName(const QString &identifier)
 }
 
 namespace {
-
-QString positionValue(const PositionControl &p)
-{
-    if (p.edit)
-        return p.edit->text();
-    return p.check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
 
 // Writes without buffering, going on after a partial write so that a
 // failure is reported with its reason. (Buffered, QSaveFile::commit() does
@@ -56,10 +47,26 @@ SaveResult saveFailure(const QString &fileName, const QString &error)
 
 } // namespace
 
-SaveResult saveDocument(const QObject *root, const QDir &dir)
+std::optional<QByteArray> encodeDocument(const Document &doc, const QString &fileName, QString *error)
 {
-    const QLineEdit *idBox = textPosition(root, 1);
-    const QString identifier = idBox ? idBox->text() : QString();
+    QStringList fields;
+    fields.reserve(kPositionCount);
+    for (int n = 0; n < kPositionCount; ++n)
+        fields << doc.value(n);
+    datacodec::EncodedLine line = datacodec::encodeLine(fields);
+    if (!line.bytes && error) {
+        const QString why = line.badChar == QLatin1String(";")
+                                ? QStringLiteral("znak \";\" rozdziela pola w pliku")
+                                : QStringLiteral("znaku nie da się zapisać w kodowaniu Windows-1250");
+        *error = QStringLiteral("Nie zapisano danych do pliku %1: pozycja %2 zawiera znak \"%3\" (%4).")
+                     .arg(fileName, QString::number(line.badField), line.badChar, why);
+    }
+    return std::move(line.bytes);
+}
+
+SaveResult saveDocument(const Document &doc, const QDir &dir)
+{
+    const QString identifier = doc.identifier();
     const QString fileName = dataFileName(identifier);
     // The identifier becomes part of a path: anything but digits could lead
     // the file out of the program's directory or make an invalid name.
@@ -68,29 +75,17 @@ SaveResult saveDocument(const QObject *root, const QDir &dir)
                            QStringLiteral("Nie zapisano danych: identyfikator gminy \"%1\" nie może być częścią "
                                           "nazwy pliku (dozwolone są tylko cyfry).")
                                .arg(identifier));
-
-    const QList<PositionControl> positions = positionControls(root);
-    QStringList fields;
-    fields.reserve(positions.size());
-    for (const PositionControl &p : positions)
-        fields << positionValue(p);
-    const datacodec::EncodedLine line = datacodec::encodeLine(fields);
-    if (!line.bytes) {
-        const int position = positions[line.badField].number;
-        const QString why = line.badChar == QLatin1String(";")
-                                ? QStringLiteral("znak \";\" rozdziela pola w pliku")
-                                : QStringLiteral("znaku nie da się zapisać w kodowaniu Windows-1250");
-        return saveFailure(fileName, QStringLiteral("Nie zapisano danych do pliku %1: pozycja %2 zawiera znak "
-                                                    "\"%3\" (%4).")
-                                         .arg(fileName, QString::number(position), line.badChar, why));
-    }
+    QString error;
+    const std::optional<QByteArray> bytes = encodeDocument(doc, fileName, &error);
+    if (!bytes)
+        return saveFailure(fileName, error);
 
     // The new content replaces the old file only once it is completely on
     // disk; until then the previous file stays as it was.
     QSaveFile file(dir.filePath(fileName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return saveFailure(fileName, fileErrorText(QStringLiteral("Cannot create file"), fileName, file.errorString()));
-    if (!writeAll(file, *line.bytes)) {
+    if (!writeAll(file, *bytes)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return saveFailure(fileName, fileErrorText(QStringLiteral("Cannot write file"), fileName, reason));
@@ -126,31 +121,31 @@ QString missingText(const QString &fileName, int missing)
         .arg(missing);
 }
 
-QString overlongText(const QString &fileName, const QList<int> &positions)
-{
-    QStringList numbers;
-    for (int n : positions)
-        numbers << QString::number(n);
-    return QStringLiteral("Plik %1: wartość pozycji %2 jest dłuższa, niż pozwala jej pole. Wczytano ją w "
-                          "całości; popraw ją przed zapisem.")
-        .arg(fileName, numbers.join(QStringLiteral(", ")));
-}
-
 } // namespace
 
-LoadResult loadDocument(QObject *root, const QDir &dir)
+DecodedDocument decodeDocument(const QByteArray &fileBytes)
+{
+    DecodedDocument out;
+    const datacodec::DecodedLine line = datacodec::decodeLine(fileBytes, kPositionCount);
+    if (!line.ok)
+        return out;
+    out.ok = true;
+    out.missing = line.missing;
+    // A position the line ran out before stays empty and unticked.
+    for (int n = 0; n < line.fields.size(); ++n) {
+        if (position(n).isFlag())
+            out.document.setChecked(n, line.fields[n] != QLatin1String("0"));
+        else
+            out.document.setText(n, line.fields[n]);
+    }
+    return out;
+}
+
+LoadResult loadDocumentFile(const QString &path)
 {
     LoadResult result;
-    // Directories and hidden files count too, so that whatever is first by
-    // name is the file taken, and one that cannot be read is reported.
-    const QStringList matches =
-        dir.entryList({QStringLiteral("InfoQX*.iqx")},
-                      QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    if (matches.isEmpty())
-        return result;
-    result.fileName = matches.first();
-
-    QFile file(dir.filePath(result.fileName));
+    result.fileName = QFileInfo(path).fileName();
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = LoadResult::Error;
         result.message = fileErrorText(QStringLiteral("Cannot open file"), result.fileName, file.errorString());
@@ -164,44 +159,35 @@ LoadResult loadDocument(QObject *root, const QDir &dir)
     }
     file.close();
 
-    // Everything is decoded before the first control changes, so a bad file
-    // leaves the document as it was.
-    const QList<PositionControl> positions = positionControls(root);
-    const datacodec::DecodedLine line = datacodec::decodeLine(*bytes, int(positions.size()));
-    if (!line.ok) {
+    DecodedDocument decoded = decodeDocument(*bytes);
+    if (!decoded.ok) {
         result.status = LoadResult::Error;
         result.message = QStringLiteral("Plik %1 zawiera bajty spoza kodowania Windows-1250; dane nie zostały "
                                         "wczytane.")
                              .arg(result.fileName);
         return result;
     }
-
-    // A position the line ran out before is cleared: empty text, no tick.
-    for (int i = 0; i < positions.size(); ++i) {
-        const bool present = i < line.fields.size();
-        const QString field = present ? line.fields[i] : QString();
-        if (positions[i].edit) {
-            // A value is never cut to fit its box: the box is widened to
-            // hold it whole and the clerk is told.
-            QLineEdit *edit = positions[i].edit;
-            if (field.size() > edit->maxLength()) {
-                result.overlong << positions[i].number;
-                edit->setMaxLength(int(field.size()));
-            }
-            edit->setText(field);
-        }
-        else
-            positions[i].check->setChecked(present && field != QLatin1String("0"));
+    result.document = std::move(decoded.document);
+    result.missingFields = decoded.missing;
+    if (decoded.missing > 0) {
+        result.status = LoadResult::Incomplete;
+        result.message = missingText(result.fileName, decoded.missing);
+    } else {
+        result.status = LoadResult::Loaded;
     }
-    result.missingFields = line.missing;
-    result.status = line.missing > 0 ? LoadResult::Incomplete : LoadResult::Loaded;
-    QStringList notes;
-    if (line.missing > 0)
-        notes << missingText(result.fileName, line.missing);
-    if (!result.overlong.isEmpty())
-        notes << overlongText(result.fileName, result.overlong);
-    result.message = notes.join(QLatin1Char('\n'));
     return result;
+}
+
+LoadResult loadDocument(const QDir &dir)
+{
+    // Directories and hidden files count too, so that whatever is first by
+    // name is the file taken, and one that cannot be read is reported.
+    const QStringList matches =
+        dir.entryList({QStringLiteral("InfoQX*.iqx")},
+                      QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    if (matches.isEmpty())
+        return {};
+    return loadDocumentFile(dir.filePath(matches.first()));
 }
 
 } // namespace iqx

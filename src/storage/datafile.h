@@ -1,9 +1,13 @@
 #pragma once
+#include "document/document.h"
+
+#include <QByteArray>
 #include <QDir>
 #include <QString>
 
-class QObject;
-
+// The data file InfoQX<identifier>.iqx: one line of ';'-terminated fields in
+// Windows-1250, one field per position in ascending order ("1"/"0" for a
+// flag), written safely and read back into a Document.
 namespace iqx {
 
 // "InfoQX" + identifier + ".iqx".
@@ -17,30 +21,41 @@ struct SaveResult {
     QString error;    // user-facing error text when !ok (names the file and the reason)
 };
 
-// ZapiszDane: writes every position under `root` (found by name, ascending,
-// text box before check box) as one line of ';'-terminated fields in
-// Windows-1250 to dir/InfoQX<Edit1>.iqx. The new content goes to a temporary
-// file in the same folder that then replaces the old file, so a failure
-// leaves the previous file as it was.
-SaveResult saveDocument(const QObject *root, const QDir &dir);
+// Writes `doc` to dir/InfoQX<identifier>.iqx. The new content goes to a
+// temporary file in the same folder that then replaces the old file, so a
+// failure leaves the previous file as it was.
+SaveResult saveDocument(const Document &doc, const QDir &dir);
+
+// The bytes of the data file of `doc`; nullopt with a user-facing reason in
+// `error` when a value cannot be written (';' or a character that
+// Windows-1250 lacks). `fileName` names the file in the reason.
+std::optional<QByteArray> encodeDocument(const Document &doc, const QString &fileName, QString *error);
+
+// A document read from the bytes of a data file. Only the first line counts;
+// positions the line runs out before stay empty and unticked.
+struct DecodedDocument {
+    bool ok = false; // false: the line holds a byte Windows-1250 does not define
+    Document document;
+    int missing = 0; // positions the line ran out before; always the last ones
+};
+DecodedDocument decodeDocument(const QByteArray &fileBytes);
 
 struct LoadResult {
     enum Status {
-        NoFile,     // no InfoQX*.iqx in the folder: nothing changed
+        NoFile,     // no InfoQX*.iqx in the folder
         Loaded,     // every position got its field
-        Incomplete, // the line ended early: the rest were set empty/unticked
-        Error,      // unreadable or undecodable: no position changed
+        Incomplete, // the line ended early: the rest are empty and unticked
+        Error,      // unreadable or undecodable: `document` is empty
     } status = NoFile;
-    QString fileName;  // the file read
+    QString fileName; // the file read (bare name)
     int missingFields = 0;
-    // Text positions whose value is longer than their box takes by typing;
-    // loaded whole all the same, and named in `message`.
-    QList<int> overlong;
-    QString message;   // user-facing text for Incomplete, Error and overlong values
+    QString message;  // user-facing text for Incomplete and Error
+    Document document;
 };
 
-// Reads the first InfoQX*.iqx of `dir` in ascending name order into the
-// positions under `root`.
-LoadResult loadDocument(QObject *root, const QDir &dir);
+// Reads the first InfoQX*.iqx of `dir` in ascending name order.
+LoadResult loadDocument(const QDir &dir);
+// Reads the data file at `path`.
+LoadResult loadDocumentFile(const QString &path);
 
 } // namespace iqx

@@ -40,8 +40,8 @@ private slots:
         WorkDir dir(false);
         RecordingSink rec;
         ScopedMessages guard(&rec);
-        TInformacja w;
-        QVERIFY(!w.FormActivate());
+        MainWindow w;
+        QVERIFY(!w.runFirstActivation());
         QCOMPARE(rec.texts(), QStringList{kNoRegister});
         w.close(); // no save question after the fatal message
         QCOMPARE(rec.entries.size(), 1);
@@ -112,7 +112,7 @@ private slots:
         f.edit(1)->setText(id);
         f.edit(2)->setText(name);
         f.edit(8)->setText(QStringLiteral("12"));
-        f.w.FormClose();
+        f.w.offerSaveOnClose();
         const QString file = QStringLiteral("InfoQX%1.iqx").arg(id);
         if (!asked) {
             QVERIFY(f.sink.entries.isEmpty());
@@ -133,9 +133,9 @@ private slots:
         guitest::Window f;
         const QByteArray before = dataLine(QStringLiteral("0201011"));
         f.dir.write(QStringLiteral("InfoQX0201011.iqx"), before);
-        QVERIFY(f.w.FormActivate());
+        QVERIFY(f.w.runFirstActivation());
         f.edit(8)->setText(QStringLiteral("999"));
-        f.w.FormClose();
+        f.w.offerSaveOnClose();
         QCOMPARE(f.sink.entries.size(), 1);
         QCOMPARE(f.dir.read(QStringLiteral("InfoQX0201011.iqx")), before);
     }
@@ -149,12 +149,12 @@ private slots:
         f.edit(1)->setText(QStringLiteral("0201043"));
         f.edit(2)->setText(QStringLiteral("Nowogrodziec"));
         f.edit(7)->setText(QStringLiteral("0,66"));
-        QVERIFY(f.w.ZapiszDane());
+        QVERIFY(f.w.saveDocument());
         const QByteArray full = f.dir.read(QStringLiteral("InfoQX0201043.iqx"));
         QVERIFY(full.endsWith(';'));
-        TInformacja again;
-        QVERIFY(again.FormActivate());
-        again.FormClose();
+        MainWindow again;
+        QVERIFY(again.runFirstActivation());
+        again.offerSaveOnClose();
         QCOMPARE(f.dir.read(QStringLiteral("InfoQX0201043.iqx")), full);
     }
 
@@ -409,7 +409,7 @@ private slots:
 
         // Not 7 characters: closing asks nothing and writes nothing.
         f.sink.clear();
-        f.w.FormClose();
+        f.w.offerSaveOnClose();
         QVERIFY(f.sink.entries.isEmpty());
         QCOMPARE(QDir(f.dir.path()).entryList({QStringLiteral("*.iqx")}), QStringList{"InfoQX0201011.iqx"});
 
@@ -420,7 +420,7 @@ private slots:
         QCOMPARE(f.edit(1)->text(), QStringLiteral("0201011"));
 
         // Saved, the long free text comes back byte for byte.
-        QVERIFY(f.w.ZapiszDane());
+        QVERIFY(f.w.saveDocument());
         QVERIFY(f.dir.read(QStringLiteral("InfoQX0201011.iqx")).contains(longText.toLatin1() + ';'));
     }
 

@@ -2,7 +2,7 @@
 // The main window as the GUI tests drive it: in a working folder of its own,
 // with every message recorded, and the key presses and focus moves of a user.
 #include "app/mainwindow.h"
-#include "app/messages.h"
+#include "document/messages.h"
 #include "document/positions.h"
 #include "support/workdir.h"
 
@@ -36,11 +36,11 @@ struct Window {
     WorkDir dir;
     iqx::RecordingSink sink;
     iqx::ScopedMessages scoped{&sink};
-    iqx::TInformacja w;
+    iqx::MainWindow w;
 
     Window() { sink.answer = false; }
-    QLineEdit *edit(int n) const { return iqx::textPosition(&w, n); }
-    QCheckBox *checkBox(int n) const { return iqx::flagPosition(&w, n); }
+    QLineEdit *edit(int n) const { return w.textBox(n); }
+    QCheckBox *checkBox(int n) const { return w.checkBox(n); }
     // Shows and activates the window and lets its first activation run.
     // False when it never became active.
     bool show();

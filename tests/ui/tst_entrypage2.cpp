@@ -177,7 +177,7 @@ void TestEntryPage2::answersAreSavedAsOneAndZero()
         else
             edit(p.n)->setText(p.n == 70 ? QStringLiteral("2,125") : QString());
     }
-    QVERIFY(f_->w.ZapiszDane());
+    QVERIFY(f_->w.saveDocument());
 
     // No identifier: the file is "InfoQX.iqx"; positions 0 to 51 are empty,
     // so field n is position n.
@@ -191,12 +191,12 @@ void TestEntryPage2::answersAreSavedAsOneAndZero()
     }
 
     // Read back by a new window: "0" clears a box, "1" ticks it.
-    iqx::TInformacja again;
-    QVERIFY(again.FormActivate());
+    iqx::MainWindow again;
+    QVERIFY(again.runFirstActivation());
     for (const ExpectedPosition &p : kPositions)
         if (p.flag)
-            QVERIFY2(iqx::flagPosition(&again, p.n)->isChecked() == ticked.contains(p.n), qPrintable(controlName(p)));
-    QCOMPARE(iqx::textPosition(&again, 70)->text(), QStringLiteral("2,125"));
+            QVERIFY2(again.checkBox(p.n)->isChecked() == ticked.contains(p.n), qPrintable(controlName(p)));
+    QCOMPARE(again.textBox(70)->text(), QStringLiteral("2,125"));
 }
 
 QTEST_MAIN(TestEntryPage2)

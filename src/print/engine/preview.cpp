@@ -1,6 +1,6 @@
 #include "print/engine/preview.h"
 
-#include "app/messages.h"
+#include "document/messages.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+#include "document/positions.h"
 #include "ui/pages/entryedit.h"
 #include "ui/pages/entrytable.h"
 
@@ -8,20 +9,6 @@
 #include <QRegularExpression>
 
 namespace iqx::ui {
-
-QString exitHandlerName(Exit e)
-{
-    switch (e) {
-    case Exit::None: return {};
-    case Exit::ValFloat: return QStringLiteral("ValFloat");
-    case Exit::ValFloatNextPage: return QStringLiteral("ValFloatNextPage");
-    case Exit::Exit50_CheckSum: return QStringLiteral("Exit50_CheckSum");
-    case Exit::Exit51_CheckSum: return QStringLiteral("Exit51_CheckSum");
-    case Exit::CheckIdGminy: return QStringLiteral("CheckIdGminy");
-    case Exit::NextPage: return QStringLiteral("NextPage");
-    }
-    return {};
-}
 
 QFont screenFont(int px, bool bold)
 {
@@ -85,19 +72,24 @@ QWidget *buildRow(QWidget *parent, const EntryRow &row)
     }
     case Kind::Edit: {
         auto *edit = new EntryEdit(parent);
-        edit->setKeyFilter(row.filter);
-        edit->setProperty("exitHandler", exitHandlerName(row.exit));
-        edit->setTypingLimit(row.maxLength);
-        if (row.hidden) {
-            edit->setEnabled(false);
-            edit->setVisible(false);
+        const int n = positionFromName(QString::fromUtf8(row.name), u"Edit");
+        if (n >= 0) {
+            const Position &p = position(n);
+            edit->setKeyFilter(p.filter);
+            edit->setProperty("exitHandler", exitCheckName(p.exit));
+            edit->setTypingLimit(p.typingLimit);
+            if (p.kind == PositionKind::IdentityName) {
+                edit->setEnabled(false);
+                edit->setVisible(false);
+            }
         }
         w = edit;
         break;
     }
     case Kind::Check: {
         auto *check = new QCheckBox(QStringLiteral("TAK"), parent);
-        check->setProperty("exitHandler", exitHandlerName(row.exit));
+        const int n = positionFromName(QString::fromUtf8(row.name), u"CheckBox");
+        check->setProperty("exitHandler", exitCheckName(n >= 0 ? position(n).exit : ExitCheck::None));
         w = check;
         break;
     }

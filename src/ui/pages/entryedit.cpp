@@ -43,6 +43,13 @@ void EntryEdit::setKeyFilter(KeyFilter filter)
     setProperty("keyFilter", keyFilterName(filter));
 }
 
+void EntryEdit::showValue(const QString &value)
+{
+    if (value.size() > maxLength())
+        setMaxLength(int(value.size()));
+    setText(value);
+}
+
 void EntryEdit::keyPressEvent(QKeyEvent *event)
 {
     const std::optional<QChar> typed =

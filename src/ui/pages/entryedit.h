@@ -29,6 +29,8 @@ public:
     // is back within the limit.
     void setTypingLimit(int limit);
     int typingLimit() const { return typingLimit_; }
+    // Shows `value` whole, however long.
+    void showValue(const QString &value);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,6 +1,4 @@
 #pragma once
-#include "document/numeric.h"
-
 #include <QList>
 #include <QString>
 
@@ -12,23 +10,11 @@ class QWidget;
 // built by one generic builder. Focusable rows are listed in tab order.
 namespace iqx::ui {
 
-// Handler run when the focus leaves a box.
-enum class Exit {
-    None,
-    ValFloat,
-    ValFloatNextPage,
-    Exit50_CheckSum,
-    Exit51_CheckSum,
-    CheckIdGminy,
-    NextPage,
-};
-QString exitHandlerName(Exit e); // "ValFloat", ...; empty for None
-
 enum class Kind {
     Label,  // static, self-sizing label
     Header, // named self-sizing label that mirrors a hidden box (TypGmi ...)
-    Edit,   // text box Edit<n>
-    Check,  // check box CheckBox<n> with caption "TAK"
+    Edit,   // text box Edit<n> of a text position
+    Check,  // check box CheckBox<n> of a flag position, caption "TAK"
     Line,   // 1-px black line Shape<n>: x, y, w, h
     Button, // push button (Button1)
 };
@@ -41,10 +27,6 @@ struct EntryRow {
     const char *text = nullptr; // UTF-8 caption of a label or button
     int fontPx = 0;      // character height in px; 0: the page font
     bool bold = false;
-    KeyFilter filter = KeyFilter::None;
-    Exit exit = Exit::None;
-    int maxLength = 0;   // 0: unlimited
-    bool hidden = false; // hidden and disabled identity box
     const char *mirrors = nullptr; // Header: the box whose text it shows
     bool silver = false; // label drawn on a silver background
 };
@@ -64,9 +46,10 @@ const EntryPageTable &entryPage5();
 const EntryPageTable &entryPage6();
 const QList<EntryRow> &titleBlockRows();
 
-// Builds `rows` as children of `parent`. Text boxes get the key filter and
-// exit handler names as the properties "keyFilter" and "exitHandler" and an
-// input check that refuses ';' and characters Windows-1250 cannot hold.
+// Builds `rows` as children of `parent`. A position's box takes its key
+// filter, length limit and visibility from the position table, shows the
+// names of its key filter and exit check as the properties "keyFilter" and
+// "exitHandler", and refuses ';' and characters Windows-1250 cannot hold.
 void buildRows(QWidget *parent, const QList<EntryRow> &rows);
 
 // Font of the screen: MS Sans Serif (or its substitute) at `px` pixels.

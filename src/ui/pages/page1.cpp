@@ -15,11 +15,12 @@ EntryRow small(int x, int y, const char *text)
     return label(x, y, text, kSmallNumberPx);
 }
 
-// Hidden, disabled box of the identity block; the user sees its header label.
+// Box of the identity block (hidden and disabled, as every identity name
+// is); the user sees its header label.
 EntryRow identityBox(const char *name, int y, int w)
 {
     return {.kind = Kind::Edit, .name = name, .x = 620, .y = y, .w = w, .h = kIdentityHeight,
-            .fontPx = kIdentityPx, .bold = true, .hidden = true};
+            .fontPx = kIdentityPx, .bold = true};
 }
 
 EntryRow header(const char *name, int y, const char *mirrors)
@@ -36,8 +37,7 @@ const EntryPageTable &entryPage1()
         // Identity block.
         bold(15, 30, "Identyfikator gminy :", kIdentityPx),
         {.kind = Kind::Edit, .name = "Edit1", .x = 205, .y = 22, .w = 124, .h = kIdentityHeight,
-         .fontPx = kIdentityPx, .bold = true, .filter = KeyFilter::Identifier, .exit = Exit::CheckIdGminy,
-         .maxLength = 7},
+         .fontPx = kIdentityPx, .bold = true},
         label(337, 26, "siedmio cyfrowy kod;"),
         label(337, 40, "pierwsze dwie cyfry - kod województwa, następne dwie - kod pow., ostatnie trzy - kod gminy"),
         {.kind = Kind::Label, .name = nullptr, .x = 1, .y = 60, .text = "1.", .fontPx = kSmallNumberPx,
@@ -86,96 +86,96 @@ const EntryPageTable &entryPage1()
         label(18, 355, "Grunty związane z prowadzeniem działalności "),
         label(21, 370, "gospodarczej, bez względu na sposób "),
         label(21, 385, "zakwalifikowania w ewidencji gruntów i  budynków"),
-        small(318, 355, "  5."), decimal("Edit5", 337, 355),
-        small(464, 355, "  6."), whole("Edit6", 482, 355, 100),
-        small(592, 355, "  7."), decimal("Edit7", 612, 355, 100),
-        small(725, 355, " 8."), decimal("Edit8", 742, 355, 100),
-        small(850, 355, "  9."), decimal("Edit9", 869, 355, 100),
+        small(318, 355, "  5."), box("Edit5", 337, 355),
+        small(464, 355, "  6."), box("Edit6", 482, 355, 100),
+        small(592, 355, "  7."), box("Edit7", 612, 355, 100),
+        small(725, 355, " 8."), box("Edit8", 742, 355, 100),
+        small(850, 355, "  9."), box("Edit9", 869, 355, 100),
 
         // Row 2: land under lakes and reservoirs, in hectares; the revenue
         // boxes sit 2 px higher than the rest of the row.
         label(18, 410, "Grunty pod jeziorami zajęte na zbiorniki wodne "),
         label(21, 425, "retencyjne lub elektrowni wodnych "),
-        small(318, 410, "10."), decimal("Edit10", 337, 410, 90), label(430, 418, "ha"),
-        small(464, 410, "11."), whole("Edit11", 482, 410, 100),
-        small(592, 410, "12."), decimal("Edit12", 612, 410, 100),
-        label(725, 407, "13."), decimal("Edit13", 742, 408, 100),
-        label(850, 407, "14."), decimal("Edit14", 869, 408, 100),
+        small(318, 410, "10."), box("Edit10", 337, 410, 90), label(430, 418, "ha"),
+        small(464, 410, "11."), box("Edit11", 482, 410, 100),
+        small(592, 410, "12."), box("Edit12", 612, 410, 100),
+        label(725, 407, "13."), box("Edit13", 742, 408, 100),
+        label(850, 407, "14."), box("Edit14", 869, 408, 100),
 
         // Row 3: other land.
         label(16, 450, "Grunty pozostałe, w tym grunty zajęte na"),
         label(21, 465, "prowadzenie odpłatnej statutowej działalności "),
         label(21, 480, "pożytku publicznego przez organizacje pożytku "),
         label(21, 495, "publicznego"),
-        label(318, 450, "15."), decimal("Edit15", 337, 450),
-        label(464, 450, "16."), whole("Edit16", 482, 450, 100),
-        label(592, 450, "17."), decimal("Edit17", 612, 450, 100),
-        label(725, 450, "18."), decimal("Edit18", 742, 450, 100),
-        label(850, 450, "19."), decimal("Edit19", 869, 450, 100),
+        label(318, 450, "15."), box("Edit15", 337, 450),
+        label(464, 450, "16."), box("Edit16", 482, 450, 100),
+        label(592, 450, "17."), box("Edit17", 612, 450, 100),
+        label(725, 450, "18."), box("Edit18", 742, 450, 100),
+        label(850, 450, "19."), box("Edit19", 869, 450, 100),
 
         // Row 4: dwellings.
         label(16, 520, "Budynki mieszkalne lub ich części "),
-        label(318, 520, "20."), decimal("Edit20", 337, 520),
-        label(464, 520, "21."), whole("Edit21", 482, 520, 100),
-        label(592, 520, "22."), decimal("Edit22", 612, 520, 100),
-        label(725, 520, "23."), decimal("Edit23", 742, 520, 100),
-        label(850, 520, "24."), decimal("Edit24", 869, 520, 100),
+        label(318, 520, "20."), box("Edit20", 337, 520),
+        label(464, 520, "21."), box("Edit21", 482, 520, 100),
+        label(592, 520, "22."), box("Edit22", 612, 520, 100),
+        label(725, 520, "23."), box("Edit23", 742, 520, 100),
+        label(850, 520, "24."), box("Edit24", 869, 520, 100),
 
         // Row 5: business buildings.
         label(16, 555, "Budynki lub ich części związane z prowadzeniem"),
         label(21, 570, "działalności gospodarczej oraz od budynków"),
         label(21, 585, "mieszkalnych lub ich części zajętych na "),
         label(21, 600, "prowadzenie działalności gospodarczej "),
-        label(318, 555, "25."), decimal("Edit25", 337, 555),
-        label(464, 555, "26."), whole("Edit26", 482, 555, 100),
-        label(592, 555, "27."), decimal("Edit27", 612, 555, 100),
-        label(725, 555, "28."), decimal("Edit28", 742, 555, 100),
-        label(850, 555, "29."), decimal("Edit29", 869, 555, 100),
+        label(318, 555, "25."), box("Edit25", 337, 555),
+        label(464, 555, "26."), box("Edit26", 482, 555, 100),
+        label(592, 555, "27."), box("Edit27", 612, 555, 100),
+        label(725, 555, "28."), box("Edit28", 742, 555, 100),
+        label(850, 555, "29."), box("Edit29", 869, 555, 100),
 
         // Row 6: buildings used for trade in certified seed.
         label(16, 625, "Budynki lub ich części zajęte na prowadzenie "),
         label(21, 640, "działalności gospodarczej w zakresie "),
         label(21, 655, "obrotu kwalifikowanym materiałem siewnym "),
-        label(318, 625, "30."), decimal("Edit30", 337, 625),
-        label(464, 625, "31."), whole("Edit31", 482, 625, 100),
-        label(592, 625, "32."), decimal("Edit32", 612, 625, 100),
-        label(725, 625, "33."), decimal("Edit33", 742, 625, 100),
-        label(850, 625, "34."), decimal("Edit34", 869, 625, 100),
+        label(318, 625, "30."), box("Edit30", 337, 625),
+        label(464, 625, "31."), box("Edit31", 482, 625, 100),
+        label(592, 625, "32."), box("Edit32", 612, 625, 100),
+        label(725, 625, "33."), box("Edit33", 742, 625, 100),
+        label(850, 625, "34."), box("Edit34", 869, 625, 100),
 
         // Row 7: buildings used for health care.
         label(16, 680, "Budynki lub ich części zajęte na prowadzenie "),
         label(21, 695, "działalności gospodarczej w zakresie"),
         label(21, 710, "udzielania świadczeń zdrowotnych"),
-        label(318, 680, "35."), decimal("Edit35", 337, 680),
-        label(464, 680, "36."), whole("Edit36", 482, 680, 100),
-        label(592, 680, "37."), decimal("Edit37", 612, 680, 100),
-        label(725, 680, "38."), decimal("Edit38", 742, 680, 100),
-        label(850, 680, "39."), decimal("Edit39", 869, 680, 100),
+        label(318, 680, "35."), box("Edit35", 337, 680),
+        label(464, 680, "36."), box("Edit36", 482, 680, 100),
+        label(592, 680, "37."), box("Edit37", 612, 680, 100),
+        label(725, 680, "38."), box("Edit38", 742, 680, 100),
+        label(850, 680, "39."), box("Edit39", 869, 680, 100),
 
         // Row 8: other buildings.
         label(16, 730, "Pozostałe budynki lub ich części , w tym zajęte na"),
         label(21, 745, "prowadzenie odpłatnej statutowej działalności"),
         label(21, 760, "pożytku publicznego przez  organizacje "),
         label(21, 775, "pożytku publicznego "),
-        label(318, 730, "40."), decimal("Edit40", 337, 730),
-        label(464, 730, "41."), whole("Edit41", 482, 730, 100),
-        label(592, 730, "42."), decimal("Edit42", 612, 730, 100),
-        label(725, 730, "43."), decimal("Edit43", 742, 730, 100),
-        label(850, 730, "44."), decimal("Edit44", 869, 730, 100),
+        label(318, 730, "40."), box("Edit40", 337, 730),
+        label(464, 730, "41."), box("Edit41", 482, 730, 100),
+        label(592, 730, "42."), box("Edit42", 612, 730, 100),
+        label(725, 730, "43."), box("Edit43", 742, 730, 100),
+        label(850, 730, "44."), box("Edit44", 869, 730, 100),
 
         // Row 9: structures; the base is a value in złoty and the rate a
         // percentage.
         label(16, 800, "Budowle lub ich części "),
-        label(318, 800, "45."), decimal("Edit45", 337, 800, 90), label(430, 812, "zł"),
-        label(464, 800, "46."), whole("Edit46", 482, 800, 100),
-        label(592, 800, "47."), decimal("Edit47", 612, 800, 85), label(700, 810, "%"),
-        label(725, 800, "48."), decimal("Edit48", 742, 800, 100),
-        label(850, 800, "49."), decimal("Edit49", 869, 800, 100),
+        label(318, 800, "45."), box("Edit45", 337, 800, 90), label(430, 812, "zł"),
+        label(464, 800, "46."), box("Edit46", 482, 800, 100),
+        label(592, 800, "47."), box("Edit47", 612, 800, 85), label(700, 810, "%"),
+        label(725, 800, "48."), box("Edit48", 742, 800, 100),
+        label(850, 800, "49."), box("Edit49", 869, 800, 100),
 
         // Totals of the two revenue columns.
         label(16, 835, "Ogółem"),
-        label(725, 835, "50."), decimal("Edit50", 742, 835, 100, Exit::Exit50_CheckSum),
-        label(850, 835, "51."), decimal("Edit51", 869, 835, 100, Exit::Exit51_CheckSum),
+        label(725, 835, "50."), box("Edit50", 742, 835, 100),
+        label(850, 835, "51."), box("Edit51", 869, 835, 100),
     }};
     return page;
 }

@@ -17,15 +17,15 @@ constexpr int kRightCheckX = 816, kRightCheckW = 97;
 constexpr int kLandX = 419, kBuildingsX = 600, kStructuresX = 760;
 
 // A yes/no answer of the right column (number labels at x 796).
-EntryRow rightCheck(const char *name, int y, Exit exit = Exit::None)
+EntryRow rightCheck(const char *name, int y)
 {
-    return check(name, kRightCheckX, y, kRightCheckW, exit);
+    return check(name, kRightCheckX, y, kRightCheckW);
 }
 
 // An area or value of table B.3.
 EntryRow amount(const char *name, int x, int y)
 {
-    return decimal(name, x, y, 110);
+    return box(name, x, y, 110);
 }
 
 } // namespace
@@ -120,7 +120,7 @@ const EntryPageTable &entryPage2()
         label(90, 810, "zwolnienie z tytułu nowych inwestycji i tworzenia nowych miejsc pracy"),
         label(796, 810, "84."), rightCheck("CheckBox84", 810),
         label(21, 835, "Gmina posiada program pomocowy w związku ze stosowaniem zwolnień podatkowych "),
-        label(796, 835, "85."), rightCheck("CheckBox85", 835, Exit::NextPage),
+        label(796, 835, "85."), rightCheck("CheckBox85", 835),
     }};
     return page;
 }

@@ -10,12 +10,12 @@ namespace iqx::ui {
 namespace {
 
 // Counts of businesses: whole numbers in the column at x 801.
-EntryRow count(const char *name, int y) { return whole(name, 801, y); }
+EntryRow count(const char *name, int y) { return box(name, 801, y); }
 
 // Boxes of table C.2, by column.
-EntryRow farmLand(const char *name, int y) { return decimal(name, 400, y, 110); }
-EntryRow conversionHa(const char *name, int y) { return decimal(name, 565, y, 110); }
-EntryRow outsideFarms(const char *name, int y) { return decimal(name, 730, y); }
+EntryRow farmLand(const char *name, int y) { return box(name, 400, y, 110); }
+EntryRow conversionHa(const char *name, int y) { return box(name, 565, y, 110); }
+EntryRow outsideFarms(const char *name, int y) { return box(name, 730, y); }
 
 } // namespace
 
@@ -25,7 +25,7 @@ const EntryPageTable &entryPage3()
         // B.5: revenue lost through the council's exemptions, on the
         // heading's own line.
         bold(16, 16, "B.5. Utracone dochody z tytułu zwolnień w podatku od nieruchomości na mocy uchwały rady gminy w 2005 r."),
-        label(782, 16, "86."), decimal("Edit86", 801, 16),
+        label(782, 16, "86."), box("Edit86", 801, 16),
         label(912, 25, "zł"),
 
         // B.6: number of businesses taxed at preferential rates, in total
@@ -47,7 +47,7 @@ const EntryPageTable &entryPage3()
 
         // C.1: the rate in force, with its statutory maximum.
         bold(16, 226, "C.1. Stawka podatku obowiązująca na terenie gminy dla gospodarstw rolnych w 2005 r"),
-        label(675, 226, "91."), decimal("Edit91", 694, 226, 104),
+        label(675, 226, "91."), box("Edit91", 694, 226, 104),
 
         // C.2: areas of agricultural land by kind, in three columns.
         bold(16, 256, "C.2. Powierzchnia użytków rolnych podlegających opodatkowaniu podatkiem rolnym "),
@@ -106,31 +106,31 @@ const EntryPageTable &entryPage3()
         label(21, 600, "Podstawa prawna zwolnienia - ustawa z dnia 15 listopada 1984r. o podatku rolnym"),
         label(717, 600, "Powierzchnia [ ha ]"),
         label(21, 628, "Art. 12. ust. 1 pkt 1 "),
-        label(705, 628, "111."), decimal("Edit111", 730, 628),
+        label(705, 628, "111."), box("Edit111", 730, 628),
         label(21, 658, "Art. 12. ust. 1 pkt 12 "),
-        label(705, 658, "112."), decimal("Edit112", 730, 658),
+        label(705, 658, "112."), box("Edit112", 730, 658),
         label(21, 688, "Art. 12. ust. 2 pkt 4 "),
-        label(705, 688, "113."), decimal("Edit113", 730, 688),
+        label(705, 688, "113."), box("Edit113", 730, 688),
         label(21, 718, "Art. 12. ust. 2 pkt 5 "),
-        label(705, 718, "114."), decimal("Edit114", 730, 718),
+        label(705, 718, "114."), box("Edit114", 730, 718),
         label(21, 748, "Art. 12. ust. 2 pkt 6 "),
-        label(705, 748, "115."), decimal("Edit115", 730, 748),
+        label(705, 748, "115."), box("Edit115", 730, 748),
 
         // C.4: revenue lost through statutory reliefs; the boxes sit 6, 4
         // and 2 px above their captions.
         label(770, 776, " [zł]"),
         bold(16, 778, "C.4. Utracone dochody z tytułu ustawowych ulg w podatku rolnym w 2005r."),
         label(90, 800, "INWESTYCYJNEJ - Art. 13 ust. 1 "),
-        label(705, 794, "116."), decimal("Edit116", 730, 794),
+        label(705, 794, "116."), box("Edit116", 730, 794),
         label(90, 830, "ŻOŁNIERSKIEJ - Art. 13a ust. 1 i 2"),
-        label(705, 826, "117."), decimal("Edit117", 730, 826),
+        label(705, 826, "117."), box("Edit117", 730, 826),
         label(90, 860, "DLA TERENÓW GÓRSKICH I PODGÓRSKICH - Art. 13b ust. 1"),
-        label(705, 858, "118."), decimal("Edit118", 730, 858),
+        label(705, 858, "118."), box("Edit118", 730, 858),
 
         // C.5: revenue lost through the council's exemptions and reliefs;
         // the last box of the page.
         bold(16, 890, "C.5. Utracone dochody z tytułu zwolnień i ulg w podatku rolnym na mocy uchwały rady gminy w 2005r."),
-        label(705, 890, "119."), decimal("Edit119", 730, 890, 105, Exit::ValFloatNextPage),
+        label(705, 890, "119."), box("Edit119", 730, 890, 105),
         line("Shape14", -28, 936, 923),
     }};
     return page;

@@ -32,7 +32,7 @@ EntryRow gridNumber(int column, int y, const char *text)
 EntryRow gridBox(int column, int y, const char *name)
 {
     return column % 2 == 0 ? check(name, kGridBoxX[column], y, kGridCheckW)
-                           : decimal(name, kGridBoxX[column], y, kGridEditW);
+                           : box(name, kGridBoxX[column], y, kGridEditW);
 }
 
 } // namespace
@@ -43,16 +43,16 @@ const EntryPageTable &entryPage4()
         // D: forest tax.
         section(16, 16, "D. PODATEK LEŚNY "),
         subsection(16, 36, "D.1. Stawka podatku obowiązująca na terenie gminy- w 2005r."),
-        label(kNumberX, 36, "120."), decimal("Edit120", kBoxX, 36),
+        label(kNumberX, 36, "120."), box("Edit120", kBoxX, 36),
         subsection(16, 66, "D.2. Zwolnienia ustawowe w podatku leśnym w 2005r."),
         label(90, 91, "Podstawa prawna zwolnienia - ustawa z dnia 30 października 2002r. o podatku leśnym"),
         label(732, 91, "Powierzchnia, w ha "),
         caption(121, "Art. 7 ust. 2 pkt 4"),
-        label(kNumberX, 121, "121."), decimal("Edit121", kBoxX, 121),
+        label(kNumberX, 121, "121."), box("Edit121", kBoxX, 121),
         caption(151, "Art. 7 ust. 2 pkt 5"),
-        label(kNumberX, 151, "122."), decimal("Edit122", kBoxX, 151),
+        label(kNumberX, 151, "122."), box("Edit122", kBoxX, 151),
         subsection(16, 181, "D.3. Utracone dochody z tytułu  zwolnień w podatku leśnym na mocy uchwały rady gminy w 2005 r. [zł]"),
-        label(kNumberX, 181, "123."), decimal("Edit123", kBoxX, 181),
+        label(kNumberX, 181, "123."), box("Edit123", kBoxX, 181),
         line("Shape41", -15, 211),
 
         // E: the tax register of real estate. E.1: what the land and
@@ -162,17 +162,17 @@ const EntryPageTable &entryPage4()
         caption(781, "Oprogramowanie EPN umożliwia eksport danych do pliku w formacie XML"),
         label(833, 779, "176."), check("CheckBox176", 860, 779, kGridCheckW),
         caption(811, "Eksport danych do pliku w formacie XML zostanie zapewniony w roku"),
-        label(833, 805, "177."), whole("Edit177", 860, 805, 80),
+        label(833, 805, "177."), box("Edit177", 860, 805, 80),
 
         // E.4: costs of adapting the register software; leaving 180 turns
         // to entry page 5.
         subsection(16, 841, "E.4. Koszty dostosowania oprogramowania EPN do przepisów rozporządzenia w sprawie ewidencji podatkowej nieruchomości [zł]"),
         caption(861, "Koszty rozbudowy struktury bazy danych oprogramowania EPN"),
-        label(833, 861, "178."), decimal("Edit178", 861, 861, 80),
+        label(833, 861, "178."), box("Edit178", 861, 861, 80),
         caption(891, "Koszty  uzupełnienia danych w EPN"),
-        label(833, 891, "179."), decimal("Edit179", 861, 891, 80),
+        label(833, 891, "179."), box("Edit179", 861, 891, 80),
         caption(921, "Koszty budowy modułu eksportu danych do pliku w  formacie XML"),
-        label(833, 921, "180."), decimal("Edit180", 860, 921, 80, Exit::ValFloatNextPage),
+        label(833, 921, "180."), box("Edit180", 860, 921, 80),
         line("Shape42", 1, 950),
     }};
     return page;

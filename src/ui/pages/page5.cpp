@@ -25,9 +25,9 @@ const EntryPageTable &entryPage5()
 
         // F.1, F.2: the year the office has used or will use the program.
         bold(16, 41, "F.1. Urząd użytkuje program TORVAL od roku"),
-        label(kRightNumber, 41, "181."), whole("Edit181", kRight, 41),
+        label(kRightNumber, 41, "181."), box("Edit181", kRight, 41),
         bold(16, 71, "F.2. Urząd będzie użytkował program TORVAL od roku"),
-        label(kRightNumber, 71, "182."), whole("Edit182", kRight, 71),
+        label(kRightNumber, 71, "182."), box("Edit182", kRight, 71),
 
         // F.3: reasons for not using it.
         bold(16, 101, "F.3. Urząd nie zamierza użytkować programu TORVAL ze względu na:"),
@@ -65,11 +65,11 @@ const EntryPageTable &entryPage5()
         bold(16, 485, "F.9. Urząd korzysta z sieci WAN"),
         label(kRightNumber, 485, "194."), check("CheckBox194", kRight, 485),
         label(600, 510, "Planuje w roku "),
-        label(kRightNumber, 510, "195."), whole("Edit195", kRight, 510),
+        label(kRightNumber, 510, "195."), box("Edit195", kRight, 510),
         bold(16, 545, "F.10. Urząd posiada sieć LAN"),
         label(kRightNumber, 545, "196."), check("CheckBox196", kRight, 545),
         label(600, 570, "Planuje w roku "),
-        label(kRightNumber, 570, "197."), whole("Edit197", kRight, 570),
+        label(kRightNumber, 570, "197."), box("Edit197", kRight, 570),
 
         // Section G: its two-line heading is the caption of one check box.
         line("Shape21", -7, 605),
@@ -88,21 +88,21 @@ const EntryPageTable &entryPage5()
         label(568, 752, "[ zł ]"),
         label(800, 752, "[ zł ]"),
         label(21, 780, "Podania (żądania, wnioski, odwołania, zażalenia)"),
-        label(kLeftNumber, 780, "199."), decimal("Edit199", kLeft, 780),
-        label(kRightNumber, 780, "200."), decimal("Edit200", kRight, 780),
+        label(kLeftNumber, 780, "199."), box("Edit199", kLeft, 780),
+        label(kRightNumber, 780, "200."), box("Edit200", kRight, 780),
         label(21, 810, "Czynności urzędowe dokonywane na podstawie zgłoszenia lub na wniosek"),
-        label(kLeftNumber, 810, "201."), decimal("Edit201", kLeft, 810),
-        label(kRightNumber, 810, "202."), decimal("Edit202", kRight, 810),
+        label(kLeftNumber, 810, "201."), box("Edit201", kLeft, 810),
+        label(kRightNumber, 810, "202."), box("Edit202", kRight, 810),
         label(21, 840, "Zaświadczenia wydawane na wniosek"),
-        label(kLeftNumber, 840, "203."), decimal("Edit203", kLeft, 840),
-        label(kRightNumber, 840, "204."), decimal("Edit204", kRight, 840),
+        label(kLeftNumber, 840, "203."), box("Edit203", kLeft, 840),
+        label(kRightNumber, 840, "204."), box("Edit204", kRight, 840),
         label(21, 870, "Zezwolenia (pozwolenia, koncesje) wydawane na wniosek"),
-        label(kLeftNumber, 870, "205."), decimal("Edit205", kLeft, 870),
-        label(kRightNumber, 870, "206."), decimal("Edit206", kRight, 870, kBoxWidth, Exit::ValFloatNextPage),
+        label(kLeftNumber, 870, "205."), box("Edit205", kLeft, 870),
+        label(kRightNumber, 870, "206."), box("Edit206", kRight, 870),
 
         // F.7: free text, no key filter, no exit check; last in tab order.
         label(593, 335, "190."),
-        freeText("Edit190", 616, 335, 353),
+        box("Edit190", 616, 335, 353),
     }};
     return page;
 }

@@ -13,9 +13,9 @@ const EntryPageTable &entryPage6()
         // H.2: cost of collecting unpaid stamp duty.
         subsection(16, 16, "H.2. Koszty ściągnięcia nieuiszczonej opłaty skarbowej od podań w 2004r."),
         label(21, 35, "Średni koszt jednego postępowania"),
-        label(738, 35, "207."), decimal("Edit207", 764, 35), label(872, 40, "zł"),
+        label(738, 35, "207."), box("Edit207", 764, 35), label(872, 40, "zł"),
         label(21, 65, "Liczba przeprowadzonych postępowań w 2004r."),
-        label(738, 65, "208."), whole("Edit208", 764, 65),
+        label(738, 65, "208."), box("Edit208", 764, 65),
 
         // H.3: sale of duty stamps, contracts of the municipality (left) and
         // of the tax offices (right).
@@ -23,11 +23,11 @@ const EntryPageTable &entryPage6()
         label(360, 120, "Umowy zawarte przez gminę"),
         label(640, 120, "Umowy zawarte przez urzędy skarbowe"),
         label(21, 150, "Średnia wysokość prowizji"),
-        label(370, 150, "209."), decimal("Edit209", 396, 150), label(504, 156, "%"),
-        label(674, 150, "210."), decimal("Edit210", 700, 150), label(808, 156, "%"),
+        label(370, 150, "209."), box("Edit209", 396, 150), label(504, 156, "%"),
+        label(674, 150, "210."), box("Edit210", 700, 150), label(808, 156, "%"),
         label(21, 180, "Liczba punktów sprzedaży detalicznej"),
-        label(370, 180, "211."), whole("Edit211", 396, 180),
-        label(674, 180, "212."), whole("Edit212", 700, 180),
+        label(370, 180, "211."), box("Edit211", 396, 180),
+        label(674, 180, "212."), box("Edit212", 700, 180),
 
         // H.4: problems in contracting the retail sale of stamps.
         subsection(16, 220, "H.4. Problemy w zakresie zawierania umów na sprzedaż detaliczną znaków wartościowych"),
@@ -84,8 +84,8 @@ const EntryPageTable &entryPage6()
         section(16, 776, "J. KONTAKT Z OSOBĄ WYPEŁNIAJĄCĄ ANKIETĘ"),
         label(90, 806, "numer telefonu (wraz z numerem  kierunkowym):"),
         label(500, 806, "adres e-mail:"),
-        label(90, 836, "221."), freeText("Edit221", 116, 836, 300),
-        label(498, 836, "222."), freeText("Edit222", 524, 836, 397),
+        label(90, 836, "221."), box("Edit221", 116, 836, 300),
+        label(498, 836, "222."), box("Edit222", 524, 836, 397),
     }};
     return page;
 }

@@ -3,7 +3,7 @@
 
 // Constructors of the rows the entry-page tables are written in, with the
 // sizes all pages share. A table reads as one call per control:
-//     label(318, 450, "15."), decimal("Edit15", 337, 450),
+//     label(318, 450, "15."), box("Edit15", 337, 450),
 namespace iqx::ui {
 
 constexpr int kBoxHeight = 24;    // text boxes
@@ -24,33 +24,17 @@ constexpr EntryRow bold(int x, int y, const char *text, int px = 0) { return lab
 constexpr EntryRow section(int x, int y, const char *text) { return bold(x, y, text, kSectionPx); }
 constexpr EntryRow subsection(int x, int y, const char *text) { return bold(x, y, text, kSubsectionPx); }
 
-// Text box that accepts the keys of `filter` and runs `exit` when left.
-constexpr EntryRow edit(const char *name, int x, int y, int w, KeyFilter filter, Exit exit = Exit::ValFloat)
+// Text box of a position. Its key filter, its check on leaving, its
+// length limit and whether it is hidden come from the position table.
+constexpr EntryRow box(const char *name, int x, int y, int w = kBoxWidth)
 {
-    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight, .filter = filter,
-            .exit = exit};
-}
-
-constexpr EntryRow decimal(const char *name, int x, int y, int w = kBoxWidth, Exit exit = Exit::ValFloat)
-{
-    return edit(name, x, y, w, KeyFilter::Decimal, exit);
-}
-
-constexpr EntryRow whole(const char *name, int x, int y, int w = kBoxWidth)
-{
-    return edit(name, x, y, w, KeyFilter::Whole);
-}
-
-// Any text (a name, a telephone number, an e-mail address), no check on leaving.
-constexpr EntryRow freeText(const char *name, int x, int y, int w)
-{
-    return edit(name, x, y, w, KeyFilter::None, Exit::None);
+    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight};
 }
 
 // Yes/no check box captioned "TAK".
-constexpr EntryRow check(const char *name, int x, int y, int w = kCheckWidth, Exit exit = Exit::None)
+constexpr EntryRow check(const char *name, int x, int y, int w = kCheckWidth)
 {
-    return {.kind = Kind::Check, .name = name, .x = x, .y = y, .w = w, .h = kCheckHeight, .exit = exit};
+    return {.kind = Kind::Check, .name = name, .x = x, .y = y, .w = w, .h = kCheckHeight};
 }
 
 // Horizontal 1-px line; separators start left of the page (negative x) when

@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "document/messages.h"
 #include "print/engine/preview.h"
 #include "print/engine/report.h"
 #include "support/pdfcheck.h"

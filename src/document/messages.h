@@ -2,15 +2,14 @@
 #include <QList>
 #include <QString>
 
-class QWidget;
-
+// Every message to the user goes through one small interface, so that the
+// layers below the window (storage, printing, the report engine) can report
+// without knowing how: the program shows a message box (ui/messagebox.h),
+// the tests record, and the command line writes to standard error.
 namespace iqx {
 
 inline constexpr const char *kAppTitle = "Informacja QX";
 
-// Every message to the user goes through this interface: a real message box
-// in the program, a recorder in tests, the standard error stream when the
-// program runs without windows.
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
@@ -22,17 +21,10 @@ public:
     virtual bool confirm(const QString &title, const QString &text) = 0;
 };
 
-// The sink in use; a message-box sink unless replaced.
+// The sink in use: standard error unless one is installed.
 MessageSink &messages();
-// Replaces the sink (not owned); nullptr restores the message-box sink.
+// Installs `sink` (not owned); nullptr restores standard error.
 void setMessages(MessageSink *sink);
-
-class MessageBoxSink : public MessageSink {
-public:
-    void inform(const QString &text) override;
-    void error(const QString &text) override;
-    bool confirm(const QString &title, const QString &text) override;
-};
 
 class StderrSink : public MessageSink {
 public:

@@ -1,0 +1,52 @@
+#include "storage/registerfile.h"
+
+#include "document/messages.h"
+#include "storage/safefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace iqx {
+
+bool registerPresent() { return QFileInfo::exists(QString::fromLatin1(kRegisterFileName)); }
+
+QString missingRegisterMessage()
+{
+    return QStringLiteral("Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program");
+}
+
+RegisterLookup lookupRegisterFile(const QString &path, const QString &identifier)
+{
+    const QString name = QFileInfo(path).fileName();
+    auto failure = [&name](const QString &action, const QString &reason) {
+        RegisterLookup r;
+        r.status = RegisterLookup::FileError;
+        r.error = fileErrorText(action, name, reason);
+        return r;
+    };
+    QFile file;
+    QString reason;
+    if (!openRegularFile(file, path, &reason))
+        return failure(QStringLiteral("Cannot open file"), reason);
+
+    RegisterScanner scanner(identifier);
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = file.read(buffer, sizeof buffer);
+        if (n < 0)
+            return failure(QStringLiteral("Cannot read file"), file.errorString());
+        if (n == 0 || !scanner.feed(QByteArrayView(buffer, n)))
+            break;
+    }
+    RegisterLookup r = scanner.finish();
+    if (r.status == RegisterLookup::BadEncoding)
+        return failure(QStringLiteral("Cannot read file"),
+                       QStringLiteral("The line of this identifier holds a character that is not Windows-1250 text."));
+    if (r.status == RegisterLookup::LineTooLong)
+        return failure(QStringLiteral("Cannot read file"),
+                       QStringLiteral("The line of this identifier is longer than %1 bytes; the register is damaged.")
+                           .arg(kMaxRegisterLine));
+    return r;
+}
+
+} // namespace iqx

@@ -1,0 +1,17 @@
+#pragma once
+#include "document/registry.h"
+
+namespace iqx {
+
+// True when the register file exists in the current directory (a start
+// without it is refused).
+bool registerPresent();
+// "Brak pliku GMINY.txt - ...": the message of a start without the register.
+QString missingRegisterMessage();
+
+// Looks `identifier` up in the register file at `path`, reading it piece by
+// piece (memory stays flat however long the file). A file that cannot be
+// read gives FileError with a user-facing text naming the file.
+RegisterLookup lookupRegisterFile(const QString &path, const QString &identifier);
+
+} // namespace iqx
