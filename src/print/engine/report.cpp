@@ -1,6 +1,8 @@
 #include "print/engine/report.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
@@ -51,13 +53,100 @@ QFont referenceFont(QFont font)
 // Height of one text line ("W") without the allowance, 0.1 mm.
 double textHeight(const QFont &font) { return toTenths(QFontMetricsF(referenceFont(font)).height()); }
 
+// Text at the reference size, measured once per font and text and drawn
+// from the same glyphs. At 100 pixels per point a glyph is far larger than
+// the font engine caches, so every measurement and every drawing would load
+// its glyphs afresh. Here each glyph's advance is loaded once per face, a
+// text's width is the sum of its glyphs' advances (kerning is off and the
+// texts are Latin, so shaping only maps characters to glyphs), and the
+// same glyphs and positions are drawn.
+struct FaceKey {
+    QString family;
+    int pixelSize;
+    bool bold;
+    friend bool operator==(const FaceKey &a, const FaceKey &b)
+    {
+        return a.pixelSize == b.pixelSize && a.bold == b.bold && a.family == b.family;
+    }
+};
+size_t qHash(const FaceKey &key, size_t seed = 0) { return qHashMulti(seed, key.family, key.pixelSize, key.bold); }
+
+struct Face {
+    QFont font;
+    QRawFont raw;
+    QHash<quint32, qreal> advances; // by glyph index
+};
+
+struct Shaped {
+    double advance = 0; // reference pixels
+    QList<quint32> glyphs; // empty: draw as text (a character the face lacks)
+    QList<QPointF> positions;
+};
+
+Face &faceOf(const QFont &font)
+{
+    static QHash<FaceKey, Face> faces;
+    const FaceKey key{font.family(), font.pixelSize(), font.bold()};
+    auto it = faces.find(key);
+    if (it == faces.end())
+        it = faces.insert(key, Face{font, QRawFont::fromFont(font), {}});
+    return *it;
+}
+
+struct ShapedKey {
+    FaceKey face;
+    QString text;
+    friend bool operator==(const ShapedKey &a, const ShapedKey &b) { return a.face == b.face && a.text == b.text; }
+};
+size_t qHash(const ShapedKey &key, size_t seed = 0) { return qHashMulti(seed, key.face, key.text); }
+
+const Shaped &shaped(const QFont &font, const QString &text)
+{
+    static QHash<ShapedKey, Shaped> cache;
+    ShapedKey key{{font.family(), font.pixelSize(), font.bold()}, text};
+    if (const auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    if (cache.size() > 100000) // a bound for pathological documents
+        cache.clear();
+
+    Face &face = faceOf(font);
+    Shaped out;
+    const QList<quint32> glyphs = face.raw.isValid() ? face.raw.glyphIndexesForString(text) : QList<quint32>();
+    const bool simple = face.raw.isValid() && glyphs.size() == text.size()
+                        && std::none_of(glyphs.begin(), glyphs.end(), [](quint32 g) { return g == 0; });
+    if (simple) {
+        QList<quint32> missing;
+        for (quint32 g : glyphs)
+            if (!face.advances.contains(g) && !missing.contains(g))
+                missing << g;
+        if (!missing.isEmpty()) {
+            const QList<QPointF> advances = face.raw.advancesForGlyphIndexes(missing);
+            for (qsizetype i = 0; i < missing.size(); ++i)
+                face.advances.insert(missing[i], advances[i].x());
+        }
+        out.glyphs = glyphs;
+        out.positions.reserve(glyphs.size());
+        qreal x = 0;
+        for (quint32 g : glyphs) {
+            out.positions << QPointF(x, 0);
+            x += face.advances.value(g);
+        }
+        out.advance = x;
+    } else {
+        out.advance = QFontMetricsF(font).horizontalAdvance(text);
+    }
+    return *cache.insert(std::move(key), std::move(out));
+}
+
+double referenceAdvance(const QFont &font, const QString &text) { return shaped(font, text).advance; }
+
 } // namespace
 
 QFont labelFont(int pointSize, bool bold) { return makeFont(QStringLiteral("Arial"), pointSize, bold); }
 
 double measureText(const QFont &font, const QString &text)
 {
-    return toTenths(QFontMetricsF(referenceFont(font)).horizontalAdvance(text));
+    return toTenths(referenceAdvance(referenceFont(font), text));
 }
 
 double lineHeight(const QFont &font) { return textHeight(font) + kDesignPixel; }
@@ -232,7 +321,7 @@ void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
             }
             const QFontMetricsF &fm = it->metrics;
             const QRectF r = rect(item);
-            const double advance = fm.horizontalAdvance(item.text) * textScale;
+            const double advance = referenceAdvance(it->font, item.text) * textScale;
             double x = r.left();
             if (item.align == Align::Right)
                 x = r.right() - advance;
@@ -244,9 +333,18 @@ void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
             painter.save();
             painter.translate(x, baseline);
             painter.scale(textScale, textScale);
-            painter.setFont(it->font);
             painter.setPen(Qt::black);
-            painter.drawText(QPointF(0, 0), item.text);
+            const Shaped &glyphs = shaped(it->font, item.text);
+            if (glyphs.glyphs.isEmpty()) {
+                painter.setFont(it->font);
+                painter.drawText(QPointF(0, 0), item.text);
+            } else {
+                QGlyphRun run;
+                run.setRawFont(faceOf(it->font).raw);
+                run.setGlyphIndexes(glyphs.glyphs);
+                run.setPositions(glyphs.positions);
+                painter.drawGlyphRun(QPointF(0, 0), run);
+            }
             painter.restore();
             break;
         }

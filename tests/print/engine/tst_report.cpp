@@ -1,6 +1,7 @@
 #include "document/messages.h"
 #include "print/engine/preview.h"
 #include "print/engine/report.h"
+#include "print/pages.h"
 #include "support/pdfcheck.h"
 
 #include <QApplication>
@@ -102,6 +103,7 @@ private slots:
     void captionKeepsAnchor_data();
     void captionKeepsAnchor();
     void captionLinesAndHeight();
+    void widthsMatchShapedText();
     void designedRightEdges();
     void pageStructure();
     void preparedSheet();
@@ -165,6 +167,29 @@ void TestReport::captionKeepsAnchor()
     QCOMPARE(label->lines().size(), caption.count(QLatin1Char('\r')) + 1);
     if (caption.isEmpty())
         QCOMPARE(label->width(), kPixel);
+}
+
+// Widths are summed from glyph advances measured once per glyph; they must
+// equal the width the text engine gives the whole text at the reference
+// size (7200 dpi: 100 pixels per point), or the printed positions move.
+void TestReport::widthsMatchShapedText()
+{
+    QStringList texts{"TAK", "NIE", "12345,678", "fi fl ffi ffl", "AVATAR Tj To", "Zażółć gęślą jaźń",
+                      "„cudzysłów” – — … ‰ € § ©", "Brzeszcze-Jawiszowice", "\u4e2d x"};
+    for (const PageTable *t : {&print::printedPage1(), &print::printedPage2(), &print::printedPage3(),
+                               &print::printedPage4(), &print::printedPage5(), &print::printedPage6()})
+        for (const LabelRow &row : t->labels)
+            texts << QString::fromUtf8(row.caption);
+    for (int size : {7, 9, 10, 12})
+        for (bool bold : {false, true}) {
+            const QFont font = labelFont(size, bold);
+            QFont reference = font;
+            reference.setPixelSize(size * 100);
+            const QFontMetricsF metrics(reference);
+            for (const QString &text : texts)
+                QVERIFY2(measureText(font, text) == metrics.horizontalAdvance(text) * 254.0 / 7200.0,
+                         qPrintable(QStringLiteral("%1 pt%2: %3").arg(size).arg(bold ? " bold" : "").arg(text)));
+        }
 }
 
 void TestReport::captionLinesAndHeight()
