@@ -61,7 +61,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TInformacja"));
     buildWindow();
-    bindPositions();
     connect(button1_, &QPushButton::clicked, this, &MainWindow::printDocument);
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
 }
@@ -108,19 +107,57 @@ void MainWindow::buildWindow()
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->setGeometry(-1, 134, 993, 985);
     pageControl_->setFont(ui::screenFont(15));
-    const ui::EntryPageTable *tables[] = {&ui::entryPage1(), &ui::entryPage2(), &ui::entryPage3(),
-                                          &ui::entryPage4(), &ui::entryPage5(), &ui::entryPage6()};
-    for (const ui::EntryPageTable *t : tables) {
+    // All six tabs now; the rows of page 1 now, those of pages 2 to 6 once
+    // the window has been painted (see buildAllPages).
+    for (const ui::EntryPageTable *t : entryPageTables()) {
         auto *sheet = new QWidget;
         sheet->setObjectName(QString::fromUtf8(t->sheetName));
         sheet->setAutoFillBackground(true);
         pageControl_->addTab(sheet, QString::fromUtf8(t->caption));
-        ui::buildRows(sheet, t->rows);
     }
+    ui::buildRows(pageControl_->widget(0), ui::entryPage1().rows);
+    content_->installEventFilter(this);
     // Clicking a page's tab (or turning the wheel over the tabs) puts the
     // focus on the tab bar, as a tab control does: the box that had it is
     // left, and the newly shown page does not take the focus into a box.
     pageControl_->tabBar()->setFocusPolicy(Qt::WheelFocus);
+}
+
+const QList<const ui::EntryPageTable *> &MainWindow::entryPageTables()
+{
+    static const QList<const ui::EntryPageTable *> tables{&ui::entryPage1(), &ui::entryPage2(),
+                                                           &ui::entryPage3(), &ui::entryPage4(),
+                                                           &ui::entryPage5(), &ui::entryPage6()};
+    return tables;
+}
+
+void MainWindow::buildAllPages() const
+{
+    // Built in page order right after page 1, as if with it: the focus
+    // chain, and so the tab order, is the same. Everything that reaches a
+    // position comes through here first.
+    if (remainingBuilt_)
+        return;
+    remainingBuilt_ = true;
+    auto *self = const_cast<MainWindow *>(this);
+    for (int i = 1; i < entryPageTables().size(); ++i)
+        ui::buildRows(pageControl_->widget(i), entryPageTables()[i]->rows);
+    self->bindPositions();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == content_ && event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        // The rest is built, and the first activation runs, once this
+        // first paint is on the screen.
+        QTimer::singleShot(0, this, [this] {
+            buildAllPages();
+            if (activationPending_)
+                runPendingActivation();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::bindPositions()
@@ -148,16 +185,19 @@ void MainWindow::bindPositions()
 
 QLineEdit *MainWindow::textBox(int n) const
 {
+    buildAllPages();
     return n >= 0 && n < kPositionCount ? edits_[n] : nullptr;
 }
 
 QCheckBox *MainWindow::checkBox(int n) const
 {
+    buildAllPages();
     return n >= 0 && n < kPositionCount ? checks_[n] : nullptr;
 }
 
 Document MainWindow::document() const
 {
+    buildAllPages();
     Document doc;
     for (const Position &p : positionTable()) {
         if (p.isFlag())
@@ -170,6 +210,7 @@ Document MainWindow::document() const
 
 void MainWindow::showDocument(const Document &doc)
 {
+    buildAllPages();
     for (const Position &p : positionTable()) {
         if (p.isFlag())
             checks_[p.number]->setChecked(doc.isChecked(p.number));
@@ -221,19 +262,33 @@ void MainWindow::scheduleFirstActivation()
     if (activated_)
         return;
     activated_ = true;
-    // Run after the activation has settled, not inside it.
-    QTimer::singleShot(0, this, [this] {
-        if (!runFirstActivation())
-            QTimer::singleShot(0, this, [this] {
-                close();
-                QCoreApplication::exit(1);
-            });
-    });
+    activationPending_ = true;
+    // Run after the activation has settled and the window has been painted
+    // once, not inside either; a window that is never painted runs it soon
+    // all the same.
+    if (painted_)
+        QTimer::singleShot(0, this, &MainWindow::runPendingActivation);
+    else
+        QTimer::singleShot(250, this, &MainWindow::runPendingActivation);
+}
+
+void MainWindow::runPendingActivation()
+{
+    if (!activationPending_)
+        return;
+    activationPending_ = false;
+    if (!runFirstActivation())
+        QTimer::singleShot(0, this, [this] {
+            close();
+            QCoreApplication::exit(1);
+        });
 }
 
 bool MainWindow::runFirstActivation()
 {
     activated_ = true;
+    activationPending_ = false;
+    buildAllPages();
     if (!registerPresent()) {
         messages().inform(missingRegisterMessage());
         endRequested_ = true;
@@ -318,6 +373,7 @@ void MainWindow::onFocusChanged(QWidget *old, QWidget *now)
 {
     if (inExitCheck_ || !old || !now)
         return;
+    buildAllPages();
     // Only a move between two controls of this window counts as leaving a
     // box: losing activation to a message box, the preview or another
     // program does not.

@@ -20,7 +20,8 @@ class ReportPage;
 } // namespace report
 namespace ui {
 class EntryEdit;
-}
+struct EntryPageTable;
+} // namespace ui
 
 // The main window (object name "TInformacja"): the title block with the
 // print button and the six entry pages. It shows a Document in its boxes
@@ -38,6 +39,11 @@ public:
     // nullptr for a position of the other kind.
     QLineEdit *textBox(int n) const;
     QCheckBox *checkBox(int n) const;
+
+    // Builds entry pages 2 to 6 now if they are not built yet. They are
+    // built right after the window's first paint, or as soon as anything
+    // reaches a position.
+    void buildAllPages() const;
 
     // The document the boxes hold.
     Document document() const;
@@ -71,13 +77,16 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    static const QList<const ui::EntryPageTable *> &entryPageTables();
     void buildWindow();
     void bindPositions();
     void scheduleFirstActivation();
+    void runPendingActivation();
     void onFocusChanged(QWidget *old, QWidget *now);
     void runExitCheck(QWidget *box);
     void focusBox(QWidget *box);
@@ -99,6 +108,9 @@ private:
     QHash<const QWidget *, int> positionOf_;
     QString remembered_;
     bool activated_ = false;
+    bool activationPending_ = false;
+    bool painted_ = false;
+    mutable bool remainingBuilt_ = false;
     bool endRequested_ = false;
     bool inExitCheck_ = false;
 };

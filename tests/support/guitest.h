@@ -38,7 +38,11 @@ struct Window {
     iqx::ScopedMessages scoped{&sink};
     iqx::MainWindow w;
 
-    Window() { sink.answer = false; }
+    Window()
+    {
+        sink.answer = false;
+        w.buildAllPages();
+    }
     QLineEdit *edit(int n) const { return w.textBox(n); }
     QCheckBox *checkBox(int n) const { return w.checkBox(n); }
     // Shows and activates the window and lets its first activation run.

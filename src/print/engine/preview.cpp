@@ -100,6 +100,7 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
     scroll_->setAlignment(Qt::AlignCenter);
     scroll_->setBackgroundRole(QPalette::Dark);
     view_ = new PageView;
+    view_->setObjectName(QStringLiteral("pageView"));
     view_->doc = &doc_;
     scroll_->setWidget(view_);
     scroll_->viewport()->installEventFilter(this);

@@ -1,0 +1,45 @@
+// The command-line export runs without any widget: under a plain GUI
+// application object, where constructing a QWidget is fatal, it writes the
+// six pages of the document in the current folder.
+#include "document/messages.h"
+#include "print/pdfexport.h"
+#include "support/pdfcheck.h"
+#include "support/workdir.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QtTest>
+
+class TestPdfExport : public QObject {
+    Q_OBJECT
+private slots:
+    void exportsWithoutWidgets()
+    {
+        QVERIFY(!qobject_cast<QApplication *>(QCoreApplication::instance()));
+        WorkDir dir;
+        dir.write(QStringLiteral("InfoQX0201011.iqx"),
+                  "miejska;0201011;Boles\xb3" "awiec;boles\xb3" "awiecki;dolno\x9cl\xb9skie;0,5;");
+        iqx::RecordingSink sink;
+        iqx::ScopedMessages scoped(&sink);
+        QCOMPARE(iqx::exportDocumentPdf(dir.filePath(QStringLiteral("out.pdf"))), 0);
+        QVERIFY(QApplication::allWidgets().isEmpty());
+        QCOMPARE(sink.entries.size(), 1); // the file is incomplete, and the clerk is told
+        const QList<pdfcheck::PageWords> pages = pdfcheck::readPdf(dir.filePath(QStringLiteral("out.pdf")));
+        QCOMPARE(pages.size(), 6);
+        const auto hasWord = [&](const QString &w) {
+            return std::any_of(pages[0].begin(), pages[0].end(), [&](const pdfcheck::Word &x) { return x.text == w; });
+        };
+        QVERIFY(hasWord(QStringLiteral("Bolesławiec")));
+        QVERIFY(hasWord(QStringLiteral("0,5")));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    TestPdfExport test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_pdfexport.moc"
