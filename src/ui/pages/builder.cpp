@@ -1,3 +1,4 @@
+#include "ui/pages/accessiblenames.h"
 #include "ui/pages/entryedit.h"
 #include "ui/pages/entrytable.h"
 
@@ -118,6 +119,7 @@ QWidget *buildRow(QWidget *parent, const EntryRow &row)
     }
     if (row.name)
         w->setObjectName(QString::fromUtf8(row.name));
+    nameForScreenReaders(w);
     applyFont(w, row);
     if (isNumberLabel(row)) {
         QFont f = w->font();
