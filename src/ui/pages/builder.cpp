@@ -1,4 +1,5 @@
 #include "document/positions.h"
+#include "ui/pages/accessiblenames.h"
 #include "ui/pages/entryedit.h"
 #include "ui/pages/entrytable.h"
 
@@ -82,6 +83,7 @@ QWidget *buildRow(QWidget *parent, const EntryRow &row)
                 edit->setEnabled(false);
                 edit->setVisible(false);
             }
+            nameForScreenReaders(edit, n);
         }
         w = edit;
         break;
@@ -90,6 +92,8 @@ QWidget *buildRow(QWidget *parent, const EntryRow &row)
         auto *check = new QCheckBox(QStringLiteral("TAK"), parent);
         const int n = positionFromName(QString::fromUtf8(row.name), u"CheckBox");
         check->setProperty("exitHandler", exitCheckName(n >= 0 ? position(n).exit : ExitCheck::None));
+        if (n >= 0)
+            nameForScreenReaders(check, n);
         w = check;
         break;
     }
