@@ -6,6 +6,8 @@
 #include "print/engine/report.h"
 #include "print/printedpages.h"
 #include "storage/datafile.h"
+#include "storage/folderlock.h"
+#include "storage/safefile.h"
 #include "storage/registerfile.h"
 #include "ui/pages/entryedit.h"
 #include "ui/pages/entrytable.h"
@@ -294,6 +296,14 @@ bool MainWindow::runFirstActivation()
         endRequested_ = true;
         return false;
     }
+    folderLock_ = std::make_unique<FolderLock>(QDir::current());
+    if (!folderLock_->tryLock()) {
+        messages().error(folderLock_->refusal());
+        endRequested_ = true;
+        return false;
+    }
+    // What a write cut short by a crash left behind (the folder is ours now).
+    removeStaleTemporaryFiles(QDir::current());
     const LoadResult loaded = loadDocument(QDir::current());
     if (loaded.status == LoadResult::Error) {
         messages().error(loaded.message);
@@ -510,6 +520,7 @@ void MainWindow::lookUpIdentifier(QLineEdit *box)
         break;
     case RegisterLookup::BadEncoding:
     case RegisterLookup::LineTooLong:
+    case RegisterLookup::Utf8:
     case RegisterLookup::FileError:
         messages().error(r.error);
         break;

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLineEdit;
@@ -18,6 +19,7 @@ namespace report {
 class CompositeReport;
 class ReportPage;
 } // namespace report
+class FolderLock;
 namespace ui {
 class EntryEdit;
 struct EntryPageTable;
@@ -57,10 +59,12 @@ public:
     QList<report::ReportPage *> printedPages();
     QString rememberedIdentifier() const { return remembered_; }
 
-    // First activation (FormActivate): the register check, loading the
-    // first data file, page 1 and the first focus. The window runs it once,
+    // First activation (FormActivate): the register check, the folder
+    // taken for this window alone, loading the first data file, page 1 and
+    // the first focus. The window runs it once,
     // when it first becomes active or is first shown; false when the
-    // register is missing and the program must end.
+    // register is missing or another window holds the folder, and the
+    // program must end.
     bool runFirstActivation();
     // Closing (FormClose): the save question and the save.
     void offerSaveOnClose();
@@ -106,6 +110,7 @@ private:
     std::array<ui::EntryEdit *, kPositionCount> edits_{};
     std::array<QCheckBox *, kPositionCount> checks_{};
     QHash<const QWidget *, int> positionOf_;
+    std::unique_ptr<FolderLock> folderLock_;
     QString remembered_;
     bool activated_ = false;
     bool activationPending_ = false;

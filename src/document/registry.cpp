@@ -49,6 +49,11 @@ void RegisterScanner::endLine(QByteArrayView line)
         done_ = true;
         return;
     }
+    if (cp1250::looksLikeUtf8(line)) {
+        result_ = {RegisterLookup::Utf8, {}, {}};
+        done_ = true;
+        return;
+    }
     const auto text = cp1250::decode(line.toByteArray());
     if (!text) {
         result_ = {RegisterLookup::BadEncoding, {}, {}};
@@ -60,6 +65,13 @@ void RegisterScanner::endLine(QByteArrayView line)
 
 bool RegisterScanner::feed(QByteArrayView bytes)
 {
+    if (!started_) {
+        started_ = true;
+        if (bytes.startsWith("\xEF\xBB\xBF")) { // a byte-order mark: UTF-8 text
+            result_ = {RegisterLookup::Utf8, {}, {}};
+            done_ = true;
+        }
+    }
     const char *p = bytes.data();
     const char *const end = p + bytes.size();
     while (p < end && !done_) {

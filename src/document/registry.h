@@ -21,6 +21,7 @@ struct RegisterLookup {
         NotFound,
         BadEncoding, // a matching line holds a byte Windows-1250 does not define
         LineTooLong, // a matching line is longer than kMaxRegisterLine
+        Utf8,        // the register is UTF-8 text, not Windows-1250
         FileError,   // the register could not be read (set by the file reader)
     } status = NotFound;
     RegisterEntry entry; // the last matching line's fields when Found
@@ -50,6 +51,7 @@ private:
     QByteArray line_;      // the current line while it may still match
     bool skipping_ = false; // the current line does not match
     bool done_ = false;
+    bool started_ = false;
     RegisterLookup result_;
 };
 

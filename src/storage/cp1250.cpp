@@ -105,4 +105,30 @@ bool representable(const QString &text)
     return isAscii(text) || encode(text).has_value();
 }
 
+bool looksLikeUtf8(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    bool multiByte = false;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const int length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+        if (length == 0 || i + length > bytes.size())
+            return false;
+        for (int k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return false;
+        // Polish letters in UTF-8 begin with 0xC3 (ó), 0xC4 or 0xC5 (ą ć ę ł
+        // ń ś ź ż); in Windows-1250 these bytes are letters Polish text does
+        // not use.
+        multiByte = multiByte || (c >= 0xC3 && c <= 0xC5);
+        i += length;
+    }
+    return multiByte;
+}
+
 } // namespace iqx::cp1250

@@ -14,4 +14,9 @@ std::optional<QString> decode(const QByteArray &bytes);
 // True when every character of `text` has a Windows-1250 byte.
 bool representable(const QString &text);
 
+// True when `bytes` are not Windows-1250 text but UTF-8: they begin with
+// a byte-order mark, or are valid UTF-8 holding Polish letters encoded so.
+// Read as Windows-1250, such text would come out garbled without an error.
+bool looksLikeUtf8(QByteArrayView bytes);
+
 } // namespace iqx::cp1250

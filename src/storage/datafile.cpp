@@ -1,11 +1,13 @@
 #include "storage/datafile.h"
 
 #include "document/messages.h"
+#include "storage/cp1250.h"
 #include "storage/datacodec.h"
+
+#include "storage/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace iqx {
 
@@ -23,22 +25,6 @@ bool identifierUsableInFileName(const QString &identifier)
 }
 
 namespace {
-
-// Writes without buffering, going on after a partial write so that a
-// failure is reported with its reason. (Buffered, QSaveFile::commit() does
-// not notice a failed flush, e.g. on a full disk, and would put the
-// truncated file in place of the old one.)
-bool writeAll(QSaveFile &file, const QByteArray &bytes)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
 
 SaveResult saveFailure(const QString &fileName, const QString &error)
 {
@@ -80,36 +66,12 @@ SaveResult saveDocument(const Document &doc, const QDir &dir)
     if (!bytes)
         return saveFailure(fileName, error);
 
-    // The new content replaces the old file only once it is completely on
-    // disk; until then the previous file stays as it was.
-    QSaveFile file(dir.filePath(fileName));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return saveFailure(fileName, fileErrorText(QStringLiteral("Cannot create file"), fileName, file.errorString()));
-    if (!writeAll(file, *bytes)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return saveFailure(fileName, fileErrorText(QStringLiteral("Cannot write file"), fileName, reason));
-    }
-    if (!file.commit())
-        return saveFailure(fileName, fileErrorText(QStringLiteral("Cannot write file"), fileName, file.errorString()));
+    if (const QString error = writeFileAtomically(dir, fileName, *bytes); !error.isEmpty())
+        return saveFailure(fileName, error);
     return {true, fileName, {}};
 }
 
 namespace {
-
-// Reads up to the first line end: the rest of the file is never used.
-std::optional<QByteArray> readFirstLine(QFile &file)
-{
-    QByteArray bytes;
-    for (;;) {
-        const QByteArray chunk = file.read(64 * 1024);
-        if (chunk.isEmpty())
-            return file.error() == QFileDevice::NoError ? std::optional(bytes) : std::nullopt;
-        bytes += chunk;
-        if (chunk.contains('\r') || chunk.contains('\n'))
-            return datacodec::firstLine(bytes);
-    }
-}
 
 QString missingText(const QString &fileName, int missing)
 {
@@ -145,28 +107,36 @@ LoadResult loadDocumentFile(const QString &path)
 {
     LoadResult result;
     result.fileName = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto failure = [&result](const QString &message) {
         result.status = LoadResult::Error;
-        result.message = fileErrorText(QStringLiteral("Cannot open file"), result.fileName, file.errorString());
+        result.message = message;
         return result;
-    }
-    const std::optional<QByteArray> bytes = readFirstLine(file);
-    if (!bytes) {
-        result.status = LoadResult::Error;
-        result.message = fileErrorText(QStringLiteral("Cannot read file"), result.fileName, file.errorString());
-        return result;
-    }
+    };
+    QFile file;
+    QString reason;
+    if (!openRegularFile(file, path, &reason))
+        return failure(fileErrorText(QStringLiteral("Cannot open file"), result.fileName, reason));
+    bool tooLong = false;
+    const std::optional<QByteArray> bytes = readFirstLine(file, kMaxDataLine, &tooLong, &reason);
+    if (tooLong)
+        return failure(QStringLiteral("Plik %1 jest za duży (ponad %2 MB w wierszu danych), więc nie jest plikiem "
+                                      "danych tego programu; dane nie zostały wczytane.")
+                           .arg(result.fileName)
+                           .arg(kMaxDataLine / (1024 * 1024)));
+    if (!bytes)
+        return failure(fileErrorText(QStringLiteral("Cannot read file"), result.fileName, reason));
     file.close();
+    if (cp1250::looksLikeUtf8(*bytes))
+        return failure(QStringLiteral("Plik %1 jest zapisany w kodowaniu UTF-8, a program czyta pliki danych w "
+                                      "kodowaniu Windows-1250; dane nie zostały wczytane. Zapisz plik w kodowaniu "
+                                      "Windows-1250.")
+                           .arg(result.fileName));
 
     DecodedDocument decoded = decodeDocument(*bytes);
-    if (!decoded.ok) {
-        result.status = LoadResult::Error;
-        result.message = QStringLiteral("Plik %1 zawiera bajty spoza kodowania Windows-1250; dane nie zostały "
-                                        "wczytane.")
-                             .arg(result.fileName);
-        return result;
-    }
+    if (!decoded.ok)
+        return failure(QStringLiteral("Plik %1 zawiera bajty spoza kodowania Windows-1250; dane nie zostały "
+                                      "wczytane.")
+                           .arg(result.fileName));
     result.document = std::move(decoded.document);
     result.missingFields = decoded.missing;
     if (decoded.missing > 0) {

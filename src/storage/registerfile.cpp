@@ -42,6 +42,10 @@ RegisterLookup lookupRegisterFile(const QString &path, const QString &identifier
     if (r.status == RegisterLookup::BadEncoding)
         return failure(QStringLiteral("Cannot read file"),
                        QStringLiteral("The line of this identifier holds a character that is not Windows-1250 text."));
+    if (r.status == RegisterLookup::Utf8)
+        return failure(QStringLiteral("Cannot read file"),
+                       QStringLiteral("The register is UTF-8 text; the program reads it as Windows-1250. Save "
+                                      "GMINY.txt in the Windows-1250 encoding."));
     if (r.status == RegisterLookup::LineTooLong)
         return failure(QStringLiteral("Cannot read file"),
                        QStringLiteral("The line of this identifier is longer than %1 bytes; the register is damaged.")

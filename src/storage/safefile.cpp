@@ -1,6 +1,9 @@
 #include "storage/safefile.h"
 
+#include "document/messages.h"
+
 #include <QFile>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -10,23 +13,31 @@
 
 namespace iqx {
 
+namespace {
+
+QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+const QString kTemporarySuffix = QStringLiteral(".zapis-XXXXXX");
+
+} // namespace
+
 bool openRegularFile(QFile &file, const QString &path, QString *reason)
 {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        *reason = err == ELOOP ? QStringLiteral("The file is a symbolic link; it is not followed.")
-                               : QString::fromLocal8Bit(std::strerror(err));
+        *reason = err == ELOOP ? QStringLiteral("It is a symbolic link, which the program does not follow.")
+                               : systemReason(err);
         return false;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int err = errno;
         ::close(fd);
-        *reason = S_ISDIR(st.st_mode) ? QString::fromLocal8Bit(std::strerror(EISDIR))
+        *reason = S_ISDIR(st.st_mode) ? systemReason(EISDIR)
                   : st.st_mode != 0   ? QStringLiteral("It is not a regular file.")
-                                      : QString::fromLocal8Bit(std::strerror(err));
+                                      : systemReason(err);
         return false;
     }
     // Reads of a regular file never wait; the flag only kept open() from
@@ -38,6 +49,110 @@ bool openRegularFile(QFile &file, const QString &path, QString *reason)
         return false;
     }
     return true;
+}
+
+std::optional<QByteArray> readFirstLine(QFile &file, qsizetype limit, bool *tooLong, QString *reason)
+{
+    *tooLong = false;
+    QByteArray line;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = file.read(buffer, sizeof buffer);
+        if (n < 0) {
+            *reason = file.errorString();
+            return std::nullopt;
+        }
+        const char *end = std::find_if(buffer, buffer + n, [](char c) { return c == '\r' || c == '\n'; });
+        line.append(buffer, end - buffer);
+        if (line.size() > limit) {
+            *tooLong = true;
+            return std::nullopt;
+        }
+        if (n == 0 || end != buffer + n)
+            return line;
+    }
+}
+
+QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(fileName);
+    auto failure = [&fileName](const QString &action, const QString &reason) {
+        return fileErrorText(action, fileName, reason);
+    };
+
+    // What stands in the file's place now: only a regular file is replaced.
+    struct stat st {};
+    mode_t mode = 0666;
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0) {
+        if (S_ISLNK(st.st_mode))
+            return failure(QStringLiteral("Cannot create file"),
+                           QStringLiteral("It is a symbolic link; the program writes no file through a link, and "
+                                          "nothing was written."));
+        if (!S_ISREG(st.st_mode))
+            return failure(QStringLiteral("Cannot create file"),
+                           S_ISDIR(st.st_mode) ? systemReason(EISDIR) : QStringLiteral("It is not a regular file."));
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+
+    QByteArray temporary = QFile::encodeName(path + kTemporarySuffix);
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failure(QStringLiteral("Cannot create file"), systemReason(errno));
+    auto abandon = [&](const QString &reason) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return failure(QStringLiteral("Cannot write file"), reason);
+    };
+    ::fchmod(fd, mode);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) // a short write is followed by one that says why
+            return abandon(systemReason(n < 0 ? errno : ENOSPC));
+        done += n;
+    }
+    if (::fsync(fd) != 0)
+        return abandon(systemReason(errno));
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(temporary.constData());
+        return failure(QStringLiteral("Cannot write file"), systemReason(err));
+    }
+    // rename() replaces the name itself: had a link appeared meanwhile, it
+    // would be replaced, never written through.
+    if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int err = errno;
+        ::unlink(temporary.constData());
+        return failure(QStringLiteral("Cannot write file"), systemReason(err));
+    }
+    // The new name is on the disk too.
+    const int dirFd = ::open(QFile::encodeName(dir.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return {};
+}
+
+QStringList removeStaleTemporaryFiles(const QDir &dir)
+{
+    // Ours: this program's temporary suffix, and the six-character one an
+    // earlier version of it used.
+    static const QRegularExpression ours(
+        QStringLiteral("^InfoQX[0-9]*\\.iqx\\.(zapis-)?[A-Za-z0-9]{6}$"));
+    QStringList removed;
+    const QStringList candidates =
+        dir.entryList({QStringLiteral("InfoQX*.iqx.*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : candidates)
+        if (ours.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
+            removed << name;
+    return removed;
 }
 
 } // namespace iqx

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,15 +41,21 @@ private slots:
     void failuresEndNonZero_data()
     {
         QTest::addColumn<bool>("withRegister");
-        QTest::addColumn<QString>("dataDir"); // a folder standing where the data file is looked for
+        QTest::addColumn<QString>("obstacle"); // what stands where the data file is looked for
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         QTest::newRow("no register") << false << QString() << QStringList{"--pdf", "out.pdf"} << 3
                                      << QStringLiteral("Brak pliku GMINY.txt");
-        QTest::newRow("unreadable data file") << true << QStringLiteral("InfoQX1234567.iqx")
-                                              << QStringList{"--pdf", "out.pdf"} << 4
-                                              << QStringLiteral("InfoQX1234567.iqx");
+        QTest::newRow("a folder as the data file") << true << QStringLiteral("dir")
+                                                   << QStringList{"--pdf", "out.pdf"} << 4
+                                                   << QStringLiteral("InfoQX1234567.iqx");
+        QTest::newRow("a FIFO as the data file: refused, never waited on")
+            << true << QStringLiteral("fifo") << QStringList{"--pdf", "out.pdf"} << 4
+            << QStringLiteral("InfoQX1234567.iqx");
+        QTest::newRow("a link as the data file: not followed")
+            << true << QStringLiteral("link") << QStringList{"--pdf", "out.pdf"} << 4
+            << QStringLiteral("symbolic link");
         QTest::newRow("folder that cannot take the PDF")
             << true << QString() << QStringList{"--pdf", "missing/folder/out.pdf"} << 5 << QStringLiteral("out.pdf");
         QTest::newRow("unknown argument") << true << QString() << QStringList{"--print"} << 2
@@ -59,15 +66,25 @@ private slots:
     void failuresEndNonZero()
     {
         QFETCH(bool, withRegister);
-        QFETCH(QString, dataDir);
+        QFETCH(QString, obstacle);
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, says);
         QTemporaryDir dir;
         if (withRegister)
             copyRegister(dir);
-        if (!dataDir.isEmpty())
-            QVERIFY(QDir(dir.path()).mkdir(dataDir));
+        const QString data = dir.filePath(QStringLiteral("InfoQX1234567.iqx"));
+        QTemporaryDir outside;
+        if (obstacle == QLatin1String("dir"))
+            QVERIFY(QDir().mkdir(data));
+        else if (obstacle == QLatin1String("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(data).constData(), 0644), 0);
+        else if (obstacle == QLatin1String("link")) {
+            QFile target(outside.filePath(QStringLiteral("secret.txt")));
+            QVERIFY(target.open(QIODevice::WriteOnly) && target.write("miejska;0201011;Tajne;") > 0);
+            target.close();
+            QVERIFY(QFile::link(target.fileName(), data));
+        }
         const Run r = runProgram(dir.path(), args);
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(says), qPrintable(r.err));

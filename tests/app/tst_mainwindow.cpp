@@ -1,15 +1,19 @@
 // Start-up, closing, focus movement and exit checks of the main window.
+#include "print/engine/report.h"
 #include "storage/cp1250.h"
 #include "support/guitest.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QPushButton>
 #include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace iqx;
 using guitest::focusName;
@@ -422,6 +426,84 @@ private slots:
         // Saved, the long free text comes back byte for byte.
         QVERIFY(f.w.saveDocument());
         QVERIFY(f.dir.read(QStringLiteral("InfoQX0201011.iqx")).contains(longText.toLatin1() + ';'));
+    }
+
+    // One window at a time on a folder's documents: a second is told and
+    // ends, so it can never replace what the first one saves; a lock left
+    // by a program that ended is taken over; stale temporary files of an
+    // interrupted save are cleared at start.
+    void secondWindowOnTheFolderIsRefused()
+    {
+        guitest::Window f;
+        f.dir.write(QStringLiteral("InfoQX0201011.iqx.zapis-Ab12Cd"), "half");
+        QVERIFY(f.w.runFirstActivation());
+        QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("InfoQX0201011.iqx.zapis-Ab12Cd"))));
+        {
+            MainWindow second;
+            QVERIFY(!second.runFirstActivation());
+            QCOMPARE(f.sink.entries.size(), 1);
+            QCOMPARE(f.sink.entries[0].kind, RecordingSink::Entry::Error);
+            QVERIFY(f.sink.entries[0].text.contains(QString::number(QCoreApplication::applicationPid())));
+            second.close(); // no save question: the window ends
+            QCOMPARE(f.sink.entries.size(), 1);
+        }
+    }
+
+    void lockOfAnEndedProgramIsTakenOver()
+    {
+        guitest::Window f;
+        // A program that took the folder and was killed: its lock stays.
+        const pid_t child = fork();
+        if (child == 0) {
+            QLockFile lock(QStringLiteral(".informacja.lock"));
+            _exit(lock.tryLock(0) ? 0 : 1);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral(".informacja.lock"))));
+        QVERIFY(f.w.runFirstActivation());
+        QVERIFY(f.sink.entries.isEmpty());
+    }
+
+    // A save that cannot be written: printing stops with the error box and
+    // opens no preview; closing shows it and the window still closes.
+    void failedSaveAtPrintAndClose()
+    {
+        guitest::Window f;
+        f.sink.answer = true;
+        QVERIFY(f.show());
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("InfoQX0201011.iqx")));
+        QTest::keyClicks(f.edit(1), QStringLiteral("0201011"));
+        press(Qt::Key_Tab);
+        f.w.printButton()->click();
+        settle();
+        QCOMPARE(f.sink.entries.size(), 1);
+        QCOMPARE(f.sink.entries[0].kind, RecordingSink::Entry::Error);
+        QVERIFY(f.sink.entries[0].text.contains(QStringLiteral("InfoQX0201011.iqx")));
+        QVERIFY(!f.w.compositeReport()->openPreview());
+        f.sink.clear();
+        QVERIFY(f.w.close());
+        QCOMPARE(f.sink.entries.size(), 2); // the question, then the error
+        QCOMPARE(f.sink.entries[1].kind, RecordingSink::Entry::Error);
+        QVERIFY(!f.w.isVisible());
+    }
+
+    // Closing with the focus in a box whose check would refuse: the window
+    // is destroyed without running it on a half-destroyed window.
+    void destroyedWithFocusInABox()
+    {
+        RecordingSink sink;
+        ScopedMessages scoped(&sink);
+        WorkDir dir;
+        auto *w = new MainWindow;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->placeFocus(w->textBox(7));
+        QTest::keyClicks(w->textBox(7), QStringLiteral("9,99999"));
+        delete w;
+        settle();
+        QVERIFY(sink.entries.isEmpty());
     }
 
     void textBoxesRefuseSeparatorAndForeignCharacters()

@@ -1,8 +1,11 @@
 #include "document/registry.h"
 #include "storage/cp1250.h"
+#include "storage/registerfile.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace iqx;
 
@@ -29,6 +32,8 @@ private slots:
     void malformedLinesNeverCrash();
     void shippedRegister_data();
     void shippedRegister();
+    void hostileRegisterFiles_data();
+    void hostileRegisterFiles();
     void cp1250PolishLetters();
     void cp1250Refusals();
 };
@@ -125,6 +130,42 @@ void TestRegistry::malformedLinesNeverCrash()
     QCOMPARE(r.entry.municipality, QStringLiteral("M"));
     QCOMPARE(lookupRegister(bytes, "1").status, RegisterLookup::Found);
     QCOMPARE(lookupRegister(bytes, "8888888").status, RegisterLookup::NotFound);
+}
+
+// The register file as an unlucky folder may hold it: the lookup refuses at
+// once with a message naming the file, and reads no more than it must.
+void TestRegistry::hostileRegisterFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("FIFO") << "fifo" << "not a regular file";
+    QTest::newRow("link") << "link" << "symbolic link";
+    QTest::newRow("byte-order mark") << "bom" << "UTF-8";
+    QTest::newRow("UTF-8 line") << "utf8" << "UTF-8";
+    QTest::newRow("matching line over the limit") << "long" << "longer than";
+}
+
+void TestRegistry::hostileRegisterFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("GMINY.txt");
+    const QByteArray line = QStringLiteral("0201011;dolnośląskie;bolesławiecki;Bolesławiec;GM\r\n").toUtf8();
+    if (kind == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    } else if (kind == "link") {
+        QVERIFY(QFile::link(qEnvironmentVariable("IQX_SOURCE_DIR") + "/data/GMINY.txt", path));
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        if (kind == "bom")
+            f.write("\xEF\xBB\xBF");
+        f.write(kind == "long" ? "0201011;" + QByteArray(kMaxRegisterLine + 10, 'x') + "\n" : line);
+    }
+    const RegisterLookup r = lookupRegisterFile(path, "0201011");
+    QCOMPARE(r.status, RegisterLookup::FileError);
+    QVERIFY2(r.error.contains("GMINY.txt") && r.error.contains(says), qPrintable(r.error));
 }
 
 void TestRegistry::shippedRegister_data()

@@ -2,11 +2,15 @@
 #include "storage/cp1250.h"
 #include "storage/datacodec.h"
 #include "storage/datafile.h"
+#include "storage/safefile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace iqx;
 
@@ -82,6 +86,12 @@ private slots:
     void unwritableTextKeepsOldFile();
     void failedWriteKeepsOldFile();
     void directoryInTheWay();
+    void hostileFilesAreRefused_data();
+    void hostileFilesAreRefused();
+    void linkIsNeverWrittenThrough();
+    void readOnlyFolderKeepsOldFile();
+    void killedSavesLeaveOldOrNew();
+    void staleTemporaryFilesOfOursOnly();
 };
 
 void TestDataFile::fileNames()
@@ -339,6 +349,143 @@ void TestDataFile::directoryInTheWay()
     QVERIFY2(r.error.contains("InfoQX0201011.iqx"), qPrintable(r.error));
     QVERIFY(QFileInfo(tmp.filePath("InfoQX0201011.iqx")).isDir());
     QCOMPARE(entries(tmp.path()), QStringList{"InfoQX0201011.iqx"});
+}
+
+// What a hostile or unlucky folder puts in a data file's place is refused
+// at once with a message naming the file; nothing is waited on, nothing
+// followed, and a huge file takes no more memory than the line limit.
+void TestDataFile::hostileFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("FIFO") << "fifo" << "not a regular file";
+    QTest::newRow("link to a file outside") << "link" << "symbolic link";
+    QTest::newRow("one line of 64 MB") << "huge" << "za duży";
+    QTest::newRow("UTF-8 with a byte-order mark") << "bom" << "UTF-8";
+    QTest::newRow("plain UTF-8") << "utf8" << "UTF-8";
+}
+
+void TestDataFile::hostileFilesAreRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
+    QTemporaryDir tmp, outside;
+    const QString path = tmp.filePath("InfoQX0201011.iqx");
+    const QByteArray utf8 = QStringLiteral("miejska;0201011;Bolesławiec;bolesławiecki;dolnośląskie;").toUtf8();
+    if (kind == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    } else if (kind == "link") {
+        QVERIFY(writeFile(outside.filePath("other.txt"), sampleBytes()));
+        QVERIFY(QFile::link(outside.filePath("other.txt"), path));
+    } else if (kind == "huge") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray chunk(1 << 20, 'x');
+        for (int i = 0; i < 64; ++i)
+            QCOMPARE(f.write(chunk), chunk.size());
+    } else {
+        QVERIFY(writeFile(path, (kind == "bom" ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + utf8));
+    }
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer timer;
+    timer.start();
+    const LoadResult r = loadDocument(QDir(tmp.path()));
+    QVERIFY(timer.elapsed() < 2000);
+    getrusage(RUSAGE_SELF, &after);
+    QVERIFY((after.ru_maxrss - before.ru_maxrss) / 1024 < 4 * kMaxDataLine / (1024 * 1024));
+    QCOMPARE(r.status, LoadResult::Error);
+    QVERIFY2(r.message.contains("InfoQX0201011.iqx") && r.message.contains(says), qPrintable(r.message));
+}
+
+void TestDataFile::linkIsNeverWrittenThrough()
+{
+    QTemporaryDir tmp, outside;
+    const QString target = outside.filePath("other.txt");
+    QVERIFY(writeFile(target, "untouched"));
+    QVERIFY(QFile::link(target, tmp.filePath("InfoQX0201011.iqx")));
+    const SaveResult r = saveDocument(sample(), QDir(tmp.path()));
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains("InfoQX0201011.iqx") && r.error.contains("symbolic link"), qPrintable(r.error));
+    QCOMPARE(readFile(target), QByteArray("untouched"));
+    QVERIFY(QFileInfo(tmp.filePath("InfoQX0201011.iqx")).isSymLink());
+}
+
+// A folder the program may not write in: the save fails with the reason and
+// the old file stays. Run in a child without root's rights when needed.
+void TestDataFile::readOnlyFolderKeepsOldFile()
+{
+    QTemporaryDir tmp;
+    QVERIFY(writeFile(tmp.filePath("InfoQX0201011.iqx"), "old;"));
+    QVERIFY(QFile::setPermissions(tmp.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                                  | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
+    int pipeFd[2];
+    QCOMPARE(pipe(pipeFd), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0)
+            _exit(3);
+        const SaveResult r = saveDocument(sample(), QDir(tmp.path()));
+        const QByteArray error = r.error.toUtf8();
+        const ssize_t written = write(pipeFd[1], error.constData(), size_t(error.size()));
+        _exit(r.ok || written < 0 ? 1 : 0);
+    }
+    close(pipeFd[1]);
+    char buffer[1024];
+    const ssize_t n = read(pipeFd[0], buffer, sizeof buffer);
+    close(pipeFd[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    QFile::setPermissions(tmp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(WEXITSTATUS(status), 0);
+    const QString error = QString::fromUtf8(buffer, std::max<ssize_t>(n, 0));
+    QVERIFY2(error.contains("InfoQX0201011.iqx") && error.contains("Permission denied"), qPrintable(error));
+    QCOMPARE(readFile(tmp.filePath("InfoQX0201011.iqx")), QByteArray("old;"));
+}
+
+// Saves killed at any moment leave the file whole: the old document or the
+// new one, never a mixture or a cut.
+void TestDataFile::killedSavesLeaveOldOrNew()
+{
+    QTemporaryDir tmp;
+    Document a = sample(), b = sample();
+    b.setText(190, QString(20000, u'b'));
+    QVERIFY(saveDocument(a, QDir(tmp.path())).ok);
+    const QByteArray bytesA = readFile(tmp.filePath("InfoQX0201011.iqx"));
+    QVERIFY(saveDocument(b, QDir(tmp.path())).ok);
+    const QByteArray bytesB = readFile(tmp.filePath("InfoQX0201011.iqx"));
+    for (int round = 0; round < 40; ++round) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                saveDocument(i % 2 ? a : b, QDir(tmp.path()));
+        }
+        QTest::qSleep(1 + round % 7);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const QByteArray now = readFile(tmp.filePath("InfoQX0201011.iqx"));
+        QVERIFY2(now == bytesA || now == bytesB, qPrintable(QStringLiteral("round %1: %2 bytes").arg(round).arg(now.size())));
+    }
+    removeStaleTemporaryFiles(QDir(tmp.path())); // what a kill in the middle left
+    QCOMPARE(entries(tmp.path()), QStringList{"InfoQX0201011.iqx"});
+}
+
+void TestDataFile::staleTemporaryFilesOfOursOnly()
+{
+    QTemporaryDir tmp;
+    const QStringList ours{"InfoQX0201011.iqx.zapis-Ab12Cd", "InfoQX0201011.iqx.q1W2e3", "InfoQX.iqx.zapis-xxxxxx"};
+    const QStringList theirs{"InfoQX0201011.iqx", "InfoQX0201011.iqx.bak", "notes.txt.Ab12Cd",
+                             "InfoQX0201011.iqx.zapis-Ab12Cd.old", "InfoQXabc.iqx.q1W2e3"};
+    for (const QString &name : ours + theirs)
+        QVERIFY(writeFile(tmp.filePath(name), "x"));
+    QStringList removed = removeStaleTemporaryFiles(QDir(tmp.path()));
+    removed.sort();
+    QStringList expected = ours;
+    expected.sort();
+    QCOMPARE(removed, expected);
+    QStringList left = theirs;
+    left.sort();
+    QCOMPARE(entries(tmp.path()), left);
 }
 
 QTEST_MAIN(TestDataFile)
