@@ -2,7 +2,7 @@
 
 #include "document/messages.h"
 #include "document/navigation.h"
-#include "document/numeric.h"
+#include "document/exitrules.h"
 #include "print/engine/report.h"
 #include "print/printedpages.h"
 #include "storage/datafile.h"
@@ -27,9 +27,6 @@ namespace {
 
 const QColor kSilver(192, 192, 192);
 
-const QString kIdLength = QStringLiteral(
-    "ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr pow. reszta to nr gminy");
-const QString kIdUnknown = QStringLiteral("Wprowadzono nierozpoznany kod gminy :");
 const QString kSaveQuestion = QStringLiteral("Zapisać dane do pliku?");
 const QString kSaved = QStringLiteral("Dane zostały zapisane do pliku ");
 
@@ -407,28 +404,28 @@ void MainWindow::runExitCheck(QWidget *box)
     if (inExitCheck_ || n < 0)
         return;
     inExitCheck_ = true;
-    QLineEdit *edit = edits_[n];
-    switch (position(n).exit) {
-    case ExitCheck::None:
-        break;
-    case ExitCheck::ValFloat:
-        checkNumberBox(edit);
-        break;
-    case ExitCheck::ValFloatNextPage:
-        checkNumberBox(edit);
-        turnPage(position(n).page);
-        break;
-    case ExitCheck::Exit50_CheckSum:
-    case ExitCheck::Exit51_CheckSum:
-        checkSumBox(edit, n);
-        break;
-    case ExitCheck::CheckIdGminy:
-        lookUpIdentifier(edit);
-        break;
-    case ExitCheck::NextPage:
-        turnPage(position(n).page);
-        break;
+    const ExitOutcome out = iqx::runExitCheck(n, document(), [](const QString &id) {
+        return lookupRegisterFile(QString::fromLatin1(kRegisterFileName), id);
+    }, remembered_);
+    for (const ExitOutcome::Message &m : out.messages) {
+        if (m.error)
+            messages().error(m.text);
+        else
+            messages().inform(m.text);
     }
+    if (out.newText)
+        edits_[n]->setText(*out.newText);
+    if (out.identity) {
+        // In this order; each name shows at once in its header label.
+        edits_[3]->setText(out.identity->county);
+        edits_[2]->setText(out.identity->municipality);
+        edits_[0]->setText(translateType(out.identity->typeCode));
+        edits_[4]->setText(out.identity->voivodeship);
+    }
+    if (!out.accepted)
+        placeFocus(box);
+    if (out.turnsPage)
+        turnPage(position(n).page);
     inExitCheck_ = false;
 }
 
@@ -459,33 +456,6 @@ void MainWindow::placeFocus(QWidget *box)
     inExitCheck_ = guard;
 }
 
-bool MainWindow::checkNumberBox(QLineEdit *box)
-{
-    const NumberCheck r = checkNumber(positionOf_.value(box, -1), box->text());
-    for (const QString &m : r.messages)
-        messages().inform(m);
-    if (r.newText)
-        box->setText(*r.newText);
-    if (!r.accepted)
-        placeFocus(box);
-    return r.accepted;
-}
-
-void MainWindow::checkSumBox(QLineEdit *box, int position)
-{
-    QStringList summands;
-    for (int n : sumSummands(position))
-        summands << edits_[n]->text();
-    const SumCheck r = checkSum(box->text(), summands);
-    if (r.badText) {
-        messages().error(conversionErrorText(*r.badText));
-        return;
-    }
-    if (!r.equal)
-        messages().inform(sumMessage(position));
-    checkNumberBox(box);
-}
-
 void MainWindow::rememberIdentifier(QLineEdit *box)
 {
     // The identifier an unrecognised one is replaced with: the box's text
@@ -494,37 +464,6 @@ void MainWindow::rememberIdentifier(QLineEdit *box)
         remembered_ = box->text();
     else if (remembered_.size() != 7)
         remembered_.clear();
-}
-
-void MainWindow::lookUpIdentifier(QLineEdit *box)
-{
-    const QString id = box->text();
-    if (id.size() != 7) {
-        messages().inform(kIdLength);
-        placeFocus(box);
-        return;
-    }
-    const RegisterLookup r = lookupRegisterFile(QString::fromLatin1(kRegisterFileName), id);
-    switch (r.status) {
-    case RegisterLookup::Found:
-        // In this order; each name shows at once in its header label.
-        edits_[3]->setText(r.entry.county);
-        edits_[2]->setText(r.entry.municipality);
-        edits_[0]->setText(translateType(r.entry.typeCode));
-        edits_[4]->setText(r.entry.voivodeship);
-        break;
-    case RegisterLookup::NotFound:
-        messages().inform(kIdUnknown + id);
-        box->setText(remembered_);
-        placeFocus(box);
-        break;
-    case RegisterLookup::BadEncoding:
-    case RegisterLookup::LineTooLong:
-    case RegisterLookup::Utf8:
-    case RegisterLookup::FileError:
-        messages().error(r.error);
-        break;
-    }
 }
 
 void MainWindow::turnPage(int fromPage)

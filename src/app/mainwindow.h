@@ -95,9 +95,6 @@ private:
     void runExitCheck(QWidget *box);
     void focusBox(QWidget *box);
     int pageOf(const QWidget *box) const;
-    bool checkNumberBox(QLineEdit *box);         // ValFloat
-    void checkSumBox(QLineEdit *box, int position); // Exit50_CheckSum, Exit51_CheckSum
-    void lookUpIdentifier(QLineEdit *box);       // CheckIdGminy
     void rememberIdentifier(QLineEdit *box);     // Edit1Enter
 
     QScrollArea *scroll_ = nullptr;
