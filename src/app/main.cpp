@@ -1,9 +1,12 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/messages.h"
+#include "app/workfolder.h"
 #include "print/pdfexport.h"
 #include "print/printedpages.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
@@ -16,35 +19,49 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
 
-    // informacja --pdf FILE: the six printed pages of the document in the
-    // current directory as one PDF, without any window.
-    QString pdfPath;
-    bool headless = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--pdf" && i + 1 < argc && !headless) {
-            pdfPath = QString::fromLocal8Bit(argv[++i]);
-            headless = true;
-        } else {
-            std::fprintf(stderr, "usage: informacja [--pdf FILE]\n");
-            return 2;
-        }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    iqx::CommandLine cmd = iqx::parseCommandLine(arguments);
+    switch (cmd.mode) {
+    case iqx::CommandLine::Mode::Help:
+    case iqx::CommandLine::Mode::Version:
+        std::fputs(cmd.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case iqx::CommandLine::Mode::Error:
+        std::fputs(cmd.text.toLocal8Bit().constData(), stderr);
+        return iqx::kUsageStatus;
+    case iqx::CommandLine::Mode::Window:
+    case iqx::CommandLine::Mode::Pdf:
+        break;
     }
+
+    // informacja --pdf FILE: the six printed pages of the document as one
+    // PDF, without any window.
+    const bool headless = cmd.mode == iqx::CommandLine::Mode::Pdf;
     if (headless && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(iqx::kAppTitle));
+    QApplication::setApplicationVersion(iqx::programVersion());
+    QGuiApplication::setDesktopFileName(QStringLiteral("informacja"));
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
 
-    if (headless) {
-        iqx::StderrSink stderrSink;
-        iqx::setMessages(&stderrSink);
-        const int status = iqx::exportDocumentPdf(pdfPath);
-        iqx::setMessages(nullptr);
-        return status;
+    iqx::StderrSink stderrSink;
+    const iqx::ScopedMessages sink(headless ? &stderrSink : nullptr);
+
+    if (cmd.userFolder) {
+        // The PDF path was given relative to where the program was started.
+        if (headless)
+            cmd.pdfPath = QFileInfo(cmd.pdfPath).absoluteFilePath();
+        if (!iqx::enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+            return 1;
     }
+
+    if (headless)
+        return iqx::exportDocumentPdf(cmd.pdfPath);
 
     iqx::TInformacja window;
     const auto pages = iqx::createPrintedPages(&app);
