@@ -6,6 +6,7 @@
 //   bench_gui print   from the click on "Drukowanie" to page 1 of the
 //                     preview painted, in the document of the current folder
 #include "app/application.h"
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "print/engine/preview.h"
 
@@ -62,7 +63,8 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     const bool print = argc > 1 && std::strcmp(argv[1], "print") == 0;
-    return iqx::runWindow(argc, argv, [print](iqx::MainWindow &window) {
+    const iqx::CommandLine cmd; // the window in the current folder
+    return iqx::runWindow(argc, argv, cmd, [print](iqx::MainWindow &window) {
         if (!print) {
             auto *filter = new FirstPaint([&window](QWidget *w) { return w->window() == &window; },
                                           [] { report(monotonicNs()); });

@@ -7,6 +7,7 @@ iqx_packages=(
   poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
   xvfb xauth
+  dpkg-dev desktop-file-utils
 )
 iqx_missing=()
 for p in "${iqx_packages[@]}"; do

@@ -1,11 +1,14 @@
 #include "app/application.h"
 
+#include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/workfolder.h"
 #include "document/messages.h"
 #include "print/pdfexport.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyleFactory>
@@ -16,18 +19,31 @@
 
 namespace iqx {
 
-int runWindow(int &argc, char **argv, const std::function<void(MainWindow &)> &onCreated)
+namespace {
+
+void describeApplication()
+{
+    QGuiApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    QGuiApplication::setApplicationVersion(programVersion());
+    QGuiApplication::setDesktopFileName(QStringLiteral("informacja"));
+}
+
+} // namespace
+
+int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated)
 {
     // The font configuration is the largest single cost before the first
     // paint; it is loaded while the application connects to the display.
     std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     fonts.join();
-    QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    describeApplication();
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     ui::MessageBoxSink boxes;
     ScopedMessages scoped(&boxes);
+    if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+        return 1;
 
     MainWindow window;
     if (onCreated)
@@ -42,14 +58,18 @@ int runWindow(int &argc, char **argv, const std::function<void(MainWindow &)> &o
     return app.exec();
 }
 
-int runPdfExport(int &argc, char **argv, const QString &path)
+int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    describeApplication();
     StderrSink standardError;
     ScopedMessages scoped(&standardError);
+    // The PDF's path is taken from where the program was started.
+    const QString path = QFileInfo(cmd.pdfPath).absoluteFilePath();
+    if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+        return 1;
     return exportDocumentPdf(path);
 }
 

@@ -5,15 +5,17 @@
 namespace iqx {
 
 class MainWindow;
+struct CommandLine;
 
 // The program with its window: creates the application and the main
 // window, and runs until the window closes. Returns the exit status.
 // `onCreated` (for benchmarks) sees the window before it is shown.
-int runWindow(int &argc, char **argv, const std::function<void(MainWindow &)> &onCreated = {});
+int runWindow(int &argc, char **argv, const CommandLine &cmd,
+              const std::function<void(MainWindow &)> &onCreated = {});
 
 // informacja --pdf FILE: the six printed pages of the document in the
 // current directory as one PDF. No window and no widget: a GUI application
 // object gives the fonts and the PDF writer.
-int runPdfExport(int &argc, char **argv, const QString &path);
+int runPdfExport(int &argc, char **argv, const CommandLine &cmd);
 
 } // namespace iqx

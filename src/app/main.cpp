@@ -1,6 +1,8 @@
 #include "app/application.h"
+#include "app/commandline.h"
 
-#include <QByteArray>
+#include <QStringList>
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -9,18 +11,26 @@ int main(int argc, char *argv[])
     // the system's dpi setting.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // A write beyond a file-size limit fails and is reported, instead of
+    // the signal ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
 
-    QString pdfPath;
-    bool headless = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--pdf" && i + 1 < argc && !headless) {
-            pdfPath = QString::fromLocal8Bit(argv[++i]);
-            headless = true;
-        } else {
-            std::fprintf(stderr, "usage: informacja [--pdf FILE]\n");
-            return 2;
-        }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const iqx::CommandLine cmd = iqx::parseCommandLine(arguments);
+    switch (cmd.mode) {
+    case iqx::CommandLine::Mode::Help:
+    case iqx::CommandLine::Mode::Version:
+        std::fputs(cmd.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case iqx::CommandLine::Mode::Error:
+        std::fputs(cmd.text.toLocal8Bit().constData(), stderr);
+        return iqx::kUsageStatus;
+    case iqx::CommandLine::Mode::Pdf:
+        return iqx::runPdfExport(argc, argv, cmd);
+    case iqx::CommandLine::Mode::Window:
+        break;
     }
-    return headless ? iqx::runPdfExport(argc, argv, pdfPath) : iqx::runWindow(argc, argv);
+    return iqx::runWindow(argc, argv, cmd);
 }

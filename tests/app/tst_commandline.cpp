@@ -59,9 +59,9 @@ private slots:
         QTest::newRow("folder that cannot take the PDF")
             << true << QString() << QStringList{"--pdf", "missing/folder/out.pdf"} << 5 << QStringLiteral("out.pdf");
         QTest::newRow("unknown argument") << true << QString() << QStringList{"--print"} << 2
-                                          << QStringLiteral("usage");
+                                          << QStringLiteral("Użycie:");
         QTest::newRow("--pdf without a file") << true << QString() << QStringList{"--pdf"} << 2
-                                              << QStringLiteral("usage");
+                                              << QStringLiteral("Użycie:");
     }
     void failuresEndNonZero()
     {

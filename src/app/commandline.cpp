@@ -1,0 +1,131 @@
+#include "app/commandline.h"
+
+#include "app/workfolder.h"
+#include "iqx_version.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace iqx {
+
+namespace {
+
+const QString kProgram = QStringLiteral("informacja");
+
+QString usageLine()
+{
+    return QStringLiteral("Użycie: %1 [--user-folder] [--pdf <plik>]\n").arg(kProgram);
+}
+
+// The option table with the descriptions aligned in one column; long
+// descriptions wrap at about 78 characters.
+QString optionTable(const QList<QCommandLineOption> &options)
+{
+    QList<QString> heads;
+    qsizetype width = 0;
+    for (const QCommandLineOption &o : options) {
+        QStringList names;
+        for (const QString &n : o.names())
+            names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+        QString head = names.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty())
+            head += QStringLiteral(" <%1>").arg(o.valueName());
+        width = qMax(width, head.size());
+        heads << head;
+    }
+    const qsizetype indent = 2 + width + 2;
+    QString out;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        QString line = QStringLiteral("  ") + heads[i].leftJustified(width + 2);
+        for (const QString &word : options[i].description().split(QLatin1Char(' '))) {
+            if (line.size() > indent && line.size() + 1 + word.size() > 78) {
+                out += line + QLatin1Char('\n');
+                line = QString(indent, QLatin1Char(' '));
+            }
+            if (line.size() > indent)
+                line += QLatin1Char(' ');
+            line += word;
+        }
+        out += line + QLatin1Char('\n');
+    }
+    return out;
+}
+
+CommandLine usageError(const QString &what)
+{
+    CommandLine c;
+    c.mode = CommandLine::Mode::Error;
+    c.text = QStringLiteral("%1: %2\n").arg(kProgram, what) + usageLine()
+             + QStringLiteral("Opis opcji: %1 --help\n").arg(kProgram);
+    return c;
+}
+
+} // namespace
+
+QString programVersion() { return QStringLiteral(IQX_VERSION); }
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Wyświetla ten opis i kończy działanie."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Wyświetla wersję programu i kończy działanie."));
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QStringLiteral("Nie otwiera okna: zapisuje sześć stron wydruku dokumentu do pliku PDF "
+                       "i kończy działanie (stan 0, gdy plik zapisano)."),
+        QStringLiteral("plik"));
+    const QCommandLineOption userFolder(
+        QStringLiteral("user-folder"),
+        QStringLiteral("Pracuje w folderze dokumentów użytkownika zamiast w bieżącym folderze; "
+                       "tak uruchamia program skrót w menu."));
+    const QList<QCommandLineOption> options{help, version, pdf, userFolder};
+
+    QCommandLineParser parser;
+    parser.addOptions(options);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return usageError(QStringLiteral("nieznana opcja: %1%2")
+                                  .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                                       unknown.first()));
+        return usageError(QStringLiteral("błędna opcja (%1)").arg(parser.errorText()));
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("nieoczekiwany argument: %1").arg(parser.positionalArguments().first()));
+
+    CommandLine c;
+    if (parser.isSet(help)) {
+        c.mode = CommandLine::Mode::Help;
+        c.text = usageLine()
+                 + QStringLiteral("Informacja w sprawie podatków i opłat lokalnych: wpisywanie danych "
+                                  "i wydruk.\n\nOpcje:\n")
+                 + optionTable(options)
+                 + QStringLiteral(
+                       "\nBez --user-folder program pracuje w bieżącym folderze: tam szuka\n"
+                       "rejestru gmin GMINY.txt i tam zapisuje dokument w pliku\n"
+                       "InfoQX<identyfikator>.iqx. Folder dokumentów użytkownika, tworzony\n"
+                       "przy pierwszym uruchomieniu z kopią rejestru gmin:\n  %1\n")
+                       .arg(QDir::toNativeSeparators(userWorkFolder()));
+        return c;
+    }
+    if (parser.isSet(version)) {
+        c.mode = CommandLine::Mode::Version;
+        c.text = QStringLiteral("Informacja QX %1\n").arg(programVersion());
+        return c;
+    }
+    const QStringList pdfPaths = parser.values(pdf);
+    if (pdfPaths.size() > 1)
+        return usageError(QStringLiteral("opcja --pdf podana więcej niż raz"));
+    if (!pdfPaths.isEmpty()) {
+        if (pdfPaths.first().isEmpty())
+            return usageError(QStringLiteral("pusta nazwa pliku po --pdf"));
+        c.mode = CommandLine::Mode::Pdf;
+        c.pdfPath = pdfPaths.first();
+    }
+    c.userFolder = parser.isSet(userFolder);
+    return c;
+}
+
+} // namespace iqx

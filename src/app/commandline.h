@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace iqx {
+
+// What the command line asks for. It is read before any application object
+// exists, so that the caller can choose which one to construct.
+struct CommandLine {
+    enum class Mode {
+        Window,  // the program with its main window
+        Pdf,     // no window: the printed pages go to `pdfPath`
+        Help,    // print `text` on standard output, exit 0
+        Version, // print `text` on standard output, exit 0
+        Error,   // print `text` on standard error, exit kUsageStatus
+    };
+    Mode mode = Mode::Window;
+    QString pdfPath;
+    // Work in the user's own documents folder instead of the current
+    // directory (the desktop launcher passes this).
+    bool userFolder = false;
+    QString text;
+};
+
+inline constexpr int kUsageStatus = 2;
+
+// `arguments` starts with the program's own name, as argv does.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+QString programVersion();
+
+} // namespace iqx

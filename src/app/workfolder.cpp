@@ -1,0 +1,96 @@
+#include "app/workfolder.h"
+
+#include "document/messages.h"
+#include "storage/safefile.h"
+#include "document/registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace iqx {
+
+namespace {
+const QString kFolderName = QStringLiteral("Informacja QX");
+const QString kDataSubdir = QStringLiteral("informacja");
+} // namespace
+
+QString userWorkFolder()
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return QDir(documents).filePath(kFolderName);
+}
+
+QString installedRegister(const QString &programDir)
+{
+    const QString name = QString::fromLatin1(kRegisterFileName);
+    const QString beside = QDir(programDir).filePath(QStringLiteral("../share/%1/%2").arg(kDataSubdir, name));
+    if (QFileInfo(beside).isFile())
+        return QDir::cleanPath(beside);
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, kDataSubdir + QLatin1Char('/') + name);
+}
+
+WorkFolderResult prepareWorkFolder(const QString &folder, const QString &registerSource)
+{
+    WorkFolderResult r;
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir()) {
+        r.error = QStringLiteral("Nie można pracować w folderze \"%1\": istnieje plik o tej nazwie.")
+                      .arg(QDir::toNativeSeparators(folder));
+        return r;
+    }
+    if (!info.exists()) {
+        if (!QDir().mkpath(folder)) {
+            r.error = QStringLiteral("Nie można utworzyć folderu \"%1\".").arg(QDir::toNativeSeparators(folder));
+            return r;
+        }
+        r.created = true;
+    }
+
+    const QString target = QDir(folder).filePath(QString::fromLatin1(kRegisterFileName));
+    const QFileInfo targetInfo(target);
+    // A dangling link counts as present: writing would go through it.
+    if (registerSource.isEmpty() || targetInfo.exists() || targetInfo.isSymLink()) {
+        r.ok = true;
+        return r;
+    }
+    QFile source(registerSource);
+    if (!source.open(QIODevice::ReadOnly)) {
+        r.error = fileErrorText(QStringLiteral("Nie można odczytać rejestru gmin"),
+                                QDir::toNativeSeparators(registerSource), source.errorString());
+        return r;
+    }
+    const QByteArray bytes = source.readAll();
+    // Written to a temporary file in the folder and renamed, so a failed
+    // copy never leaves a cut-off register behind.
+    if (const QString error = writeFileAtomically(QDir(folder), QString::fromLatin1(kRegisterFileName), bytes);
+        !error.isEmpty()) {
+        r.error = error;
+        return r;
+    }
+    r.ok = true;
+    return r;
+}
+
+bool enterUserWorkFolder(const QString &programDir)
+{
+    const QString folder = userWorkFolder();
+    const WorkFolderResult r = prepareWorkFolder(folder, installedRegister(programDir));
+    if (!r.ok) {
+        messages().error(r.error);
+        return false;
+    }
+    if (r.created)
+        messages().inform(QStringLiteral("Dokumenty programu są zapisywane w folderze:\n%1")
+                              .arg(QDir::toNativeSeparators(folder)));
+    if (!QDir::setCurrent(folder)) {
+        messages().error(QStringLiteral("Nie można przejść do folderu \"%1\".").arg(QDir::toNativeSeparators(folder)));
+        return false;
+    }
+    return true;
+}
+
+} // namespace iqx

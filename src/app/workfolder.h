@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+
+namespace iqx {
+
+// The folder the program works in when started from the desktop menu:
+// "Informacja QX" in the user's documents folder (for example
+// ~/Dokumenty/Informacja QX on a Polish desktop).
+QString userWorkFolder();
+
+// The register shipped with the installed program: share/informacja/GMINY.txt
+// beside the folder `programDir` of the executable, else the first one in the
+// system's data folders. Empty when there is none.
+QString installedRegister(const QString &programDir);
+
+struct WorkFolderResult {
+    bool ok = false;
+    bool created = false; // the folder did not exist before
+    QString error;        // when !ok: what went wrong, for the user
+};
+
+// Makes sure `folder` exists and holds a register: creates it when missing and
+// copies `registerSource` into it as GMINY.txt when it has none. A register
+// already there (the office's own, perhaps edited) is never replaced, and
+// nothing is written through a link standing in its place. An empty
+// `registerSource` copies nothing. The current directory is not changed.
+WorkFolderResult prepareWorkFolder(const QString &folder, const QString &registerSource);
+
+// The launcher's start-up step: prepares the user's folder with the installed
+// register, tells the user where it is when it was just created, and makes it
+// the current directory. Problems go to the message sink; false when the
+// program cannot go on.
+bool enterUserWorkFolder(const QString &programDir);
+
+} // namespace iqx

@@ -1,0 +1,193 @@
+// What happens before the main window: reading the command line and
+// preparing the per-user folder the desktop launcher works in.
+#include "app/commandline.h"
+#include "document/messages.h"
+#include "app/workfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using iqx::CommandLine;
+Q_DECLARE_METATYPE(CommandLine::Mode)
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Sets an environment variable for the life of the object.
+class EnvOverride {
+public:
+    EnvOverride(const char *name, const QString &value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
+    {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~EnvOverride() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+
+private:
+    const char *name_;
+    bool had_;
+    QByteArray old_;
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<CommandLine::Mode>("mode");
+        QTest::addColumn<QString>("pdfPath");
+        QTest::addColumn<bool>("userFolder");
+        QTest::addColumn<QStringList>("says");
+        using M = CommandLine::Mode;
+        QTest::newRow("nothing") << QStringList{} << M::Window << QString() << false << QStringList{};
+        QTest::newRow("launcher") << QStringList{"--user-folder"} << M::Window << QString() << true << QStringList{};
+        QTest::newRow("export") << QStringList{"--pdf", "a b.pdf"} << M::Pdf << "a b.pdf" << false << QStringList{};
+        QTest::newRow("export in the user's folder")
+            << QStringList{"--pdf=x.pdf", "--user-folder"} << M::Pdf << "x.pdf" << true << QStringList{};
+        QTest::newRow("help") << QStringList{"-h"} << M::Help << QString() << false
+                              << QStringList{"Użycie:", "--pdf <plik>", "--user-folder", "Informacja QX"};
+        QTest::newRow("help wins over the rest")
+            << QStringList{"--pdf", "x.pdf", "--help"} << M::Help << QString() << false << QStringList{"--version"};
+        QTest::newRow("version") << QStringList{"--version"} << M::Version << QString() << false
+                                 << QStringList{"Informacja QX " + iqx::programVersion()};
+        QTest::newRow("unknown option") << QStringList{"--print"} << M::Error << QString() << false
+                                        << QStringList{"--print", "Użycie:"};
+        QTest::newRow("--pdf without a file") << QStringList{"--pdf"} << M::Error << QString() << false
+                                              << QStringList{"pdf", "Użycie:"};
+        QTest::newRow("empty file name") << QStringList{"--pdf", ""} << M::Error << QString() << false
+                                         << QStringList{"Użycie:"};
+        QTest::newRow("two files") << QStringList{"--pdf", "a.pdf", "--pdf", "b.pdf"} << M::Error << QString()
+                                   << false << QStringList{"Użycie:"};
+        QTest::newRow("stray argument") << QStringList{"out.pdf"} << M::Error << QString() << false
+                                        << QStringList{"out.pdf", "Użycie:"};
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(CommandLine::Mode, mode);
+        QFETCH(QString, pdfPath);
+        QFETCH(bool, userFolder);
+        QFETCH(QStringList, says);
+        const CommandLine c = iqx::parseCommandLine(QStringList{QStringLiteral("informacja")} + args);
+        QCOMPARE(c.mode, mode);
+        QCOMPARE(c.pdfPath, pdfPath);
+        QCOMPARE(c.userFolder, userFolder);
+        for (const QString &s : says)
+            QVERIFY2(c.text.contains(s), qPrintable(c.text));
+    }
+
+    void prepareWorkFolder_data()
+    {
+        QTest::addColumn<QString>("before"); // what stands at the folder or its register
+        QTest::addColumn<bool>("withSource");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("created");
+        QTest::addColumn<QByteArray>("registerAfter");
+        QTest::newRow("first start") << "nothing" << true << true << true << QByteArray("shipped");
+        QTest::newRow("office's own register kept") << "own register" << true << true << false << QByteArray("own");
+        QTest::newRow("register deleted by the user") << "empty folder" << true << true << false
+                                                      << QByteArray("shipped");
+        QTest::newRow("no shipped register") << "nothing" << false << true << true << QByteArray();
+        QTest::newRow("link in place of the register") << "dangling link" << true << true << false << QByteArray();
+        QTest::newRow("a file in place of the folder") << "file" << true << false << false << QByteArray();
+    }
+    void prepareWorkFolder()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, withSource);
+        QFETCH(bool, ok);
+        QFETCH(bool, created);
+        QFETCH(QByteArray, registerAfter);
+        QTemporaryDir tmp;
+        const QString source = tmp.filePath(QStringLiteral("shipped.txt"));
+        QVERIFY(writeFile(source, "shipped"));
+        const QString folder = tmp.filePath(QStringLiteral("Dokumenty/Informacja QX"));
+        const QString reg = folder + QStringLiteral("/GMINY.txt");
+        const QString linkTarget = tmp.filePath(QStringLiteral("elsewhere.txt"));
+        if (before == QLatin1String("file")) {
+            QVERIFY(QDir().mkpath(tmp.filePath(QStringLiteral("Dokumenty"))));
+            QVERIFY(writeFile(folder, "x"));
+        } else if (before != QLatin1String("nothing")) {
+            QVERIFY(QDir().mkpath(folder));
+            if (before == QLatin1String("own register"))
+                QVERIFY(writeFile(reg, "own"));
+            if (before == QLatin1String("dangling link"))
+                QVERIFY(QFile::link(linkTarget, reg));
+        }
+
+        const iqx::WorkFolderResult r = iqx::prepareWorkFolder(folder, withSource ? source : QString());
+        QCOMPARE(r.ok, ok);
+        QCOMPARE(r.created, created);
+        QCOMPARE(r.error.isEmpty(), ok);
+        QCOMPARE(readAll(reg), registerAfter);
+        QVERIFY(!QFile::exists(linkTarget)); // nothing written through a link
+        // No temporary file is left beside the register.
+        if (ok)
+            QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+                     registerAfter.isEmpty() && before != QLatin1String("dangling link") ? 0 : 1);
+    }
+
+    void installedRegisterBesideTheProgramFirst()
+    {
+        QTemporaryDir tmp;
+        QVERIFY(QDir().mkpath(tmp.filePath(QStringLiteral("usr/bin"))));
+        QVERIFY(QDir().mkpath(tmp.filePath(QStringLiteral("usr/share/informacja"))));
+        QVERIFY(QDir().mkpath(tmp.filePath(QStringLiteral("data/informacja"))));
+        QVERIFY(writeFile(tmp.filePath(QStringLiteral("data/informacja/GMINY.txt")), "system"));
+        const EnvOverride dataHome("XDG_DATA_HOME", tmp.filePath(QStringLiteral("nohome")));
+        const EnvOverride dataDirs("XDG_DATA_DIRS", tmp.filePath(QStringLiteral("data")));
+        const QString bin = tmp.filePath(QStringLiteral("usr/bin"));
+        QCOMPARE(iqx::installedRegister(bin), tmp.filePath(QStringLiteral("data/informacja/GMINY.txt")));
+        QVERIFY(writeFile(tmp.filePath(QStringLiteral("usr/share/informacja/GMINY.txt")), "beside"));
+        QCOMPARE(iqx::installedRegister(bin), tmp.filePath(QStringLiteral("usr/share/informacja/GMINY.txt")));
+    }
+
+    // The launcher's start: the folder named by the desktop's documents
+    // setting becomes the current one; only its creation is announced.
+    void enterUserWorkFolder()
+    {
+        QTemporaryDir tmp;
+        const QString home = tmp.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/.config")));
+        QVERIFY(writeFile(home + QStringLiteral("/.config/user-dirs.dirs"),
+                          "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n"));
+        QVERIFY(QDir().mkpath(tmp.filePath(QStringLiteral("usr/bin"))));
+        QVERIFY(QDir().mkpath(tmp.filePath(QStringLiteral("usr/share/informacja"))));
+        QVERIFY(writeFile(tmp.filePath(QStringLiteral("usr/share/informacja/GMINY.txt")), "shipped"));
+        const EnvOverride h("HOME", home);
+        const EnvOverride c("XDG_CONFIG_HOME", home + QStringLiteral("/.config"));
+        const QString folder = home + QStringLiteral("/Dokumenty/Informacja QX");
+        QCOMPARE(iqx::userWorkFolder(), folder);
+
+        const QString previous = QDir::currentPath();
+        iqx::RecordingSink sink;
+        const iqx::ScopedMessages scoped(&sink);
+        for (int run = 0; run < 2; ++run) {
+            QVERIFY(iqx::enterUserWorkFolder(tmp.filePath(QStringLiteral("usr/bin"))));
+            QCOMPARE(QDir::currentPath(), folder);
+            QCOMPARE(readAll(QStringLiteral("GMINY.txt")), QByteArray("shipped"));
+        }
+        QDir::setCurrent(previous);
+        QCOMPARE(sink.entries.size(), 1);
+        QVERIFY(sink.entries[0].text.contains(folder));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
