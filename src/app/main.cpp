@@ -7,10 +7,15 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Beyond a file-size limit a write then fails with "File too large" and
+    // is reported, instead of the signal killing the program unannounced.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // Coordinates and font heights are pixels; the window does not follow
     // the system's dpi setting.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))

@@ -16,6 +16,9 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace iqx;
 using namespace iqx::report;
 
@@ -94,6 +97,58 @@ bool load(const QByteArray &bytes, PreparedDocument *doc, QString *error)
     return loadPrepared(buffer, doc, error);
 }
 
+// A prepared-report file around `payload`, its checksum valid.
+QByteArray withHeader(const QByteArray &payload)
+{
+    QByteArray file("IQXREPRT");
+    QDataStream(&file, QIODevice::Append) << quint16(1) << quint32(payload.size());
+    return file + QCryptographicHash::hash(payload, QCryptographicHash::Sha256) + payload;
+}
+
+// `pages` sheets of `items` text elements each, every text `length` long.
+QByteArray forged(int pages, int items, int length)
+{
+    PreparedPage page;
+    PreparedItem text{PreparedItem::Text, 10, 10, 50, 4, Align::Left, QString(length, u'W'), "Arial", 7};
+    page.items.fill(text, items);
+    PreparedDocument doc;
+    doc.pages.fill(page, pages);
+    return saved(doc);
+}
+
+// One page with one text element whose bold flag is the byte `bold`.
+QByteArray oneItemPayload(quint8 bold)
+{
+    QByteArray payload;
+    QDataStream s(&payload, QIODevice::WriteOnly);
+    s.setVersion(QDataStream::Qt_6_0);
+    s << quint32(1) << 210.0 << 297.0 << quint32(1) << quint8(PreparedItem::Text) << 10.0 << 10.0 << 50.0
+      << 4.0 << quint8(0) << QStringLiteral("a") << QStringLiteral("Arial") << qint32(7) << bold << qint32(0);
+    return payload;
+}
+
+// Caps the size any file of the process may grow to; writes beyond fail
+// with EFBIG as on a full disk, instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit capped = saved_;
+        capped.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &capped);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
 } // namespace
 
 class TestReport : public QObject {
@@ -110,11 +165,15 @@ private slots:
     void compositeRuns();
     void preparedRoundTrip();
     void damagedFilesRefused();
+    void forgedReportsBounded_data();
+    void forgedReportsBounded();
     void pdfOutput();
     void printWithoutPrinter();
     void previewWindow();
     void previewLoadAndSetup();
     void previewCall();
+    void failedWritesExplained_data();
+    void failedWritesExplained();
 };
 
 void TestReport::captionKeepsAnchor_data()
@@ -396,6 +455,42 @@ void TestReport::damagedFilesRefused()
     QCOMPARE(doc.pages.size(), 1);
 }
 
+// A file with a valid checksum is still held to what a real report can
+// hold (six pages of at most a few hundred elements), and refused at once.
+void TestReport::forgedReportsBounded_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("refusal"); // empty: the file loads
+
+    QTest::newRow("at the limits") << forged(64, 1024, 32767 / 1024) << QString();
+    QTest::newRow("longest text") << forged(1, 1, 32767) << QString();
+    QTest::newRow("65 pages") << forged(65, 1, 1) << "The saved report has 65 pages; a report has at most 64.";
+    QTest::newRow("1000 heavy pages") << forged(1000, 30, 100) << "The saved report has 1000 pages; a report has at most 64.";
+    QTest::newRow("crowded page") << forged(2, 1025, 1)
+                                  << "Page 1 of the saved report has 1025 elements; a page has at most 1024.";
+    QTest::newRow("overlong text") << forged(1, 1, 32768)
+                                   << "Page 1 of the saved report holds a text of 32768 characters; a text has at most 32767.";
+    QTest::newRow("empty payload") << withHeader({}) << "The saved report is damaged.";
+    QTest::newRow("bold flag not 0 or 1") << withHeader(oneItemPayload(2)) << "The saved report is damaged.";
+    QTest::newRow("bold flag 1") << withHeader(oneItemPayload(1)) << QString();
+}
+
+void TestReport::forgedReportsBounded()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, refusal);
+    PreparedDocument doc;
+    QString error;
+    QElapsedTimer clock;
+    clock.start();
+    const bool loaded = load(file, &doc, &error);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(loaded, refusal.isEmpty());
+    QCOMPARE(error, refusal);
+    if (loaded)
+        QCOMPARE(saved(doc), file); // what loads saves back byte for byte
+}
+
 void TestReport::pdfOutput()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -644,6 +739,50 @@ void TestReport::previewCall()
     CompositeReport empty; // no pages: no window, no wait
     empty.preview();
     QVERIFY(!empty.openPreview());
+}
+
+// A write cut short (a file-size limit stands in for a full disk) is
+// reported with the file's name and the system's reason, and the file that
+// was there before stays as it was.
+void TestReport::failedWritesExplained_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<int>("limit"); // bytes a file may grow to
+
+    QTest::newRow("report, nothing fits") << false << 0;
+    QTest::newRow("report, cut in the payload") << false << 200;
+    QTest::newRow("PDF, nothing fits") << true << 0;
+    QTest::newRow("PDF, cut part-way") << true << 5000;
+}
+
+void TestReport::failedWritesExplained()
+{
+    QFETCH(bool, pdf);
+    QFETCH(int, limit);
+    RecordingSink sink;
+    ScopedMessages guard(&sink);
+    QTemporaryDir dir;
+    SixPages six;
+    PreviewWindow w(six.report, six.report.collectReports());
+    QTRY_VERIFY(w.isPrepared());
+    const QString path = dir.filePath(pdf ? QStringLiteral("wynik.pdf") : QStringLiteral("raport.iqr"));
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+
+    bool written;
+    {
+        FileSizeLimit cap(limit);
+        written = pdf ? w.savePdf(path) : w.saveReport(path);
+    }
+    QVERIFY(!written);
+    QCOMPARE(sink.entries.size(), 1);
+    QCOMPARE(sink.entries[0].kind, RecordingSink::Entry::Error);
+    QVERIFY2(sink.entries[0].text.contains(path) && sink.entries[0].text.contains(QLatin1String("File too large")),
+             qPrintable(sink.entries[0].text));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
 }
 
 int main(int argc, char **argv)
