@@ -30,13 +30,14 @@ constexpr char kMagic[8] = {'I', 'Q', 'X', 'R', 'E', 'P', 'R', 'T'};
 constexpr quint16 kVersion = 1;
 constexpr int kHashSize = 32;
 constexpr int kHeaderSize = 8 + 2 + 4 + kHashSize;
-// A full document prints six pages; the busiest has 255 elements with every
-// box and check box filled. A text is one line of a label, at most what one
-// entry box holds (32767 characters). The whole payload of a document whose
-// every box is full stays near 10 MiB.
+// A full document prints six pages of 1060 elements in all, the busiest
+// page 255, with every box and check box filled. A text is one line of a
+// label, at most what one entry box holds (32767 characters). The whole
+// payload of a document whose every box is full stays near 10 MiB.
 constexpr quint32 kMaxPayload = 16u << 20;
 constexpr quint32 kMaxPages = 64;
 constexpr quint32 kMaxItems = 1024;
+constexpr quint32 kMaxItemsInAll = 8192;
 constexpr qsizetype kMaxText = 32767;
 constexpr qsizetype kMaxFamily = 200;
 constexpr double kMaxMm = 10000.0;
@@ -150,6 +151,7 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
         return fail(tr("The saved report is damaged."));
     if (pages > kMaxPages)
         return fail(tr("The saved report has %1 pages; a report has at most %2.").arg(pages).arg(kMaxPages));
+    quint32 itemsInAll = 0;
     for (quint32 p = 0; p < pages; ++p) {
         PreparedPage page;
         quint32 items = 0;
@@ -160,6 +162,9 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
         if (items > kMaxItems)
             return fail(tr("Page %1 of the saved report has %2 elements; a page has at most %3.")
                             .arg(p + 1).arg(items).arg(kMaxItems));
+        itemsInAll += items;
+        if (itemsInAll > kMaxItemsInAll)
+            return fail(tr("The saved report has more than %1 elements; a report has at most %1.").arg(kMaxItemsInAll));
         page.items.resize(items);
         for (PreparedItem &item : page.items) {
             if (!readItem(s, item))

@@ -462,10 +462,12 @@ void TestReport::forgedReportsBounded_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("refusal"); // empty: the file loads
 
-    QTest::newRow("at the limits") << forged(64, 1024, 32767 / 1024) << QString();
+    QTest::newRow("at the limits") << forged(8, 1024, 32) << QString();
     QTest::newRow("longest text") << forged(1, 1, 32767) << QString();
     QTest::newRow("65 pages") << forged(65, 1, 1) << "The saved report has 65 pages; a report has at most 64.";
     QTest::newRow("1000 heavy pages") << forged(1000, 30, 100) << "The saved report has 1000 pages; a report has at most 64.";
+    QTest::newRow("crowded report") << forged(9, 1024, 1)
+                                    << "The saved report has more than 8192 elements; a report has at most 8192.";
     QTest::newRow("crowded page") << forged(2, 1025, 1)
                                   << "Page 1 of the saved report has 1025 elements; a page has at most 1024.";
     QTest::newRow("overlong text") << forged(1, 1, 32768)
