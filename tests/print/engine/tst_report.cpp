@@ -116,37 +116,18 @@ QByteArray forged(int pages, int items, int length)
     return saved(doc);
 }
 
-// One page with one text element whose bold flag is the byte `bold`.
-QByteArray oneItemPayload(quint8 bold)
-{
-    QByteArray payload;
-    QDataStream s(&payload, QIODevice::WriteOnly);
-    s.setVersion(QDataStream::Qt_6_0);
-    s << quint32(1) << 210.0 << 297.0 << quint32(1) << quint8(PreparedItem::Text) << 10.0 << 10.0 << 50.0
-      << 4.0 << quint8(0) << QStringLiteral("a") << QStringLiteral("Arial") << qint32(7) << bold << qint32(0);
-    return payload;
-}
-
 // Caps the size any file of the process may grow to; writes beyond fail
-// with EFBIG as on a full disk, instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
+// with EFBIG as on a full disk (SIGXFSZ is ignored, as the program does).
+struct FileSizeLimit {
+    rlimit saved{};
     explicit FileSizeLimit(rlim_t bytes)
     {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit capped = saved_;
-        capped.rlim_cur = bytes;
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit capped{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &capped);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
 };
 
 } // namespace
@@ -473,8 +454,6 @@ void TestReport::forgedReportsBounded_data()
     QTest::newRow("overlong text") << forged(1, 1, 32768)
                                    << "Page 1 of the saved report holds a text of 32768 characters; a text has at most 32767.";
     QTest::newRow("empty payload") << withHeader({}) << "The saved report is damaged.";
-    QTest::newRow("bold flag not 0 or 1") << withHeader(oneItemPayload(2)) << "The saved report is damaged.";
-    QTest::newRow("bold flag 1") << withHeader(oneItemPayload(1)) << QString();
 }
 
 void TestReport::forgedReportsBounded()
@@ -782,8 +761,7 @@ void TestReport::failedWritesExplained()
     QCOMPARE(sink.entries[0].kind, RecordingSink::Entry::Error);
     QVERIFY2(sink.entries[0].text.contains(path) && sink.entries[0].text.contains(QLatin1String("File too large")),
              qPrintable(sink.entries[0].text));
-    QVERIFY(earlier.open(QIODevice::ReadOnly));
-    QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    QVERIFY(earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
 }
 
