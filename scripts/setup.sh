@@ -2,6 +2,7 @@
 # when any is missing. Sourced by ./run and ./test.
 iqx_packages=(
   cmake g++ make pkg-config
+  clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins
   fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils
@@ -31,4 +32,15 @@ iqx_build() {
   else
     cmake --build build -j"$(nproc)"
   fi
+}
+
+# iqx_build_sanitized [target ...]: configures and builds build-asan/ with
+# clang, AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
+# targets (everything when no target is named).
+iqx_build_sanitized() {
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DIQX_SANITIZE=ON -DIQX_FUZZ=ON >/dev/null
+  local args=() t
+  for t in "$@"; do args+=(--target "$t"); done
+  cmake --build build-asan -j"$(nproc)" "${args[@]}"
 }

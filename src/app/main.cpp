@@ -7,13 +7,14 @@
 
 int main(int argc, char *argv[])
 {
+    // Beyond a file-size limit a write then fails with "File too large" and
+    // is reported, instead of the signal killing the program unannounced.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // Coordinates and font heights are pixels; the window does not follow
     // the system's dpi setting.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    // A write beyond a file-size limit fails and is reported, instead of
-    // the signal ending the program without a word.
-    std::signal(SIGXFSZ, SIG_IGN);
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -359,6 +359,9 @@ bool MainWindow::saveDocument()
 
 void MainWindow::printDocument()
 {
+    // The box the click on this button left is checked before the print,
+    // as leaving it would have been.
+    runPendingExitCheck();
     report::CompositeReport *composite = compositeReport();
     if (composite->openPreview()) { // bring the open preview to the front
         composite->preview();
@@ -391,11 +394,18 @@ void MainWindow::onFocusChanged(QWidget *old, QWidget *now)
     const int n = positionOf_.value(old, -1);
     if (n < 0 || position(n).exit == ExitCheck::None)
         return;
-    QPointer<QWidget> box(old);
-    QMetaObject::invokeMethod(this, [this, box] {
-        if (box)
-            runExitCheck(box);
-    }, Qt::QueuedConnection);
+    // Run from the event loop right after the focus change, or at once when
+    // the print button's click comes first (a click that moved the focus).
+    pendingExit_ = old;
+    QMetaObject::invokeMethod(this, &MainWindow::runPendingExitCheck, Qt::QueuedConnection);
+}
+
+void MainWindow::runPendingExitCheck()
+{
+    const QPointer<QWidget> box = pendingExit_;
+    pendingExit_.clear();
+    if (box)
+        runExitCheck(box);
 }
 
 void MainWindow::runExitCheck(QWidget *box)

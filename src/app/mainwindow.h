@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <memory>
@@ -93,6 +94,7 @@ private:
     void runPendingActivation();
     void onFocusChanged(QWidget *old, QWidget *now);
     void runExitCheck(QWidget *box);
+    void runPendingExitCheck();
     void focusBox(QWidget *box);
     int pageOf(const QWidget *box) const;
     void rememberIdentifier(QLineEdit *box);     // Edit1Enter
@@ -108,6 +110,7 @@ private:
     std::array<QCheckBox *, kPositionCount> checks_{};
     QHash<const QWidget *, int> positionOf_;
     std::unique_ptr<FolderLock> folderLock_;
+    QPointer<QWidget> pendingExit_; // left, its check not run yet
     QString remembered_;
     bool activated_ = false;
     bool activationPending_ = false;

@@ -9,7 +9,6 @@ namespace iqx::print {
 using report::Align;
 
 namespace {
-constexpr Align L = Align::Left;
 constexpr Align R = Align::Right;
 } // namespace
 

@@ -3,6 +3,8 @@
 #include "storage/cp1250.h"
 #include "storage/fields.h"
 
+#include <algorithm>
+
 namespace iqx::datacodec {
 
 EncodedLine encodeLine(const QStringList &fields)
@@ -11,13 +13,17 @@ EncodedLine encodeLine(const QStringList &fields)
     QByteArray bytes;
     for (int i = 0; i < fields.size(); ++i) {
         const QString &field = fields[i];
-        // A ';' would split the field in two and shift every later position.
-        const qsizetype semicolon = field.indexOf(u';');
-        const auto encoded = cp1250::encode(field);
-        if (semicolon >= 0 || !encoded) {
+        // A ';' would split the field in two and shift every later position;
+        // a line break (pasted into a box) would end the line, and every
+        // later position would be lost on reading.
+        const auto at = std::find_if(field.cbegin(), field.cend(),
+                                     [](QChar c) { return c == u';' || c == u'\r' || c == u'\n'; });
+        const qsizetype separator = at == field.cend() ? -1 : at - field.cbegin();
+        const auto encoded = separator >= 0 ? std::nullopt : cp1250::encode(field);
+        if (separator >= 0 || !encoded) {
             out.badField = i;
-            if (semicolon >= 0) {
-                out.badChar = QStringLiteral(";");
+            if (separator >= 0) {
+                out.badChar = field.at(separator);
             } else {
                 // Name the first character at fault, a surrogate pair whole.
                 for (qsizetype j = 0; j < field.size(); ++j) {

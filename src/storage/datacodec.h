@@ -12,7 +12,7 @@ namespace iqx::datacodec {
 struct EncodedLine {
     std::optional<QByteArray> bytes; // each field followed by ';', Windows-1250
     int badField = -1;               // index of the field that cannot be written
-    QString badChar;                 // ';' or a character Windows-1250 lacks
+    QString badChar;                 // ';', CR, LF or a character Windows-1250 lacks
 };
 EncodedLine encodeLine(const QStringList &fields);
 

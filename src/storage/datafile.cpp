@@ -43,6 +43,8 @@ std::optional<QByteArray> encodeDocument(const Document &doc, const QString &fil
     if (!line.bytes && error) {
         const QString why = line.badChar == QLatin1String(";")
                                 ? QStringLiteral("znak \";\" rozdziela pola w pliku")
+                            : line.badChar == QLatin1String("\n") || line.badChar == QLatin1String("\r")
+                                ? QStringLiteral("koniec wiersza zakończyłby dane w pliku")
                                 : QStringLiteral("znaku nie da się zapisać w kodowaniu Windows-1250");
         *error = QStringLiteral("Nie zapisano danych do pliku %1: pozycja %2 zawiera znak \"%3\" (%4).")
                      .arg(fileName, QString::number(line.badField), line.badChar, why);

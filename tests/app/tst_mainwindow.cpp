@@ -466,6 +466,24 @@ private slots:
         QVERIFY(f.sink.entries.isEmpty());
     }
 
+    // A click on "Drukowanie" straight from the identifier box: the lookup
+    // of the box it left runs before the document is saved and printed.
+    void printClickChecksTheBoxItLeft()
+    {
+        guitest::Window f;
+        QVERIFY(f.show());
+        QTest::keyClicks(f.edit(1), QStringLiteral("0201011"));
+        QTimer::singleShot(0, &f.w, [&f] {
+            if (QMainWindow *preview = f.w.compositeReport()->openPreview())
+                preview->close();
+        });
+        QTest::mouseClick(f.w.printButton(), Qt::LeftButton);
+        settle();
+        QVERIFY(f.sink.entries.isEmpty());
+        QVERIFY(f.dir.read(QStringLiteral("InfoQX0201011.iqx")).startsWith(*cp1250::encode(
+            QStringLiteral("miejska;0201011;Bolesławiec;bolesławiecki;dolnośląskie;"))));
+    }
+
     // A save that cannot be written: printing stops with the error box and
     // opens no preview; closing shows it and the window still closes.
     void failedSaveAtPrintAndClose()
@@ -514,6 +532,7 @@ private slots:
         free->setVisible(true);
         free->insert(QStringLiteral("Łódź"));
         free->insert(QStringLiteral("a;b"));    // pasted text with the separator
+        free->insert(QStringLiteral("a\nb"));   // or a line end
         free->insert(QStringLiteral("€uro→")); // an arrow has no Windows-1250 byte
         QCOMPARE(free->text(), QStringLiteral("Łódź"));
     }

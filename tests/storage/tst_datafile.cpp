@@ -120,6 +120,14 @@ void TestDataFile::encodeLine()
     QVERIFY(!foreign.bytes);
     QCOMPARE(foreign.badField, 2);
     QCOMPARE(foreign.badChar, QString::fromUtf8("\xF0\x9F\x98\x80"));
+
+    // A pasted line break would end the line and lose every later field.
+    for (const char *pasted : {"ul. Polna 1\n05-800", "ul. Polna 1\r"}) {
+        const auto lineBreak = datacodec::encodeLine({"a", pasted, "d"});
+        QVERIFY(!lineBreak.bytes);
+        QCOMPARE(lineBreak.badField, 1);
+        QCOMPARE(lineBreak.badChar, QString(QChar(pasted[11])));
+    }
 }
 
 void TestDataFile::decodeLine_data()

@@ -1,5 +1,6 @@
 #include "print/engine/report.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -17,7 +18,10 @@
 //            its size and items.
 // The checksum rejects damaged files before anything is parsed; the parser
 // still bounds every count, size and value, so a file that was forged with
-// a matching checksum cannot make the reader allocate or draw nonsense.
+// a matching checksum cannot make the reader allocate or draw nonsense, nor
+// keep the window busy drawing more than a real report holds. The reader
+// takes only what the writer writes, so loading and saving again gives the
+// same bytes.
 namespace iqx::report {
 
 namespace {
@@ -26,10 +30,15 @@ constexpr char kMagic[8] = {'I', 'Q', 'X', 'R', 'E', 'P', 'R', 'T'};
 constexpr quint16 kVersion = 1;
 constexpr int kHashSize = 32;
 constexpr int kHeaderSize = 8 + 2 + 4 + kHashSize;
-constexpr quint32 kMaxPayload = 64u << 20;
-constexpr quint32 kMaxPages = 1000;
-constexpr quint32 kMaxItems = 100000;
-constexpr qsizetype kMaxText = 10000;
+// A full document prints six pages of 1060 elements in all, the busiest
+// page 255, with every box and check box filled. A text is one line of a
+// label, at most what one entry box holds (32767 characters). The whole
+// payload of a document whose every box is full stays near 10 MiB.
+constexpr quint32 kMaxPayload = 16u << 20;
+constexpr quint32 kMaxPages = 64;
+constexpr quint32 kMaxItems = 1024;
+constexpr quint32 kMaxItemsInAll = 8192;
+constexpr qsizetype kMaxText = 32767;
 constexpr qsizetype kMaxFamily = 200;
 constexpr double kMaxMm = 10000.0;
 
@@ -40,26 +49,42 @@ QByteArray sha256(const QByteArray &data)
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
 }
 
+// Writes all of `bytes`. A write cut short (a full disk, a file-size limit)
+// is retried with the rest, so that the next attempt fails with the
+// system's reason in the device's error string instead of none at all.
+bool writeAll(QIODevice &out, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = out.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 bool validLength(double v) { return std::isfinite(v) && v >= 0 && v <= kMaxMm; }
 bool validCoordinate(double v) { return std::isfinite(v) && std::fabs(v) <= kMaxMm; }
 
 bool readItem(QDataStream &in, PreparedItem &item)
 {
-    quint8 kind = 0, align = 0;
+    quint8 kind = 0, align = 0, bold = 0;
     qint32 pointSize = 0, line = 0;
     in >> kind >> item.x >> item.y >> item.w >> item.h >> align >> item.text >> item.family
-        >> pointSize >> item.bold >> line;
-    if (in.status() != QDataStream::Ok || kind > PreparedItem::Text || align > quint8(Align::Center))
+        >> pointSize >> bold >> line;
+    if (in.status() != QDataStream::Ok || kind > PreparedItem::Text || align > quint8(Align::Center) || bold > 1)
         return false;
     if (!validCoordinate(item.x) || !validCoordinate(item.y) || !validLength(item.w) || !validLength(item.h))
         return false;
-    if (item.text.size() > kMaxText || item.family.size() > kMaxFamily)
+    if (item.family.size() > kMaxFamily)
         return false;
     if (kind == PreparedItem::Text && (pointSize < 1 || pointSize > 400 || line < 0 || line > 1000))
         return false;
     item.kind = PreparedItem::Kind(kind);
     item.align = Align(align);
     item.pointSize = pointSize;
+    item.bold = bold;
     item.line = line;
     return true;
 }
@@ -86,7 +111,7 @@ bool savePrepared(const PreparedDocument &doc, QIODevice &out)
         s << kVersion << quint32(payload.size());
     }
     header += sha256(payload);
-    return out.write(header) == header.size() && out.write(payload) == payload.size();
+    return writeAll(out, header) && writeAll(out, payload);
 }
 
 bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
@@ -122,19 +147,32 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
     PreparedDocument result;
     quint32 pages = 0;
     s >> pages;
-    if (pages > kMaxPages)
+    if (s.status() != QDataStream::Ok)
         return fail(tr("The saved report is damaged."));
+    if (pages > kMaxPages)
+        return fail(tr("The saved report has %1 pages; a report has at most %2.").arg(pages).arg(kMaxPages));
+    quint32 itemsInAll = 0;
     for (quint32 p = 0; p < pages; ++p) {
         PreparedPage page;
         quint32 items = 0;
         s >> page.widthMm >> page.heightMm >> items;
-        if (s.status() != QDataStream::Ok || items > kMaxItems || !validLength(page.widthMm)
-            || !validLength(page.heightMm) || page.widthMm <= 0 || page.heightMm <= 0)
+        if (s.status() != QDataStream::Ok || !validLength(page.widthMm) || !validLength(page.heightMm)
+            || page.widthMm <= 0 || page.heightMm <= 0)
             return fail(tr("The saved report is damaged."));
+        if (items > kMaxItems)
+            return fail(tr("Page %1 of the saved report has %2 elements; a page has at most %3.")
+                            .arg(p + 1).arg(items).arg(kMaxItems));
+        itemsInAll += items;
+        if (itemsInAll > kMaxItemsInAll)
+            return fail(tr("The saved report has more than %1 elements; a report has at most %1.").arg(kMaxItemsInAll));
         page.items.resize(items);
-        for (PreparedItem &item : page.items)
+        for (PreparedItem &item : page.items) {
             if (!readItem(s, item))
                 return fail(tr("The saved report is damaged."));
+            if (item.text.size() > kMaxText)
+                return fail(tr("Page %1 of the saved report holds a text of %2 characters; a text has at most %3.")
+                                .arg(p + 1).arg(item.text.size()).arg(kMaxText));
+        }
         result.pages << page;
     }
     if (!s.atEnd())
@@ -153,12 +191,14 @@ bool writePdf(const PreparedDocument &doc, const QString &path, QString *error)
     };
     if (doc.pages.isEmpty())
         return fail(tr("The report has no pages."));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(tr("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+    // The PDF writer ignores failed writes, so the document is made in
+    // memory and written whole: a failure then keeps the system's reason.
+    QByteArray pdf;
     {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
         constexpr int kDpi = 1200;
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setResolution(kDpi);
         writer.setCreator(QStringLiteral("Informacja QX"));
         writer.setTitle(QStringLiteral("Informacja"));
@@ -173,6 +213,14 @@ bool writePdf(const PreparedDocument &doc, const QString &path, QString *error)
             paintPage(painter, doc.pages[i], kDpi);
         }
         painter.end();
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(tr("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+    if (!writeAll(file, pdf)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(tr("Cannot write the file \"%1\": %2").arg(path, reason));
     }
     if (!file.commit())
         return fail(tr("Cannot write the file \"%1\": %2").arg(path, file.errorString()));

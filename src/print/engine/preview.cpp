@@ -352,10 +352,21 @@ void PreviewWindow::printerSetup()
 
 bool PreviewWindow::saveReport(const QString &path)
 {
+    // Unbuffered: a write that fails (full disk, file-size limit) reports
+    // the system's reason at once; a closed file would have forgotten it.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && savePrepared(doc_, file) && file.commit())
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reason = file.errorString();
+    } else if (!savePrepared(doc_, file)) {
+        reason = file.errorString();
+        file.cancelWriting();
+    } else if (file.commit()) {
         return true;
-    messages().error(fileErrorText(tr("Cannot save the report to"), path, file.errorString()));
+    } else {
+        reason = file.errorString();
+    }
+    messages().error(fileErrorText(tr("Cannot save the report to"), path, reason));
     return false;
 }
 

@@ -12,7 +12,7 @@ namespace iqx::ui {
 
 QValidator::State DocumentTextValidator::validate(QString &input, int &) const
 {
-    if (input.contains(u';') || !cp1250::representable(input))
+    if (input.contains(u';') || input.contains(u'\n') || input.contains(u'\r') || !cp1250::representable(input))
         return Invalid;
     return Acceptable;
 }

@@ -7,8 +7,9 @@
 namespace iqx::ui {
 
 // Refuses any text holding ';' (the data file's separator, which has no
-// escape) or a character Windows-1250 cannot hold, however the text arrives
-// (typing, pasting, dropping).
+// escape), a line end (which would end the data file's line) or a character
+// Windows-1250 cannot hold, however the text arrives (typing, pasting,
+// dropping).
 class DocumentTextValidator : public QValidator {
 public:
     using QValidator::QValidator;

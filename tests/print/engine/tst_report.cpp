@@ -17,6 +17,9 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace iqx;
 using namespace iqx::report;
 
@@ -95,6 +98,39 @@ bool load(const QByteArray &bytes, PreparedDocument *doc, QString *error)
     return loadPrepared(buffer, doc, error);
 }
 
+// A prepared-report file around `payload`, its checksum valid.
+QByteArray withHeader(const QByteArray &payload)
+{
+    QByteArray file("IQXREPRT");
+    QDataStream(&file, QIODevice::Append) << quint16(1) << quint32(payload.size());
+    return file + QCryptographicHash::hash(payload, QCryptographicHash::Sha256) + payload;
+}
+
+// `pages` sheets of `items` text elements each, every text `length` long.
+QByteArray forged(int pages, int items, int length)
+{
+    PreparedPage page;
+    PreparedItem text{PreparedItem::Text, 10, 10, 50, 4, Align::Left, QString(length, u'W'), "Arial", 7};
+    page.items.fill(text, items);
+    PreparedDocument doc;
+    doc.pages.fill(page, pages);
+    return saved(doc);
+}
+
+// Caps the size any file of the process may grow to; writes beyond fail
+// with EFBIG as on a full disk (SIGXFSZ is ignored, as the program does).
+struct FileSizeLimit {
+    rlimit saved{};
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit capped{bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &capped);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+};
+
 } // namespace
 
 class TestReport : public QObject {
@@ -112,11 +148,15 @@ private slots:
     void compositeRuns();
     void preparedRoundTrip();
     void damagedFilesRefused();
+    void forgedReportsBounded_data();
+    void forgedReportsBounded();
     void pdfOutput();
     void printWithoutPrinter();
     void previewWindow();
     void previewLoadAndSetup();
     void previewCall();
+    void failedWritesExplained_data();
+    void failedWritesExplained();
 };
 
 void TestReport::captionKeepsAnchor_data()
@@ -421,6 +461,42 @@ void TestReport::damagedFilesRefused()
     QCOMPARE(doc.pages.size(), 1);
 }
 
+// A file with a valid checksum is still held to what a real report can
+// hold (six pages of at most a few hundred elements), and refused at once.
+void TestReport::forgedReportsBounded_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("refusal"); // empty: the file loads
+
+    QTest::newRow("at the limits") << forged(8, 1024, 32) << QString();
+    QTest::newRow("longest text") << forged(1, 1, 32767) << QString();
+    QTest::newRow("65 pages") << forged(65, 1, 1) << "The saved report has 65 pages; a report has at most 64.";
+    QTest::newRow("1000 heavy pages") << forged(1000, 30, 100) << "The saved report has 1000 pages; a report has at most 64.";
+    QTest::newRow("crowded report") << forged(9, 1024, 1)
+                                    << "The saved report has more than 8192 elements; a report has at most 8192.";
+    QTest::newRow("crowded page") << forged(2, 1025, 1)
+                                  << "Page 1 of the saved report has 1025 elements; a page has at most 1024.";
+    QTest::newRow("overlong text") << forged(1, 1, 32768)
+                                   << "Page 1 of the saved report holds a text of 32768 characters; a text has at most 32767.";
+    QTest::newRow("empty payload") << withHeader({}) << "The saved report is damaged.";
+}
+
+void TestReport::forgedReportsBounded()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, refusal);
+    PreparedDocument doc;
+    QString error;
+    QElapsedTimer clock;
+    clock.start();
+    const bool loaded = load(file, &doc, &error);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(loaded, refusal.isEmpty());
+    QCOMPARE(error, refusal);
+    if (loaded)
+        QCOMPARE(saved(doc), file); // what loads saves back byte for byte
+}
+
 void TestReport::pdfOutput()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -669,6 +745,49 @@ void TestReport::previewCall()
     CompositeReport empty; // no pages: no window, no wait
     empty.preview();
     QVERIFY(!empty.openPreview());
+}
+
+// A write cut short (a file-size limit stands in for a full disk) is
+// reported with the file's name and the system's reason, and the file that
+// was there before stays as it was.
+void TestReport::failedWritesExplained_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<int>("limit"); // bytes a file may grow to
+
+    QTest::newRow("report, nothing fits") << false << 0;
+    QTest::newRow("report, cut in the payload") << false << 200;
+    QTest::newRow("PDF, nothing fits") << true << 0;
+    QTest::newRow("PDF, cut part-way") << true << 5000;
+}
+
+void TestReport::failedWritesExplained()
+{
+    QFETCH(bool, pdf);
+    QFETCH(int, limit);
+    RecordingSink sink;
+    ScopedMessages guard(&sink);
+    QTemporaryDir dir;
+    SixPages six;
+    PreviewWindow w(six.report, six.report.collectReports());
+    QTRY_VERIFY(w.isPrepared());
+    const QString path = dir.filePath(pdf ? QStringLiteral("wynik.pdf") : QStringLiteral("raport.iqr"));
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+
+    bool written;
+    {
+        FileSizeLimit cap(limit);
+        written = pdf ? w.savePdf(path) : w.saveReport(path);
+    }
+    QVERIFY(!written);
+    QCOMPARE(sink.entries.size(), 1);
+    QCOMPARE(sink.entries[0].kind, RecordingSink::Entry::Error);
+    QVERIFY2(sink.entries[0].text.contains(path) && sink.entries[0].text.contains(QLatin1String("File too large")),
+             qPrintable(sink.entries[0].text));
+    QVERIFY(earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
 }
 
 int main(int argc, char **argv)
