@@ -5,6 +5,7 @@
 #include "storage/cp1250.h"
 #include "storage/datafile.h"
 #include "storage/export.h"
+#include "support/csvreader.h"
 #include "support/workdir.h"
 
 #include <QJsonArray>
@@ -15,42 +16,6 @@
 using namespace iqx;
 
 namespace {
-
-// Splits CSV as a spreadsheet reads it: ';' between fields, CRLF between
-// rows, a quoted field may hold ';', CR, LF and doubled quotes.
-QList<QStringList> readCsv(const QByteArray &bytes)
-{
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    const QString text = QString::fromUtf8(bytes);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += text[++i];
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u';') {
-            row << field;
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            row << field;
-            rows << row;
-            row.clear();
-            field.clear();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    return rows;
-}
 
 // Every text position filled with what its box could hold, a quote and
 // Polish letters in the free texts, and every other flag ticked.
@@ -133,7 +98,7 @@ private slots:
             QCOMPARE(f[1].toObject()[u"message"].toString(), findings[1].message);
         } else {
             QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-            const QList<QStringList> rows = readCsv(bytes.mid(3));
+            const QList<QStringList> rows = readCsv(bytes);
             QCOMPARE(rows.size(), kPositionCount + 1);
             QCOMPARE(rows[0].join(u';'), QStringLiteral("numer;klucz;sekcja;opis;jednostka;wartość;uwagi"));
             for (int n = 0; n < kPositionCount; ++n) {
