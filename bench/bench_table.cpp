@@ -8,7 +8,9 @@
 #include "app/mainwindow.h"
 #include "document/document.h"
 #include "document/messages.h"
+#include "document/registry.h"
 #include "print/pages.h"
+#include "storage/cp1250.h"
 #include "storage/datafile.h"
 #include "storage/registerfile.h"
 #include "ui/pages/entryedit.h"
@@ -158,6 +160,36 @@ QString registerSource()
     return QStringLiteral(IQX_SOURCE_DIR "/data/GMINY.txt");
 }
 
+// Writes into `folder` one full data file per municipality of the shipped
+// register, the first `count` of them (all when count < 0), with the
+// municipality's own identity block. Returns the number written.
+int writeDocumentFolder(const QString &folder, const iqx::Document &full, int count)
+{
+    QDir().mkpath(folder);
+    QFile reg(registerSource());
+    if (!reg.open(QIODevice::ReadOnly))
+        return 0;
+    int written = 0;
+    for (const QByteArray &raw : reg.readAll().split('\n')) {
+        const std::optional<QString> line = iqx::cp1250::decode(raw.trimmed());
+        const QStringList f = line ? line->split(u';') : QStringList();
+        if (f.size() < 5 || (count >= 0 && written == count))
+            continue;
+        iqx::Document doc = full;
+        doc.setText(0, iqx::translateType(f[4]));
+        doc.setText(1, f[0]);
+        doc.setText(2, f[3]);
+        doc.setText(3, f[2]);
+        doc.setText(4, f[1]);
+        const QString name = iqx::dataFileName(f[0]);
+        const std::optional<QByteArray> bytes = iqx::encodeDocument(doc, name, nullptr);
+        QFile out(QDir(folder).filePath(name));
+        if (bytes && out.open(QIODevice::WriteOnly) && out.write(*bytes) == bytes->size())
+            ++written;
+    }
+    return written;
+}
+
 } // namespace
 
 // bench_table --lookup FILE ID: one lookup; prints its time in ms and the
@@ -234,6 +266,42 @@ int main(int argc, char **argv)
             QStringLiteral("≤ 1.2 × floor"));
         row(QStringLiteral("`--pdf` peak memory"), QStringLiteral("%1 MiB").arg(stats(ourPeak).median, 0, 'f', 1),
             QStringLiteral("%1 MiB").arg(stats(floorPeak).median, 0, 'f', 1), QString(), QStringLiteral("≤ 25 MiB"));
+    }
+
+    // The department's summary: every municipality of the shipped register
+    // as a full data file in one folder, written by the real program into
+    // one CSV; and a folder of 10 for the memory it needs at least.
+    {
+        const QString folder = work.filePath(QStringLiteral("gminy"));
+        const QString small = work.filePath(QStringLiteral("gminy10"));
+        const int documents = writeDocumentFolder(folder, doc, smoke ? 50 : -1);
+        writeDocumentFolder(small, doc, 10);
+        std::vector<double> wall, peak, smallPeak;
+        for (int i = 0; i < runs + 1; ++i) {
+            const Run a = runProcess({buildDir + QStringLiteral("/informacja"), QStringLiteral("--export"),
+                                      QStringLiteral("summary.csv"), folder}, work.path());
+            const Run b = runProcess({buildDir + QStringLiteral("/informacja"), QStringLiteral("--export"),
+                                      QStringLiteral("summary10.csv"), small}, work.path());
+            if (a.status != 0 || b.status != 0) {
+                std::fprintf(stderr, "the summary export failed (%d, %d)\n", a.status, b.status);
+                return 1;
+            }
+            if (i == 0 && !smoke)
+                continue; // warm-up
+            wall.push_back(a.wallMs);
+            peak.push_back(a.peakMiB);
+            smallPeak.push_back(b.peakMiB);
+        }
+        const double sizeMiB = QFileInfo(work.filePath(QStringLiteral("summary.csv"))).size() / 1048576.0;
+        row(QStringLiteral("`--export summary.csv` of a folder of %1 full documents (%2 MiB of CSV)")
+                .arg(documents).arg(sizeMiB, 0, 'f', 1),
+            ms(stats(wall), 0), {}, {}, QStringLiteral("< 2000 ms"));
+        row(QStringLiteral("summary peak memory, %1 documents against 10").arg(documents),
+            QStringLiteral("%1 MiB; 10 documents: %2 MiB")
+                .arg(stats(peak).median, 0, 'f', 1)
+                .arg(stats(smallPeak).median, 0, 'f', 1),
+            {}, {},
+            QStringLiteral("flat: one document at a time"));
     }
 
     // The window, one process per figure, under the display given (a smoke

@@ -17,7 +17,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/informacja.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/informacja.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${CMAKE_SOURCE_DIR}/docs/przewodnik.md
+install(FILES ${CMAKE_SOURCE_DIR}/docs/przewodnik.md ${CMAKE_SOURCE_DIR}/docs/eksport.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/informacja)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/img
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/informacja)

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/commandline.h"
+#include "app/datacommands.h"
 #include "app/mainwindow.h"
 #include "app/workfolder.h"
 #include "document/messages.h"
@@ -66,11 +67,43 @@ int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
     describeApplication();
     StderrSink standardError;
     ScopedMessages scoped(&standardError);
-    // The PDF's path is taken from where the program was started.
+    // The PDF's path and the data files named are taken from where the
+    // program was started.
     const QString path = QFileInfo(cmd.pdfPath).absoluteFilePath();
+    const QDir start = QDir::current();
     if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
         return 1;
-    return exportDocumentPdf(path);
+    if (cmd.dataPaths.isEmpty())
+        return exportDocumentPdf(path);
+    const DocumentChoice choice = chooseDocuments(cmd.dataPaths, start);
+    if (choice.files.size() != 1) {
+        messages().error(choice.files.isEmpty()
+                             ? QStringLiteral("W folderze %1 nie ma pliku danych InfoQX*.iqx.").arg(cmd.dataPaths.first())
+                             : QStringLiteral("--pdf zapisuje jeden dokument, a folder %1 zawiera więcej plików "
+                                              "danych (%2); wskaż jeden z nich.")
+                                   .arg(cmd.dataPaths.first())
+                                   .arg(choice.files.size()));
+        return choice.files.isEmpty() ? 4 : kUsageStatus;
+    }
+    return exportDocumentPdf(path, choice.files.first());
+}
+
+int runDataCommand(int &argc, char **argv, const CommandLine &cmd)
+{
+    // Reading, checking and writing data needs no display and no fonts.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    QCoreApplication::setApplicationVersion(programVersion());
+    StderrSink standardError;
+    ScopedMessages scoped(&standardError);
+    const QString path = cmd.exportPath.isEmpty() ? QString() : QFileInfo(cmd.exportPath).absoluteFilePath();
+    const QDir start = QDir::current();
+    if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+        return 1;
+    const DocumentChoice choice = chooseDocuments(cmd.dataPaths, cmd.dataPaths.isEmpty() ? QDir::current() : start);
+    if (cmd.mode == CommandLine::Mode::Check)
+        return checkDocuments(choice, stdout);
+    return exportDocuments(choice, path);
 }
 
 } // namespace iqx

@@ -18,4 +18,8 @@ int runWindow(int &argc, char **argv, const CommandLine &cmd,
 // object gives the fonts and the PDF writer.
 int runPdfExport(int &argc, char **argv, const CommandLine &cmd);
 
+// informacja --export FILE and informacja --check: structured data and the
+// whole-document check, under a plain core application object.
+int runDataCommand(int &argc, char **argv, const CommandLine &cmd);
+
 } // namespace iqx

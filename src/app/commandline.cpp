@@ -2,6 +2,7 @@
 
 #include "app/workfolder.h"
 #include "iqx_version.h"
+#include "storage/export.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -15,7 +16,9 @@ const QString kProgram = QStringLiteral("informacja");
 
 QString usageLine()
 {
-    return QStringLiteral("Użycie: %1 [--user-folder] [--pdf <plik>]\n").arg(kProgram);
+    return QStringLiteral("Użycie: %1 [--user-folder] [--pdf <plik> | --export <plik> | --check]\n"
+                          "         [--data <plik>] [plik danych lub folder ...]\n")
+        .arg(kProgram);
 }
 
 // The option table with the descriptions aligned in one column; long
@@ -80,7 +83,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("user-folder"),
         QStringLiteral("Pracuje w folderze dokumentów użytkownika zamiast w bieżącym folderze; "
                        "tak uruchamia program skrót w menu."));
-    const QList<QCommandLineOption> options{help, version, pdf, userFolder};
+    const QCommandLineOption exportTo(
+        QStringLiteral("export"),
+        QStringLiteral("Nie otwiera okna: zapisuje dane dokumentu do pliku JSON albo CSV (według "
+                       "rozszerzenia .json lub .csv) razem z uwagami sprawdzenia. Kilka plików danych "
+                       "albo folder daje zestawienie: jeden dokument w wierszu."),
+        QStringLiteral("plik"));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Nie otwiera okna: sprawdza cały dokument regułami stron wprowadzania i wypisuje "
+                       "jedną uwagę w wierszu (stan 0: bez uwag, 1: są uwagi)."));
+    const QCommandLineOption data(
+        QStringLiteral("data"),
+        QStringLiteral("Plik danych (albo folder z plikami InfoQX*.iqx) dla --pdf, --export i --check; "
+                       "to samo co nazwa pliku na końcu wiersza polecenia."),
+        QStringLiteral("plik"));
+    const QList<QCommandLineOption> options{help, version, pdf, exportTo, check, data, userFolder};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -92,9 +110,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                        unknown.first()));
         return usageError(QStringLiteral("błędna opcja (%1)").arg(parser.errorText()));
     }
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("nieoczekiwany argument: %1").arg(parser.positionalArguments().first()));
-
     CommandLine c;
     if (parser.isSet(help)) {
         c.mode = CommandLine::Mode::Help;
@@ -106,7 +121,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
                        "\nBez --user-folder program pracuje w bieżącym folderze: tam szuka\n"
                        "rejestru gmin GMINY.txt i tam zapisuje dokument w pliku\n"
                        "InfoQX<identyfikator>.iqx. Folder dokumentów użytkownika, tworzony\n"
-                       "przy pierwszym uruchomieniu z kopią rejestru gmin:\n  %1\n")
+                       "przy pierwszym uruchomieniu z kopią rejestru gmin:\n  %1\n"
+                       "\n--pdf, --export i --check biorą dokument z plików danych podanych\n"
+                       "przez --data albo na końcu wiersza polecenia; folder oznacza wszystkie\n"
+                       "jego pliki InfoQX*.iqx w kolejności nazw. Bez nich biorą pierwszy plik\n"
+                       "InfoQX*.iqx folderu pracy, tak jak okno programu. Opis danych: eksport.md\n"
+                       "w dokumentacji programu.\n")
                        .arg(QDir::toNativeSeparators(userWorkFolder()));
         return c;
     }
@@ -115,6 +135,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         c.text = QStringLiteral("Informacja QX %1\n").arg(programVersion());
         return c;
     }
+    if (int(parser.isSet(pdf)) + int(parser.isSet(exportTo)) + int(parser.isSet(check)) > 1)
+        return usageError(QStringLiteral("opcje --pdf, --export i --check wykluczają się"));
     const QStringList pdfPaths = parser.values(pdf);
     if (pdfPaths.size() > 1)
         return usageError(QStringLiteral("opcja --pdf podana więcej niż raz"));
@@ -124,6 +146,31 @@ CommandLine parseCommandLine(const QStringList &arguments)
         c.mode = CommandLine::Mode::Pdf;
         c.pdfPath = pdfPaths.first();
     }
+    const QStringList exportPaths = parser.values(exportTo);
+    if (exportPaths.size() > 1)
+        return usageError(QStringLiteral("opcja --export podana więcej niż raz"));
+    if (!exportPaths.isEmpty()) {
+        const QString &path = exportPaths.first();
+        if (!exportFormatOf(path))
+            return usageError(QStringLiteral("plik po --export musi mieć rozszerzenie .json albo .csv (%1)")
+                                  .arg(path));
+        c.mode = CommandLine::Mode::Export;
+        c.exportPath = path;
+    }
+    if (parser.isSet(check))
+        c.mode = CommandLine::Mode::Check;
+
+    c.dataPaths = parser.values(data) + parser.positionalArguments();
+    if (c.mode == CommandLine::Mode::Window && !c.dataPaths.isEmpty())
+        return usageError(parser.positionalArguments().isEmpty()
+                              ? QStringLiteral("opcja --data działa tylko z --pdf, --export albo --check")
+                              : QStringLiteral("nieoczekiwany argument: %1")
+                                    .arg(parser.positionalArguments().first()));
+    if (c.dataPaths.contains(QString()))
+        return usageError(QStringLiteral("pusta nazwa pliku danych"));
+    if (c.mode == CommandLine::Mode::Pdf && c.dataPaths.size() > 1)
+        return usageError(QStringLiteral("--pdf zapisuje jeden dokument, a podano więcej plików danych (%1)")
+                              .arg(c.dataPaths.join(QStringLiteral(", "))));
     c.userFolder = parser.isSet(userFolder);
     return c;
 }

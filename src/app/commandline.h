@@ -10,12 +10,19 @@ struct CommandLine {
     enum class Mode {
         Window,  // the program with its main window
         Pdf,     // no window: the printed pages go to `pdfPath`
+        Export,  // no window: the document(s) as JSON or CSV to `exportPath`
+        Check,   // no window: the whole-document check, findings on standard output
         Help,    // print `text` on standard output, exit 0
         Version, // print `text` on standard output, exit 0
         Error,   // print `text` on standard error, exit kUsageStatus
     };
     Mode mode = Mode::Window;
     QString pdfPath;
+    QString exportPath;
+    // The data files and folders named for Pdf, Export and Check (--data
+    // and the trailing arguments, in order); empty: the first InfoQX*.iqx
+    // of the working folder.
+    QStringList dataPaths;
     // Work in the user's own documents folder instead of the current
     // directory (the desktop launcher passes this).
     bool userFolder = false;

@@ -30,6 +30,9 @@ int main(int argc, char *argv[])
         return iqx::kUsageStatus;
     case iqx::CommandLine::Mode::Pdf:
         return iqx::runPdfExport(argc, argv, cmd);
+    case iqx::CommandLine::Mode::Export:
+    case iqx::CommandLine::Mode::Check:
+        return iqx::runDataCommand(argc, argv, cmd);
     case iqx::CommandLine::Mode::Window:
         break;
     }

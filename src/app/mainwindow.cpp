@@ -6,6 +6,7 @@
 #include "print/engine/report.h"
 #include "print/printedpages.h"
 #include "storage/datafile.h"
+#include "storage/export.h"
 #include "storage/folderlock.h"
 #include "storage/safefile.h"
 #include "storage/registerfile.h"
@@ -374,6 +375,13 @@ void MainWindow::printDocument()
         return;
     }
     fillPrintSlots(doc, printedPages());
+    // "Export" in the preview writes the data of the document printed.
+    composite->setExportHandler([doc, file = saved.fileName](const QString &path, QString *error) {
+        *error = writeDocumentExport(path, {file, &doc, 0, {}, checkDocument(doc, [](const QString &id) {
+                                                return lookupRegisterFile(QString::fromLatin1(kRegisterFileName), id);
+                                            })});
+        return error->isEmpty();
+    });
     composite->preview();
 }
 

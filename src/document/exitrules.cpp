@@ -98,9 +98,13 @@ QList<Finding> checkDocument(const Document &doc, const RegisterLookupFn &lookup
         const ExitOutcome out = runExitCheck(p.number, doc, lookup);
         for (const ExitOutcome::Message &m : out.messages)
             findings.append({p.number, m.text});
-        // A value refused without a word ("-0") is a finding all the same.
+        // A value refused without a word ("-0", which the box turns into
+        // "0") is a finding all the same.
         if (!out.accepted && out.messages.isEmpty())
-            findings.append({p.number, QStringLiteral("niepoprawna wartość \"%1\"").arg(doc.text(p.number))});
+            findings.append({p.number, out.newText ? QStringLiteral("Wartość \"%1\" należy wpisać jako \"%2\"")
+                                                         .arg(doc.text(p.number), *out.newText)
+                                                   : QStringLiteral("Niepoprawna wartość \"%1\"")
+                                                         .arg(doc.text(p.number))});
     }
     return findings;
 }

@@ -10,14 +10,14 @@
 
 namespace iqx {
 
-int exportDocumentPdf(const QString &path)
+int exportDocumentPdf(const QString &path, const QString &dataFile)
 {
     if (!QFile::exists(QString::fromLatin1(kRegisterFileName))) {
         messages().error(QStringLiteral(
             "Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program"));
         return 3;
     }
-    const LoadResult loaded = loadDocument(QDir::current());
+    const LoadResult loaded = dataFile.isEmpty() ? loadDocument(QDir::current()) : loadDocumentFile(dataFile);
     if (loaded.status == LoadResult::Error) {
         messages().error(loaded.message);
         return 4;

@@ -4,9 +4,10 @@
 namespace iqx {
 
 // The command-line export: in the current directory, checks the register,
-// loads the first data file as the first activation does, fills the print
-// slots and writes the six pages to `path` as one PDF. Problems go to the
-// message sink. Returns the process exit status (0 on success).
-int exportDocumentPdf(const QString &path);
+// loads `dataFile` (without one, the first data file, as the first
+// activation does), fills the print slots and writes the six pages to
+// `path` as one PDF. Problems go to the message sink. Returns the process
+// exit status (0 on success).
+int exportDocumentPdf(const QString &path, const QString &dataFile = {});
 
 } // namespace iqx

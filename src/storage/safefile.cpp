@@ -73,24 +73,24 @@ std::optional<QByteArray> readFirstLine(QFile &file, qsizetype limit, bool *tooL
     }
 }
 
-QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByteArray &bytes)
+AtomicFileWriter::AtomicFileWriter(const QDir &dir, const QString &fileName)
+    : dir_(dir), fileName_(fileName), path_(QFile::encodeName(dir.filePath(fileName)))
 {
-    const QString path = dir.filePath(fileName);
-    auto failure = [&fileName](const QString &action, const QString &reason) {
-        return fileErrorText(action, fileName, reason);
-    };
-
     // What stands in the file's place now: only a regular file is replaced.
     struct stat st {};
     mode_t mode = 0666;
-    if (::lstat(QFile::encodeName(path).constData(), &st) == 0) {
-        if (S_ISLNK(st.st_mode))
-            return failure(QStringLiteral("Cannot create file"),
-                           QStringLiteral("It is a symbolic link; the program writes no file through a link, and "
-                                          "nothing was written."));
-        if (!S_ISREG(st.st_mode))
-            return failure(QStringLiteral("Cannot create file"),
-                           S_ISDIR(st.st_mode) ? systemReason(EISDIR) : QStringLiteral("It is not a regular file."));
+    if (::lstat(path_.constData(), &st) == 0) {
+        if (S_ISLNK(st.st_mode)) {
+            fail(QStringLiteral("Cannot create file"),
+                 QStringLiteral("It is a symbolic link; the program writes no file through a link, and "
+                                "nothing was written."));
+            return;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            fail(QStringLiteral("Cannot create file"),
+                 S_ISDIR(st.st_mode) ? systemReason(EISDIR) : QStringLiteral("It is not a regular file."));
+            return;
+        }
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -98,46 +98,86 @@ QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByt
         mode &= ~mask;
     }
 
-    QByteArray temporary = QFile::encodeName(path + kTemporarySuffix);
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failure(QStringLiteral("Cannot create file"), systemReason(errno));
-    auto abandon = [&](const QString &reason) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return failure(QStringLiteral("Cannot write file"), reason);
-    };
-    ::fchmod(fd, mode);
+    temporary_ = path_ + QFile::encodeName(kTemporarySuffix);
+    fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        fail(QStringLiteral("Cannot create file"), systemReason(errno));
+        return;
+    }
+    ::fchmod(fd_, mode);
+}
+
+AtomicFileWriter::~AtomicFileWriter() { discard(); }
+
+void AtomicFileWriter::fail(const QString &action, const QString &reason)
+{
+    if (error_.isEmpty())
+        error_ = fileErrorText(action, fileName_, reason);
+    discard();
+}
+
+void AtomicFileWriter::discard()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+        ::unlink(temporary_.constData());
+    }
+}
+
+bool AtomicFileWriter::append(QByteArrayView bytes)
+{
     qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    while (fd_ >= 0 && done < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.data() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) // a short write is followed by one that says why
-            return abandon(systemReason(n < 0 ? errno : ENOSPC));
-        done += n;
+            fail(QStringLiteral("Cannot write file"), systemReason(n < 0 ? errno : ENOSPC));
+        else
+            done += n;
     }
-    if (::fsync(fd) != 0)
-        return abandon(systemReason(errno));
+    return fd_ >= 0;
+}
+
+QString AtomicFileWriter::commit()
+{
+    if (fd_ < 0)
+        return error_;
+    if (::fsync(fd_) != 0) {
+        fail(QStringLiteral("Cannot write file"), systemReason(errno));
+        return error_;
+    }
+    const int fd = fd_;
+    fd_ = -1;
     if (::close(fd) != 0) {
         const int err = errno;
-        ::unlink(temporary.constData());
-        return failure(QStringLiteral("Cannot write file"), systemReason(err));
+        ::unlink(temporary_.constData());
+        error_ = fileErrorText(QStringLiteral("Cannot write file"), fileName_, systemReason(err));
+        return error_;
     }
     // rename() replaces the name itself: had a link appeared meanwhile, it
     // would be replaced, never written through.
-    if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (::rename(temporary_.constData(), path_.constData()) != 0) {
         const int err = errno;
-        ::unlink(temporary.constData());
-        return failure(QStringLiteral("Cannot write file"), systemReason(err));
+        ::unlink(temporary_.constData());
+        error_ = fileErrorText(QStringLiteral("Cannot write file"), fileName_, systemReason(err));
+        return error_;
     }
     // The new name is on the disk too.
-    const int dirFd = ::open(QFile::encodeName(dir.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(QFile::encodeName(dir_.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
     return {};
+}
+
+QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByteArray &bytes)
+{
+    AtomicFileWriter file(dir, fileName);
+    file.append(bytes);
+    return file.commit();
 }
 
 QStringList removeStaleTemporaryFiles(const QDir &dir)

@@ -29,6 +29,34 @@ std::optional<QByteArray> readFirstLine(QFile &file, qsizetype limit, bool *tooL
 // Empty on success, else a user-facing text naming the file and the reason.
 QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByteArray &bytes);
 
+// The same, for a file written piece by piece (a long export): the pieces go
+// to the temporary file as they come, and commit() puts it in place. Until
+// then nothing under `fileName` changes; a writer destroyed without a
+// successful commit() removes its temporary file. After the first failure
+// every call does nothing, and error() / commit() give the reason.
+class AtomicFileWriter {
+public:
+    AtomicFileWriter(const QDir &dir, const QString &fileName);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter &) = delete;
+    AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
+
+    bool append(QByteArrayView bytes);
+    // Flushes, closes and renames; empty on success, else the reason.
+    QString commit();
+    const QString &error() const { return error_; }
+
+private:
+    void fail(const QString &action, const QString &reason);
+    void discard();
+    QDir dir_;
+    QString fileName_;
+    QByteArray path_;
+    QByteArray temporary_;
+    int fd_ = -1;
+    QString error_;
+};
+
 // Removes temporary files that an interrupted write of ours left in `dir`
 // ("InfoQX<digits>.iqx" followed by our temporary suffix); nothing else.
 // Returns the names removed.

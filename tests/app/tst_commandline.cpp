@@ -1,7 +1,13 @@
-// `informacja --pdf FILE`: failures are reported and end with a non-zero
+// The program without its window: `--pdf`, `--export` and `--check` on the
+// data files named or found. Failures are reported and end with a non-zero
 // status; nothing is written where the export did not succeed.
+#include "support/csvreader.h"
+
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,6 +18,7 @@ namespace {
 struct Run {
     int status = -1;
     QString err;
+    QString out;
 };
 
 Run runProgram(const QString &dir, const QStringList &args)
@@ -24,13 +31,27 @@ Run runProgram(const QString &dir, const QStringList &args)
     p.start(qEnvironmentVariable("IQX_BINARY"), args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return {};
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()), QString::fromUtf8(p.readAllStandardOutput())};
 }
 
 void copyRegister(const QTemporaryDir &dir)
 {
     QFile::copy(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/GMINY.txt"),
                 dir.filePath(QStringLiteral("GMINY.txt")));
+}
+
+// The fields of the shipped sample document, a clean one (Windows-1250).
+QList<QByteArray> sampleFields()
+{
+    QFile f(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/docs/przyklad/InfoQX0201032.iqx"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().split(';') : QList<QByteArray>();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -62,6 +83,32 @@ private slots:
                                           << QStringLiteral("Użycie:");
         QTest::newRow("--pdf without a file") << true << QString() << QStringList{"--pdf"} << 2
                                               << QStringLiteral("Użycie:");
+        QTest::newRow("--pdf of a data file named by --data, which is missing")
+            << true << QString() << QStringList{"--pdf", "out.pdf", "--data", "InfoQX7.iqx"} << 4
+            << QStringLiteral("InfoQX7.iqx");
+        QTest::newRow("--pdf of two documents") << true << QString()
+                                                << QStringList{"--pdf", "out.pdf", "a.iqx", "b.iqx"} << 2
+                                                << QStringLiteral("jeden dokument");
+        QTest::newRow("two modes at once") << true << QString() << QStringList{"--export", "out.csv", "--check"}
+                                           << 2 << QStringLiteral("wykluczają się");
+        QTest::newRow("--export to an unknown format") << true << QStringLiteral("sample")
+                                                       << QStringList{"--export", "out.xml"} << 2
+                                                       << QStringLiteral(".json albo .csv");
+        QTest::newRow("a data file without anything to do") << true << QString() << QStringList{"a.iqx"} << 2
+                                                             << QStringLiteral("nieoczekiwany argument: a.iqx");
+        QTest::newRow("--export without the register, which the findings need")
+            << false << QStringLiteral("sample") << QStringList{"--export", "out.json"} << 3
+            << QStringLiteral("Brak pliku GMINY.txt");
+        QTest::newRow("--check without the register") << false << QStringLiteral("sample")
+                                                      << QStringList{"--check"} << 3
+                                                      << QStringLiteral("Brak pliku GMINY.txt");
+        QTest::newRow("--export with no data file") << true << QString() << QStringList{"--export", "out.json"}
+                                                    << 4 << QStringLiteral("nie ma pliku danych");
+        QTest::newRow("--export of a FIFO") << true << QStringLiteral("fifo") << QStringList{"--export", "out.csv"}
+                                            << 4 << QStringLiteral("InfoQX1234567.iqx");
+        QTest::newRow("--export into a missing folder")
+            << true << QStringLiteral("sample") << QStringList{"--export", "missing/out.csv"} << 5
+            << QStringLiteral("out.csv");
     }
     void failuresEndNonZero()
     {
@@ -84,11 +131,13 @@ private slots:
             QVERIFY(target.open(QIODevice::WriteOnly) && target.write("miejska;0201011;Tajne;") > 0);
             target.close();
             QVERIFY(QFile::link(target.fileName(), data));
+        } else if (obstacle == QLatin1String("sample")) {
+            writeFile(data, sampleFields().join(';'));
         }
         const Run r = runProgram(dir.path(), args);
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(says), qPrintable(r.err));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.pdf"))));
+        QVERIFY(QDir(dir.path()).entryList({QStringLiteral("out.*")}).isEmpty());
     }
 
     void exportWithoutDataFileGivesSixEmptyPages()
@@ -102,6 +151,135 @@ private slots:
         QVERIFY(pdf.read(5) == "%PDF-");
         // The export never writes a data file.
         QVERIFY(QDir(dir.path()).entryList({QStringLiteral("*.iqx")}).isEmpty());
+    }
+
+    // --check runs the rules of the entry pages over a whole document: one
+    // line per finding, status 1; a clean document says nothing, status 0.
+    void checkFindings_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("clean") << 5 << QStringLiteral("152340") << QString();
+        QTest::newRow("decimal places") << 5 << QStringLiteral("1,2345")
+                                        << QStringLiteral("poz. 5: Za duzo miejsc po przecinku");
+        QTest::newRow("negative") << 6 << QStringLiteral("-5")
+                                  << QStringLiteral("poz. 6: Wartości ujemna są nie dopuszczalne");
+        QTest::newRow("minus zero") << 5 << QStringLiteral("-0")
+                                    << QStringLiteral("poz. 5: Wartość \"-0\" należy wpisać jako \"0\"");
+        QTest::newRow("statutory maximum") << 7 << QStringLiteral("0,67")
+                                           << QStringLiteral("poz. 7: Maksymalna stawka to 0,66 zł");
+        QTest::newRow("empty rate") << 7 << QString() << QStringLiteral("poz. 7: Wprowadzono niepoprawną liczbę");
+        QTest::newRow("sum of 50") << 50 << QStringLiteral("2025717,61")
+                                   << QStringLiteral("poz. 50: Niepoprawna wartość w polu 50 (błąd sumowania)");
+        QTest::newRow("sum of 51") << 51 << QStringLiteral("0")
+                                   << QStringLiteral("poz. 51: Niepoprawna wartość w polu 51 (błąd sumowania)");
+        QTest::newRow("a summand of 50 empty") << 13 << QString()
+                                               << QStringLiteral("poz. 50: '' is not a valid floating point value");
+        QTest::newRow("identifier too short")
+            << 1 << QStringLiteral("020103")
+            << QStringLiteral("poz. 1: ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr "
+                              "pow. reszta to nr gminy");
+        QTest::newRow("identifier not in the register")
+            << 1 << QStringLiteral("9999999") << QStringLiteral("poz. 1: Wprowadzono nierozpoznany kod gminy :9999999");
+    }
+    void checkFindings()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, value);
+        QFETCH(QString, finding);
+        QTemporaryDir dir;
+        copyRegister(dir);
+        QList<QByteArray> fields = sampleFields();
+        fields[n] = value.toLatin1();
+        writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), fields.join(';'));
+        const Run r = runProgram(dir.path(), {QStringLiteral("--check")});
+        QCOMPARE(r.out, finding.isEmpty() ? QString() : finding + u'\n');
+        QCOMPARE(r.status, finding.isEmpty() ? 0 : 1);
+        QCOMPARE(r.err, QString());
+    }
+
+    // A folder of many documents: one entry per file in name order, good,
+    // damaged and foreign alike; a file that cannot be read carries its
+    // error and never stops the files after it.
+    void summaryOfAFolder()
+    {
+        QTemporaryDir dir, outside;
+        copyRegister(dir);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dane")));
+        const QString folder = dir.filePath(QStringLiteral("dane"));
+        const QList<QByteArray> good = sampleFields();
+        QList<QByteArray> second = good;
+        second[1] = "0201011"; // in the register too, a different municipality
+        second[7] = "0,70";
+        writeFile(folder + "/InfoQX0201011.iqx", second.join(';'));
+        writeFile(folder + "/InfoQX0201022.iqx", good.mid(0, 20).join(';') + "\x98;"); // undefined in Windows-1250
+        writeFile(folder + "/InfoQX0201032.iqx", good.join(';'));
+        writeFile(folder + "/InfoQX0201043.iqx", "miejska;0201043;"); // too short
+        QCOMPARE(mkfifo(QFile::encodeName(folder + "/InfoQX0201054.iqx").constData(), 0644), 0);
+        writeFile(outside.filePath(QStringLiteral("cudzy.iqx")), good.join(';'));
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("cudzy.iqx")), folder + "/InfoQX0201065.iqx"));
+        writeFile(folder + "/InfoQX9.iqx", "Lista zakupów: mleko, chleb\n"); // foreign, UTF-8 text
+        writeFile(folder + "/notatki.txt", "nie należy do zestawienia");
+
+        struct Expected {
+            const char *file, *state, *error;
+        };
+        const Expected expected[] = {
+            {"dane/InfoQX0201011.iqx", "ok", ""},
+            {"dane/InfoQX0201022.iqx", "błąd", "spoza kodowania Windows-1250"},
+            {"dane/InfoQX0201032.iqx", "ok", ""},
+            {"dane/InfoQX0201043.iqx", "niekompletny", "brakuje 221 pól"},
+            {"dane/InfoQX0201054.iqx", "błąd", "not a regular file"},
+            {"dane/InfoQX0201065.iqx", "błąd", "symbolic link"},
+            {"dane/InfoQX9.iqx", "błąd", "UTF-8"},
+        };
+        Run r = runProgram(dir.path(), {"--export", "zestawienie.csv", "dane"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("4 z 7 plików")), qPrintable(r.err));
+        QFile csv(dir.filePath(QStringLiteral("zestawienie.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QStringList> rows = readCsv(csv.readAll());
+        QCOMPARE(rows.size(), 1 + 7);
+        QCOMPARE(rows[0].mid(0, 5), (QStringList{"plik", "stan", "błąd", "a_typ_gminy", "a_identyfikator_gminy"}));
+        QCOMPARE(rows[0].last(), QStringLiteral("uwagi"));
+        for (int i = 0; i < 7; ++i) {
+            const QStringList &row = rows[i + 1];
+            QCOMPARE(row.size(), rows[0].size());
+            QCOMPARE(row[0], QString::fromUtf8(expected[i].file));
+            QCOMPARE(row[1], QString::fromUtf8(expected[i].state));
+            QVERIFY2(row[2].contains(QString::fromUtf8(expected[i].error)), qPrintable(row[2]));
+            if (row[1] == QLatin1String("błąd"))
+                QVERIFY(row.mid(3).join(QString()).isEmpty());
+        }
+        // The good rows hold the data file's values; the findings go to "uwagi".
+        for (int n = 5; n < 223; ++n)
+            if (good[n] != "0" && good[n] != "1")
+                QCOMPARE(rows[3][3 + n], QString::fromLatin1(good[n]));
+        QCOMPARE(rows[1][3 + 7], QStringLiteral("0,70"));
+        QCOMPARE(rows[1].last(), QStringLiteral("poz. 7: Maksymalna stawka to 0,66 zł"));
+        QCOMPARE(rows[3].last(), QString());
+
+        r = runProgram(dir.path(), {"--export", "zestawienie.json", "--data", "dane"});
+        QCOMPARE(r.status, 0);
+        QFile json(dir.filePath(QStringLiteral("zestawienie.json")));
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonArray documents = QJsonDocument::fromJson(json.readAll()).object()[u"documents"].toArray();
+        QCOMPARE(documents.size(), 7);
+        for (int i = 0; i < 7; ++i) {
+            const QJsonObject d = documents[i].toObject();
+            QCOMPARE(d[u"file"].toString(), QString::fromUtf8(expected[i].file));
+            QCOMPARE(d.contains(u"error"), QByteArray(expected[i].state) == "błąd");
+            QCOMPARE(d.contains(u"positions"), !d.contains(u"error"));
+        }
+
+        // --check names the file on every line, unreadable ones included.
+        r = runProgram(dir.path(), {"--check", "dane/InfoQX0201011.iqx", "dane/InfoQX0201054.iqx"});
+        QCOMPARE(r.status, 1);
+        const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("dane/InfoQX0201011.iqx: poz. 7: Maksymalna stawka to 0,66 zł"));
+        QVERIFY2(lines[1].startsWith(QStringLiteral("dane/InfoQX0201054.iqx: ")), qPrintable(lines[1]));
     }
 };
 

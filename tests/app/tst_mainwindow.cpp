@@ -1,4 +1,5 @@
 // Start-up, closing, focus movement and exit checks of the main window.
+#include "print/engine/preview.h"
 #include "print/engine/report.h"
 #include "storage/cp1250.h"
 #include "support/guitest.h"
@@ -6,6 +7,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
 #include <QTabBar>
 #include <QLabel>
@@ -535,6 +539,43 @@ private slots:
         free->insert(QStringLiteral("a\nb"));   // or a line end
         free->insert(QStringLiteral("€uro→")); // an arrow has no Windows-1250 byte
         QCOMPARE(free->text(), QStringLiteral("Łódź"));
+    }
+    // "Export" in the preview writes the document that is being printed,
+    // with the findings of the whole-document check, to the file chosen.
+    void previewExportsThePrintedDocument()
+    {
+        guitest::Window f;
+        QVERIFY(f.show());
+        QTest::keyClicks(f.edit(1), QStringLiteral("0201011"));
+        press(Qt::Key_Tab);
+        f.edit(7)->setText(QStringLiteral("0,67"));
+        f.checkBox(52)->setChecked(true);
+        QString filter;
+        QTimer::singleShot(0, &f.w, [&] {
+            auto *preview = qobject_cast<report::PreviewWindow *>(f.w.compositeReport()->openPreview());
+            QVERIFY(preview);
+            QTRY_VERIFY(preview->isPrepared());
+            preview->saveFileName = [&](const QString &, const QString &offered) {
+                filter = offered;
+                return f.dir.filePath(QStringLiteral("dla-urzedu"));
+            };
+            QAction *action = preview->findChild<QAction *>(QStringLiteral("actionExport"));
+            QVERIFY(action && action->isEnabled());
+            action->trigger();
+            preview->close();
+        });
+        f.w.printButton()->click();
+        QCOMPARE(filter, QStringLiteral("JSON (*.json);;CSV (*.csv)"));
+        const QJsonObject o = QJsonDocument::fromJson(f.dir.read(QStringLiteral("dla-urzedu.json"))).object();
+        QCOMPARE(o[u"file"].toString(), QStringLiteral("InfoQX0201011.iqx"));
+        QCOMPARE(o[u"identity"].toObject()[u"municipality"].toString(), QStringLiteral("Bolesławiec"));
+        const QJsonArray positions = o[u"positions"].toArray();
+        QCOMPARE(positions[7].toObject()[u"value"].toString(), QStringLiteral("0,67"));
+        QCOMPARE(positions[52].toObject()[u"value"].toBool(), true);
+        const QJsonArray findings = o[u"findings"].toArray();
+        QVERIFY(std::any_of(findings.begin(), findings.end(), [](const QJsonValue &v) {
+            return v.toObject()[u"message"].toString() == QStringLiteral("Maksymalna stawka to 0,66 zł");
+        }));
     }
 };
 

@@ -165,6 +165,14 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
         if (!path.isEmpty())
             savePdf(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path);
     });
+    // Only a report that knows the data behind its pages can export them.
+    export_ = nullptr;
+    if (report_.exportHandler())
+        export_ = add("actionExport", tr("Export"), none, {}, [this] {
+            const QString path = saveFileName(tr("Export"), tr("JSON (*.json);;CSV (*.csv)"));
+            if (!path.isEmpty())
+                exportData(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".json") : path);
+        });
     bar->addSeparator();
     close_ = add("actionClose", tr("&Close"), none,
                  {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)}, [this] { close(); });
@@ -308,6 +316,9 @@ void PreviewWindow::updateActions()
     // A partly prepared document is never saved as if it were complete.
     save_->setEnabled(ready);
     pdf_->setEnabled(ready);
+    // A loaded report is no longer the document whose data would be written.
+    if (export_)
+        export_->setEnabled(prepared_ && !loaded_);
 }
 
 void PreviewWindow::closeEvent(QCloseEvent *event)
@@ -399,6 +410,17 @@ bool PreviewWindow::loadReport(const QString &path)
     updateActions();
     updateStatus();
     return true;
+}
+
+bool PreviewWindow::exportData(const QString &path)
+{
+    QString error;
+    if (!export_ || !export_->isEnabled())
+        return false;
+    if (report_.exportHandler()(path, &error))
+        return true;
+    messages().error(error);
+    return false;
 }
 
 bool PreviewWindow::savePdf(const QString &path)

@@ -46,6 +46,9 @@ public:
     bool saveReport(const QString &path);
     bool loadReport(const QString &path);
     bool savePdf(const QString &path);
+    // Hands `path` to the report's export handler; its error goes to the
+    // message sink.
+    bool exportData(const QString &path);
     void print();
     void printerSetup();
 
@@ -83,7 +86,7 @@ private:
     QLabel *progressPanel_;
     QLabel *pagePanel_;
     QAction *fit_, *actual_, *width_, *first_, *previous_, *next_, *last_;
-    QAction *setup_, *print_, *save_, *load_, *pdf_, *close_;
+    QAction *setup_, *print_, *save_, *load_, *pdf_, *export_, *close_;
 };
 
 } // namespace iqx::report

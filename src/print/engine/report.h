@@ -179,6 +179,14 @@ public:
     // Writes a fresh run as a PDF.
     bool exportPdf(const QString &path, QString *error);
 
+    // Writes the data behind the pages to `path` (the format chosen by its
+    // extension); false with a user-facing reason. Whoever fills the pages
+    // sets it before a preview, which then offers "Export"; without one
+    // the preview has no such action.
+    using ExportHandler = std::function<bool(const QString &path, QString *error)>;
+    void setExportHandler(ExportHandler handler) { exportHandler_ = std::move(handler); }
+    const ExportHandler &exportHandler() const { return exportHandler_; }
+
 signals:
     void addReports();
 
@@ -186,6 +194,7 @@ private:
     QList<ReportPage *> reports_;
     PrinterSettings settings_;
     QPointer<QMainWindow> preview_;
+    ExportHandler exportHandler_;
 };
 
 } // namespace iqx::report

@@ -714,6 +714,9 @@ void TestReport::previewLoadAndSetup()
     w.print(); // the loaded pages, not a fresh run
     QCOMPARE(six.calls, runs);
 
+    // Without an export handler there is nothing to export.
+    QVERIFY(!w.findChild<QAction *>(QStringLiteral("actionExport")));
+
     // Save PDF writes what is on show.
     w.saveFileName = [&](const QString &, const QString &) { return dir.filePath(QStringLiteral("kopia")); };
     w.findChild<QAction *>(QStringLiteral("actionSavePdf"))->trigger();
