@@ -65,9 +65,11 @@ void RegisterScanner::endLine(QByteArrayView line)
 
 bool RegisterScanner::feed(QByteArrayView bytes)
 {
-    if (!started_) {
-        started_ = true;
-        if (bytes.startsWith("\xEF\xBB\xBF")) { // a byte-order mark: UTF-8 text
+    // A byte-order mark, however the first pieces are cut: UTF-8 text. Its
+    // bytes hold no line end, so no line can have matched before it is seen.
+    if (head_.size() < 3 && !done_) {
+        head_ += bytes.first(std::min<qsizetype>(3 - head_.size(), bytes.size()));
+        if (head_ == "\xEF\xBB\xBF") {
             result_ = {RegisterLookup::Utf8, {}, {}};
             done_ = true;
         }

@@ -51,7 +51,7 @@ private:
     QByteArray line_;      // the current line while it may still match
     bool skipping_ = false; // the current line does not match
     bool done_ = false;
-    bool started_ = false;
+    QByteArray head_; // the first three bytes, for a byte-order mark
     RegisterLookup result_;
 };
 

@@ -28,6 +28,7 @@ private slots:
     void typeTranslation();
     void lookup_data();
     void lookup();
+    void byteOrderMarkInAnyPieces();
     void undecodableMatchingLine();
     void malformedLinesNeverCrash();
     void shippedRegister_data();
@@ -107,6 +108,24 @@ void TestRegistry::lookup()
     QCOMPARE(r.status, found ? RegisterLookup::Found : RegisterLookup::NotFound);
     if (found)
         QCOMPARE((QStringList{r.entry.voivodeship, r.entry.county, r.entry.municipality, r.entry.typeCode}), fields);
+    // Read a byte at a time, as a file may arrive, the outcome is the same.
+    RegisterScanner pieces(identifier);
+    for (char c : bytes)
+        pieces.feed(QByteArrayView(&c, 1));
+    const RegisterLookup p = pieces.finish();
+    QCOMPARE(p.status, r.status);
+    QCOMPARE(p.entry.municipality, r.entry.municipality);
+    QCOMPARE(p.entry.typeCode, r.entry.typeCode);
+}
+
+void TestRegistry::byteOrderMarkInAnyPieces()
+{
+    const QByteArray bytes = "\xEF\xBB\xBF" "1111111;V;C;M;GM\r\n";
+    QCOMPARE(lookupRegister(bytes, "1111111").status, RegisterLookup::Utf8);
+    RegisterScanner pieces("1111111");
+    for (char c : bytes)
+        pieces.feed(QByteArrayView(&c, 1));
+    QCOMPARE(pieces.finish().status, RegisterLookup::Utf8);
 }
 
 void TestRegistry::undecodableMatchingLine()
