@@ -366,18 +366,26 @@ int main(int argc, char **argv)
         row(QStringLiteral("one keystroke through a key filter plus one exit check"), ms(stats(keys), 4), {}, {},
             QStringLiteral("≤ 0.1 ms"));
 
-        // What the recovery copy's timer does after a change: collect the
-        // document from the boxes and write the copy, flushed to disk, in
-        // the working folder.
-        std::vector<double> copies;
+        // What the recovery copy's timer does after a change on the main
+        // thread (collect the document, hand it to the writer thread), and
+        // the writer's whole write with the flush to disk in the working
+        // folder, which the main thread does not wait for.
+        std::vector<double> queued, written;
         for (int i = 0; i < (smoke ? 1 : 201); ++i) {
             box->setText(QString::number(1000 + i)); // a change, not timed
-            const qint64 t = nowNs();
+            qint64 t = nowNs();
+            window.recovery()->queueWrite();
+            queued.push_back((nowNs() - t) / 1e6);
+            window.recovery()->flush(); // waits for that write, not timed
+            box->setText(QString::number(2000 + i));
+            t = nowNs();
             window.recovery()->flush();
-            copies.push_back((nowNs() - t) / 1e6);
+            written.push_back((nowNs() - t) / 1e6);
         }
-        row(QStringLiteral("write of the recovery copy (full document, with the flush to disk)"),
-            ms(stats(copies), 3), {}, {}, QStringLiteral("≤ 2 ms"));
+        row(QStringLiteral("recovery copy after a change: main-thread work (collect the document, queue the write)"),
+            ms(stats(queued), 3), {}, {}, QStringLiteral("≤ 2 ms"));
+        row(QStringLiteral("recovery copy: the whole write on the writer thread, with the flush to disk"),
+            ms(stats(written), 3), {}, {}, QStringLiteral("for reference"));
     }
 
     // What an office would do instead.

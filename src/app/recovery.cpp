@@ -14,9 +14,20 @@ Recovery::Recovery(MainWindow &window, const QDir &dir) : window_(window), dir_(
 {
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
-    connect(&timer_, &QTimer::timeout, this, &Recovery::write);
+    connect(&timer_, &QTimer::timeout, this, &Recovery::queueWrite);
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::commitDataRequest, this, &Recovery::endSession);
+    writerThread_.setObjectName(QStringLiteral("recovery copy writer"));
+    writer_.moveToThread(&writerThread_);
+    writerThread_.start(QThread::LowPriority);
+}
+
+Recovery::~Recovery()
+{
+    // A write already asked for is finished, never cut short.
+    QMetaObject::invokeMethod(&writer_, [] {}, Qt::BlockingQueuedConnection);
+    writerThread_.quit();
+    writerThread_.wait();
 }
 
 void Recovery::start(const Document &loaded)
@@ -82,7 +93,7 @@ void Recovery::changed()
         timer_.start();
 }
 
-void Recovery::write()
+void Recovery::queueWrite()
 {
     timer_.stop();
     if (!pending_)
@@ -90,10 +101,32 @@ void Recovery::write()
     pending_ = false;
     const Document doc = window_.document();
     if (doc == baseline_) {
-        removeRecoveryCopy(dir_);
+        removeCopy();
         return;
     }
-    const QString error = writeRecoveryCopy(dir_, doc);
+    // The writer gets the folder's path, not this QDir: nothing is shared
+    // between the threads but the values handed over.
+    QMetaObject::invokeMethod(&writer_, [this, path = dir_.absolutePath(), doc] {
+        const QString error = writeRecoveryCopy(QDir(path), doc);
+        QMetaObject::invokeMethod(this, [this, error] { written(error); }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+}
+
+void Recovery::removeCopy()
+{
+    QMetaObject::invokeMethod(&writer_, [path = dir_.absolutePath()] { removeRecoveryCopy(QDir(path)); },
+                              Qt::QueuedConnection);
+}
+
+void Recovery::waitForWriter()
+{
+    QMetaObject::invokeMethod(&writer_, [] {}, Qt::BlockingQueuedConnection);
+    // The outcome of what was written is known now, not at some later event.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void Recovery::written(const QString &error)
+{
     if (error.isEmpty()) {
         failureReported_ = false;
         return;
@@ -109,8 +142,8 @@ void Recovery::write()
 
 void Recovery::flush()
 {
-    if (pending_)
-        write();
+    queueWrite();
+    waitForWriter();
 }
 
 void Recovery::saved(const Document &doc)
@@ -119,7 +152,8 @@ void Recovery::saved(const Document &doc)
     pending_ = false;
     timer_.stop();
     if (enabled_)
-        removeRecoveryCopy(dir_);
+        removeCopy();
+    waitForWriter();
 }
 
 void Recovery::discard()
@@ -127,7 +161,8 @@ void Recovery::discard()
     pending_ = false;
     timer_.stop();
     if (enabled_)
-        removeRecoveryCopy(dir_);
+        removeCopy();
+    waitForWriter();
 }
 
 void Recovery::endSession()

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QObject>
+#include <QThread>
 #include <QTimer>
 
 namespace iqx {
@@ -16,9 +17,12 @@ class MainWindow;
 // closing with Yes.
 //
 // A change of any box only marks the document changed and starts a short
-// timer; when it runs out, the document is collected and the copy written
-// (or removed, when the document is again the one last loaded or saved), so
-// typing never waits for the disk and a copy is at most a second behind.
+// timer; when it runs out, the document is collected from the boxes and
+// handed to a writer thread, which writes the copy and flushes it to the
+// disk (a flush takes milliseconds, which typing must not wait for). The
+// copy is thus at most a second behind. When the document is again the one
+// last loaded or saved, the copy is removed instead. Writes and removals
+// are done in the order they were asked for.
 class Recovery : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +30,7 @@ public:
     static constexpr int kDelayMs = 1000;
 
     Recovery(MainWindow &window, const QDir &dir);
+    ~Recovery() override;
 
     // At the first activation, once the folder is the window's and
     // `loaded` (the document of the data file, or an empty one) is shown:
@@ -36,7 +41,11 @@ public:
     void saved(const Document &doc);
     // The clerk chose to close without saving: the copy goes.
     void discard();
-    // Writes the copy now if a change is waiting for the timer.
+    // What the timer runs: collects the document and hands the write of
+    // the copy to the writer thread; returns at once.
+    void queueWrite();
+    // Writes the copy now if a change is waiting for the timer, and returns
+    // once everything asked for is on the disk.
     void flush();
     // The desktop ends the session: the copy is brought up to date, and the
     // close question is not asked (the next start offers the copy).
@@ -46,11 +55,15 @@ public:
 private:
     void offerCopy(const Document &loaded);
     void changed();
-    void write();
+    void removeCopy();
+    void waitForWriter();
+    void written(const QString &error);
 
     MainWindow &window_;
     QDir dir_;
     QTimer timer_;
+    QThread writerThread_;
+    QObject writer_; // lives in writerThread_: what is queued to it runs there in order
     Document baseline_; // the document last loaded or saved
     bool pending_ = false;
     bool enabled_ = true;

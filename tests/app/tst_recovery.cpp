@@ -199,6 +199,7 @@ private slots:
             QTest::keyClick(f.edit(8), Qt::Key_Backspace);
             QTest::keyClick(f.edit(8), Qt::Key_Backspace);
             QTest::qWait(Recovery::kDelayMs + 200);
+            f.w.recovery()->flush(); // only waits for the writer
         } else if (action == QLatin1String("session")) {
             QSessionManager *manager = qApp->findChild<QSessionManager *>();
             QVERIFY(manager);
