@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/recovery.h"
+
 #include "document/messages.h"
 #include "document/navigation.h"
 #include "document/exitrules.h"
@@ -303,11 +305,9 @@ bool MainWindow::runFirstActivation()
     // What a write cut short by a crash left behind (the folder is ours now).
     removeStaleTemporaryFiles(QDir::current());
     const LoadResult loaded = loadDocument(QDir::current());
-    if (loaded.status == LoadResult::Error) {
+    if (loaded.status == LoadResult::Error)
         messages().error(loaded.message);
-        return true; // the remaining start-up steps are skipped
-    }
-    if (loaded.status != LoadResult::NoFile) {
+    else if (loaded.status != LoadResult::NoFile) {
         showDocument(loaded.document);
         QStringList notes;
         if (!loaded.message.isEmpty())
@@ -317,6 +317,11 @@ bool MainWindow::runFirstActivation()
         if (!notes.isEmpty())
             messages().inform(notes.join(QLatin1Char('\n')));
     }
+    // Entries a run left unsaved are offered; from now on they are kept.
+    recovery_ = std::make_unique<Recovery>(*this, QDir::current());
+    recovery_->start(loaded.document);
+    if (loaded.status == LoadResult::Error)
+        return true; // the remaining start-up steps are skipped
 
     const bool guard = inExitCheck_;
     inExitCheck_ = true;
@@ -328,8 +333,12 @@ bool MainWindow::runFirstActivation()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!endRequested_)
+    // A session the desktop is ending is not held up by the question: the
+    // recovery copy keeps the entries for the next start.
+    if (!endRequested_ && !(recovery_ && recovery_->sessionEnding()))
         offerSaveOnClose();
+    if (recovery_)
+        recovery_->flush();
     event->accept();
     if (composite_ && composite_->openPreview())
         composite_->openPreview()->close();
@@ -339,20 +348,30 @@ void MainWindow::offerSaveOnClose()
 {
     if (edits_[1]->text().size() != 7 || edits_[2]->text().isEmpty())
         return;
-    if (!messages().confirm(QStringLiteral("Confirm"), kSaveQuestion))
+    if (!messages().confirm(QStringLiteral("Confirm"), kSaveQuestion)) {
+        if (recovery_)
+            recovery_->discard();
         return;
-    const SaveResult r = iqx::saveDocument(document(), QDir::current());
-    if (r.ok)
+    }
+    const Document doc = document();
+    const SaveResult r = iqx::saveDocument(doc, QDir::current());
+    if (r.ok) {
+        if (recovery_)
+            recovery_->saved(doc);
         messages().inform(kSaved + r.fileName);
-    else
+    } else {
         messages().error(r.error);
+    }
 }
 
 bool MainWindow::saveDocument()
 {
-    const SaveResult r = iqx::saveDocument(document(), QDir::current());
+    const Document doc = document();
+    const SaveResult r = iqx::saveDocument(doc, QDir::current());
     if (!r.ok)
         messages().error(r.error);
+    else if (recovery_)
+        recovery_->saved(doc);
     return r.ok;
 }
 
@@ -374,6 +393,8 @@ void MainWindow::printDocument()
         messages().error(saved.error);
         return;
     }
+    if (recovery_)
+        recovery_->saved(doc);
     fillPrintSlots(doc, printedPages());
     // "Export" in the preview writes the data of the document printed.
     composite->setExportHandler([doc, file = saved.fileName](const QString &path, QString *error) {

@@ -21,6 +21,7 @@ class CompositeReport;
 class ReportPage;
 } // namespace report
 class FolderLock;
+class Recovery;
 namespace ui {
 class EntryEdit;
 struct EntryPageTable;
@@ -59,6 +60,8 @@ public:
     report::CompositeReport *compositeReport();
     QList<report::ReportPage *> printedPages();
     QString rememberedIdentifier() const { return remembered_; }
+    // The recovery copy's keeper, from the first activation on; else nullptr.
+    Recovery *recovery() const { return recovery_.get(); }
 
     // First activation (FormActivate): the register check, the folder
     // taken for this window alone, loading the first data file, page 1 and
@@ -111,6 +114,7 @@ private:
     QHash<const QWidget *, int> positionOf_;
     std::unique_ptr<FolderLock> folderLock_;
     QPointer<QWidget> pendingExit_; // left, its check not run yet
+    std::unique_ptr<Recovery> recovery_;
     QString remembered_;
     bool activated_ = false;
     bool activationPending_ = false;

@@ -17,6 +17,20 @@ namespace {
 
 QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
+// The process's file-creation mask, read without changing it: setting it
+// to read it back would, for a moment, change it for every other thread
+// (the recovery copy is written on a thread of its own).
+mode_t processUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("Umask:"))
+                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+    }
+    return 022;
+}
+
 const QString kTemporarySuffix = QStringLiteral(".zapis-XXXXXX");
 
 } // namespace
@@ -93,9 +107,7 @@ AtomicFileWriter::AtomicFileWriter(const QDir &dir, const QString &fileName)
         }
         mode = st.st_mode & 07777;
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+        mode &= ~processUmask();
     }
 
     temporary_ = path_ + QFile::encodeName(kTemporarySuffix);

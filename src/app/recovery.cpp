@@ -1,0 +1,174 @@
+#include "app/recovery.h"
+
+#include "app/mainwindow.h"
+#include "document/messages.h"
+#include "storage/recoveryfile.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+namespace iqx {
+
+Recovery::Recovery(MainWindow &window, const QDir &dir) : window_(window), dir_(dir)
+{
+    timer_.setSingleShot(true);
+    timer_.setInterval(kDelayMs);
+    connect(&timer_, &QTimer::timeout, this, &Recovery::queueWrite);
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &Recovery::endSession);
+    writerThread_.setObjectName(QStringLiteral("recovery copy writer"));
+    writer_.moveToThread(&writerThread_);
+    writerThread_.start(QThread::LowPriority);
+}
+
+Recovery::~Recovery()
+{
+    // A write already asked for is finished, never cut short.
+    QMetaObject::invokeMethod(&writer_, [] {}, Qt::BlockingQueuedConnection);
+    writerThread_.quit();
+    writerThread_.wait();
+}
+
+void Recovery::start(const Document &loaded)
+{
+    baseline_ = loaded;
+    removeStaleRecoveryTemporaries(dir_);
+    offerCopy(loaded);
+    // Connected only now: filling the boxes from a file is no change.
+    for (const Position &p : positionTable()) {
+        if (p.isFlag())
+            connect(window_.checkBox(p.number), &QCheckBox::toggled, this, &Recovery::changed);
+        else
+            connect(window_.textBox(p.number), &QLineEdit::textChanged, this, &Recovery::changed);
+    }
+}
+
+void Recovery::offerCopy(const Document &loaded)
+{
+    const RecoveryCopy copy = readRecoveryCopy(dir_);
+    const QString name = QString::fromLatin1(kRecoveryFileName);
+    if (copy.status == RecoveryCopy::None)
+        return;
+    if (copy.status == RecoveryCopy::Damaged) {
+        QString why;
+        const QString aside = setDamagedCopyAside(dir_, &why);
+        if (aside.isEmpty()) {
+            // It is never replaced: no copy is kept during this run.
+            enabled_ = false;
+            messages().error(QStringLiteral("Kopii niezapisanych danych %1 nie wczytano, bo %2. Nie udało się jej "
+                                            "odłożyć (%3), więc zostaje bez zmian, a do zamknięcia programu nowe "
+                                            "wpisy nie będą zabezpieczane kopią.")
+                                 .arg(name, copy.reason, why));
+        } else {
+            messages().error(QStringLiteral("Kopii niezapisanych danych %1 nie wczytano, bo %2. Odłożono ją bez "
+                                            "zmian jako %3.")
+                                 .arg(name, copy.reason, aside));
+        }
+        return;
+    }
+    // Older than its data file (a save came after it) or nothing that is
+    // not shown already: a leftover.
+    if (!copy.newerThanDataFile || copy.document == loaded) {
+        removeRecoveryCopy(dir_);
+        return;
+    }
+    const QString question = QStringLiteral("Znaleziono niezapisane dane dokumentu %1 z %2, godz. %3. Czy przywrócić "
+                                            "niezapisane wpisy?")
+                                 .arg(copy.dataFileName, copy.written.toString(QStringLiteral("d.M.yyyy")),
+                                      copy.written.toString(QStringLiteral("HH:mm")));
+    if (messages().confirm(QStringLiteral("Odzyskiwanie danych"), question))
+        window_.showDocument(copy.document); // the copy stays until the document is saved
+    else
+        removeRecoveryCopy(dir_);
+}
+
+void Recovery::changed()
+{
+    if (!enabled_)
+        return;
+    pending_ = true;
+    // Not restarted by later keys: steady typing still writes every second.
+    if (!timer_.isActive())
+        timer_.start();
+}
+
+void Recovery::queueWrite()
+{
+    timer_.stop();
+    if (!pending_)
+        return;
+    pending_ = false;
+    const Document doc = window_.document();
+    if (doc == baseline_) {
+        removeCopy();
+        return;
+    }
+    // The writer gets the folder's path, not this QDir: nothing is shared
+    // between the threads but the values handed over.
+    QMetaObject::invokeMethod(&writer_, [this, path = dir_.absolutePath(), doc] {
+        const QString error = writeRecoveryCopy(QDir(path), doc);
+        QMetaObject::invokeMethod(this, [this, error] { written(error); }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+}
+
+void Recovery::removeCopy()
+{
+    QMetaObject::invokeMethod(&writer_, [path = dir_.absolutePath()] { removeRecoveryCopy(QDir(path)); },
+                              Qt::QueuedConnection);
+}
+
+void Recovery::waitForWriter()
+{
+    QMetaObject::invokeMethod(&writer_, [] {}, Qt::BlockingQueuedConnection);
+    // The outcome of what was written is known now, not at some later event.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void Recovery::written(const QString &error)
+{
+    if (error.isEmpty()) {
+        failureReported_ = false;
+        return;
+    }
+    // Said once, not after every key; again only after a write succeeded.
+    if (!failureReported_) {
+        failureReported_ = true;
+        messages().error(QStringLiteral("Nie udało się zapisać kopii niezapisanych danych. %1\nWpisy zostaną zapisane "
+                                        "dopiero przy drukowaniu albo przy zamknięciu programu z zapisem.")
+                             .arg(error));
+    }
+}
+
+void Recovery::flush()
+{
+    queueWrite();
+    waitForWriter();
+}
+
+void Recovery::saved(const Document &doc)
+{
+    baseline_ = doc;
+    pending_ = false;
+    timer_.stop();
+    if (enabled_)
+        removeCopy();
+    waitForWriter();
+}
+
+void Recovery::discard()
+{
+    pending_ = false;
+    timer_.stop();
+    if (enabled_)
+        removeCopy();
+    waitForWriter();
+}
+
+void Recovery::endSession()
+{
+    sessionEnding_ = true;
+    flush();
+}
+
+} // namespace iqx
