@@ -12,19 +12,6 @@ namespace iqx {
 
 namespace {
 
-QStringList dataFilesIn(const QDir &dir)
-{
-    // As the window's reader looks: folders and hidden entries of that name
-    // count too, so that one that cannot be read is reported, not skipped.
-    return dir.entryList({QStringLiteral("InfoQX*.iqx")},
-                         QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-RegisterLookupFn registerInWorkFolder()
-{
-    return [](const QString &id) { return lookupRegisterFile(QString::fromLatin1(kRegisterFileName), id); };
-}
-
 QString nothingChosenText(const DocumentChoice &choice)
 {
     if (choice.several)
@@ -45,13 +32,25 @@ bool anythingChosen(const DocumentChoice &choice)
     return false;
 }
 
+// Export and check both need the register (the identifier is checked
+// against it) and at least one data file: 3 or 4 when one is missing, after
+// saying so; 0 when both are there.
+int unreadyStatus(const DocumentChoice &choice)
+{
+    if (!registerPresent()) {
+        messages().error(missingRegisterMessage());
+        return 3;
+    }
+    return anythingChosen(choice) ? 0 : 4;
+}
+
 } // namespace
 
 DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base)
 {
     DocumentChoice choice;
     if (arguments.isEmpty()) {
-        const QStringList first = dataFilesIn(base).mid(0, 1);
+        const QStringList first = dataFileNames(base).mid(0, 1);
         for (const QString &name : first) {
             choice.files << base.absoluteFilePath(name);
             choice.names << name;
@@ -68,7 +67,7 @@ DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base)
         }
         choice.several = true;
         const QDir folder(info.absoluteFilePath());
-        const QStringList entries = dataFilesIn(folder);
+        const QStringList entries = dataFileNames(folder);
         if (entries.isEmpty())
             choice.emptyFolders << argument;
         const QString prefix = argument.endsWith(u'/') ? argument : argument + u'/';
@@ -82,14 +81,9 @@ DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base)
 
 int exportDocuments(const DocumentChoice &choice, const QString &path)
 {
-    // The findings need the register for the identifier.
-    if (!registerPresent()) {
-        messages().error(missingRegisterMessage());
-        return 3;
-    }
-    if (!anythingChosen(choice))
-        return 4;
-    const RegisterLookupFn lookup = registerInWorkFolder();
+    if (const int status = unreadyStatus(choice))
+        return status;
+    const RegisterLookupFn lookup = &lookupRegisterHere;
     if (choice.several) {
         const SummaryResult r = writeSummaryExport(path, choice.files, choice.names, lookup);
         if (!r.error.isEmpty()) {
@@ -122,14 +116,9 @@ int exportDocuments(const DocumentChoice &choice, const QString &path)
 
 int checkDocuments(const DocumentChoice &choice, std::FILE *out)
 {
-    // The identifier is checked against the register.
-    if (!registerPresent()) {
-        messages().error(missingRegisterMessage());
-        return 3;
-    }
-    if (!anythingChosen(choice))
-        return 4;
-    const RegisterLookupFn lookup = registerInWorkFolder();
+    if (const int status = unreadyStatus(choice))
+        return status;
+    const RegisterLookupFn lookup = &lookupRegisterHere;
     bool found = false;
     for (qsizetype i = 0; i < choice.files.size(); ++i) {
         const QString prefix = choice.several ? choice.names[i] + QStringLiteral(": ") : QString();

@@ -353,26 +353,20 @@ void MainWindow::offerSaveOnClose()
             recovery_->discard();
         return;
     }
-    const Document doc = document();
-    const SaveResult r = iqx::saveDocument(doc, QDir::current());
-    if (r.ok) {
-        if (recovery_)
-            recovery_->saved(doc);
+    if (const SaveResult r = writeDataFile(document()); r.ok)
         messages().inform(kSaved + r.fileName);
-    } else {
-        messages().error(r.error);
-    }
 }
 
-bool MainWindow::saveDocument()
+bool MainWindow::saveDocument() { return writeDataFile(document()).ok; }
+
+SaveResult MainWindow::writeDataFile(const Document &doc)
 {
-    const Document doc = document();
     const SaveResult r = iqx::saveDocument(doc, QDir::current());
     if (!r.ok)
         messages().error(r.error);
     else if (recovery_)
         recovery_->saved(doc);
-    return r.ok;
+    return r;
 }
 
 // ---- printing ---------------------------------------------------------------
@@ -388,19 +382,13 @@ void MainWindow::printDocument()
         return;
     }
     const Document doc = document();
-    const SaveResult saved = iqx::saveDocument(doc, QDir::current());
-    if (!saved.ok) {
-        messages().error(saved.error);
+    const SaveResult saved = writeDataFile(doc);
+    if (!saved.ok)
         return;
-    }
-    if (recovery_)
-        recovery_->saved(doc);
     fillPrintSlots(doc, printedPages());
     // "Export" in the preview writes the data of the document printed.
     composite->setExportHandler([doc, file = saved.fileName](const QString &path, QString *error) {
-        *error = writeDocumentExport(path, {file, &doc, 0, {}, checkDocument(doc, [](const QString &id) {
-                                                return lookupRegisterFile(QString::fromLatin1(kRegisterFileName), id);
-                                            })});
+        *error = writeDocumentExport(path, {file, &doc, 0, {}, checkDocument(doc, &lookupRegisterHere)});
         return error->isEmpty();
     });
     composite->preview();
@@ -443,9 +431,7 @@ void MainWindow::runExitCheck(QWidget *box)
     if (inExitCheck_ || n < 0)
         return;
     inExitCheck_ = true;
-    const ExitOutcome out = iqx::runExitCheck(n, document(), [](const QString &id) {
-        return lookupRegisterFile(QString::fromLatin1(kRegisterFileName), id);
-    }, remembered_);
+    const ExitOutcome out = iqx::runExitCheck(n, document(), &lookupRegisterHere, remembered_);
     for (const ExitOutcome::Message &m : out.messages) {
         if (m.error)
             messages().error(m.text);

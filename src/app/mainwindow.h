@@ -21,6 +21,7 @@ class CompositeReport;
 class ReportPage;
 } // namespace report
 class FolderLock;
+struct SaveResult;
 class Recovery;
 namespace ui {
 class EntryEdit;
@@ -96,6 +97,9 @@ private:
     void scheduleFirstActivation();
     void runPendingActivation();
     void onFocusChanged(QWidget *old, QWidget *now);
+    // Writes `doc` to its data file: a failure goes to the error box, a
+    // success to the recovery copy, which goes.
+    SaveResult writeDataFile(const Document &doc);
     void runExitCheck(QWidget *box);
     void runPendingExitCheck();
     void focusBox(QWidget *box);

@@ -33,7 +33,6 @@ Recovery::~Recovery()
 void Recovery::start(const Document &loaded)
 {
     baseline_ = loaded;
-    removeStaleRecoveryTemporaries(dir_);
     offerCopy(loaded);
     // Connected only now: filling the boxes from a file is no change.
     for (const Position &p : positionTable()) {

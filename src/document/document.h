@@ -29,7 +29,6 @@ public:
 
     // The identity block.
     const QString &identifier() const { return texts_[1]; }
-    const QString &municipality() const { return texts_[2]; }
 
     // True when nothing is typed and nothing ticked.
     bool isEmpty() const;

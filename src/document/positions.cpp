@@ -108,7 +108,6 @@ QString exitCheckName(ExitCheck check)
 QString editName(int n) { return numbered(QLatin1StringView("Edit"), n); }
 QString checkBoxName(int n) { return numbered(QLatin1StringView("CheckBox"), n); }
 QString controlName(int n) { return position(n).isFlag() ? checkBoxName(n) : editName(n); }
-QString slotName(int n) { return numbered(QLatin1StringView("P"), n); }
 
 int positionFromName(QStringView name, QStringView prefix)
 {

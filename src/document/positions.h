@@ -58,9 +58,6 @@ QString editName(int n);
 QString checkBoxName(int n);
 QString controlName(int n);
 
-// The print slot of a position on its printed page: "P<n>".
-QString slotName(int n);
-
 // The position number that an object name "Edit<n>", "CheckBox<n>" or
 // "P<n>" carries (decimal, no leading zeros), or -1.
 int positionFromName(QStringView name, QStringView prefix);

@@ -1,20 +1,17 @@
 #include "print/pdfexport.h"
 
 #include "document/messages.h"
-#include "document/registry.h"
 #include "print/engine/report.h"
 #include "print/printedpages.h"
 #include "storage/datafile.h"
-
-#include <QFile>
+#include "storage/registerfile.h"
 
 namespace iqx {
 
 int exportDocumentPdf(const QString &path, const QString &dataFile)
 {
-    if (!QFile::exists(QString::fromLatin1(kRegisterFileName))) {
-        messages().error(QStringLiteral(
-            "Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program"));
+    if (!registerPresent()) {
+        messages().error(missingRegisterMessage());
         return 3;
     }
     const LoadResult loaded = dataFile.isEmpty() ? loadDocument(QDir::current()) : loadDocumentFile(dataFile);

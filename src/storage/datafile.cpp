@@ -119,7 +119,7 @@ LoadResult loadDocumentFile(const QString &path)
     if (!openRegularFile(file, path, &reason))
         return failure(fileErrorText(QStringLiteral("Cannot open file"), result.fileName, reason));
     bool tooLong = false;
-    const std::optional<QByteArray> bytes = readFirstLine(file, kMaxDataLine, &tooLong, &reason);
+    const std::optional<QByteArray> bytes = readBounded(file, kMaxDataLine, true, &tooLong, &reason);
     if (tooLong)
         return failure(QStringLiteral("Plik %1 jest za duży (ponad %2 MB w wierszu danych), więc nie jest plikiem "
                                       "danych tego programu; dane nie zostały wczytane.")
@@ -150,13 +150,15 @@ LoadResult loadDocumentFile(const QString &path)
     return result;
 }
 
+QStringList dataFileNames(const QDir &dir)
+{
+    return dir.entryList({QStringLiteral("InfoQX*.iqx")},
+                         QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 LoadResult loadDocument(const QDir &dir)
 {
-    // Directories and hidden files count too, so that whatever is first by
-    // name is the file taken, and one that cannot be read is reported.
-    const QStringList matches =
-        dir.entryList({QStringLiteral("InfoQX*.iqx")},
-                      QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList matches = dataFileNames(dir);
     if (matches.isEmpty())
         return {};
     return loadDocumentFile(dir.filePath(matches.first()));

@@ -58,6 +58,11 @@ struct LoadResult {
     Document document;
 };
 
+// The names of `dir` that match InfoQX*.iqx, in ascending name order.
+// Folders and hidden or special entries of that name count too, so that one
+// that cannot be read is reported rather than skipped.
+QStringList dataFileNames(const QDir &dir);
+
 // Reads the first InfoQX*.iqx of `dir` in ascending name order.
 LoadResult loadDocument(const QDir &dir);
 // Reads the data file at `path`.

@@ -20,6 +20,9 @@ std::optional<ExportFormat> exportFormatOf(const QString &path)
 namespace {
 
 // ---- JSON -------------------------------------------------------------------
+// Written by hand rather than through QJsonDocument: a summary of every
+// municipality builds half a million position objects, which Qt's JSON
+// classes make four times slower (2.6 s against 0.6 s for 2477 documents).
 
 void appendJsonString(QString &out, QStringView text)
 {

@@ -6,7 +6,6 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -43,27 +42,6 @@ RecoveryCopy damaged(const QString &reason)
     return copy;
 }
 
-// The whole file, at most `limit` bytes; nullopt when longer or unreadable.
-std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, QString *reason)
-{
-    QByteArray all;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 n = file.read(buffer, sizeof buffer);
-        if (n < 0) {
-            *reason = QStringLiteral("nie można jej odczytać: %1").arg(file.errorString());
-            return std::nullopt;
-        }
-        if (n == 0)
-            return all;
-        all.append(buffer, n);
-        if (all.size() > limit) {
-            *reason = QStringLiteral("jest za duża");
-            return std::nullopt;
-        }
-    }
-}
-
 } // namespace
 
 QString writeRecoveryCopy(const QDir &dir, const Document &doc)
@@ -84,16 +62,6 @@ bool removeRecoveryCopy(const QDir &dir)
     return ::unlink(QFile::encodeName(path).constData()) == 0 || !exists(path);
 }
 
-void removeStaleRecoveryTemporaries(const QDir &dir)
-{
-    static const QRegularExpression ours(QStringLiteral("^InfoQX\\.odzysk\\.zapis-[A-Za-z0-9]{6}$"));
-    const QStringList candidates =
-        dir.entryList({QStringLiteral("InfoQX.odzysk.zapis-*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : candidates)
-        if (ours.match(name).hasMatch())
-            QFile::remove(dir.filePath(name));
-}
-
 RecoveryCopy readRecoveryCopy(const QDir &dir)
 {
     const QString path = dir.filePath(recoveryName());
@@ -103,9 +71,12 @@ RecoveryCopy readRecoveryCopy(const QDir &dir)
     QString reason;
     if (!openRegularFile(file, path, &reason))
         return damaged(QStringLiteral("nie można jej odczytać: %1").arg(reason));
-    const std::optional<QByteArray> bytes = readBounded(file, kMaxHeader + kMaxDataLine, &reason);
+    bool tooLong = false;
+    const std::optional<QByteArray> bytes = readBounded(file, kMaxHeader + kMaxDataLine, false, &tooLong, &reason);
+    if (tooLong)
+        return damaged(QStringLiteral("jest za duża"));
     if (!bytes)
-        return damaged(reason);
+        return damaged(QStringLiteral("nie można jej odczytać: %1").arg(reason));
     const QDateTime written = file.fileTime(QFileDevice::FileModificationTime);
     file.close();
 

@@ -28,8 +28,6 @@ inline constexpr char kDamagedRecoveryFileName[] = "InfoQX.odzysk.uszkodzona";
 QString writeRecoveryCopy(const QDir &dir, const Document &doc);
 // Removes the copy; true when none is left.
 bool removeRecoveryCopy(const QDir &dir);
-// Removes temporary files that an interrupted write of the copy left.
-void removeStaleRecoveryTemporaries(const QDir &dir);
 
 struct RecoveryCopy {
     enum Status {

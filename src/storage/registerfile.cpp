@@ -15,6 +15,11 @@ QString missingRegisterMessage()
     return QStringLiteral("Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program");
 }
 
+RegisterLookup lookupRegisterHere(const QString &identifier)
+{
+    return lookupRegisterFile(QString::fromLatin1(kRegisterFileName), identifier);
+}
+
 RegisterLookup lookupRegisterFile(const QString &path, const QString &identifier)
 {
     const QString name = QFileInfo(path).fileName();

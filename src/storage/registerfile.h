@@ -13,5 +13,7 @@ QString missingRegisterMessage();
 // piece (memory stays flat however long the file). A file that cannot be
 // read gives FileError with a user-facing text naming the file.
 RegisterLookup lookupRegisterFile(const QString &path, const QString &identifier);
+// The same in the register of the current directory, where the program works.
+RegisterLookup lookupRegisterHere(const QString &identifier);
 
 } // namespace iqx

@@ -65,7 +65,8 @@ bool openRegularFile(QFile &file, const QString &path, QString *reason)
     return true;
 }
 
-std::optional<QByteArray> readFirstLine(QFile &file, qsizetype limit, bool *tooLong, QString *reason)
+std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLineOnly, bool *tooLong,
+                                      QString *reason)
 {
     *tooLong = false;
     QByteArray line;
@@ -76,7 +77,9 @@ std::optional<QByteArray> readFirstLine(QFile &file, qsizetype limit, bool *tooL
             *reason = file.errorString();
             return std::nullopt;
         }
-        const char *end = std::find_if(buffer, buffer + n, [](char c) { return c == '\r' || c == '\n'; });
+        const char *end = firstLineOnly ? std::find_if(buffer, buffer + n,
+                                                       [](char c) { return c == '\r' || c == '\n'; })
+                                        : buffer + n;
         line.append(buffer, end - buffer);
         if (line.size() > limit) {
             *tooLong = true;
@@ -194,13 +197,14 @@ QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByt
 
 QStringList removeStaleTemporaryFiles(const QDir &dir)
 {
-    // Ours: this program's temporary suffix, and the six-character one an
-    // earlier version of it used.
+    // Ours: this program's temporary suffix after a data file or the
+    // recovery copy, and the six-character one an earlier version used
+    // after a data file.
     static const QRegularExpression ours(
-        QStringLiteral("^InfoQX[0-9]*\\.iqx\\.(zapis-)?[A-Za-z0-9]{6}$"));
+        QStringLiteral("^InfoQX([0-9]*\\.iqx\\.(zapis-)?|\\.odzysk\\.zapis-)[A-Za-z0-9]{6}$"));
     QStringList removed;
     const QStringList candidates =
-        dir.entryList({QStringLiteral("InfoQX*.iqx.*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        dir.entryList({QStringLiteral("InfoQX*.*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &name : candidates)
         if (ours.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
             removed << name;

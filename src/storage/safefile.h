@@ -16,10 +16,11 @@ namespace iqx {
 // followed nor read through. False with the reason in `reason`.
 bool openRegularFile(QFile &file, const QString &path, QString *reason);
 
-// Reads `file` up to its first line end (CR or LF) or its end, at most
-// `limit` bytes of line. Nullopt on a read error (reason in `reason`) or
-// when the line is longer than `limit` (`tooLong` set).
-std::optional<QByteArray> readFirstLine(QFile &file, qsizetype limit, bool *tooLong, QString *reason);
+// Reads `file` to its end, or with `firstLineOnly` up to its first line end
+// (CR or LF), at most `limit` bytes. Nullopt on a read error (reason in
+// `reason`) or when there are more than `limit` bytes (`tooLong` set).
+std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLineOnly, bool *tooLong,
+                                      QString *reason);
 
 // Writes `bytes` to dir/fileName so that the file is either the old one or
 // the new one, whole, whatever happens: the bytes go to a temporary file
@@ -58,7 +59,8 @@ private:
 };
 
 // Removes temporary files that an interrupted write of ours left in `dir`
-// ("InfoQX<digits>.iqx" followed by our temporary suffix); nothing else.
+// ("InfoQX<digits>.iqx" or "InfoQX.odzysk" followed by our temporary
+// suffix); nothing else.
 // Returns the names removed.
 QStringList removeStaleTemporaryFiles(const QDir &dir);
 

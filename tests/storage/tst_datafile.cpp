@@ -481,8 +481,9 @@ void TestDataFile::killedSavesLeaveOldOrNew()
 void TestDataFile::staleTemporaryFilesOfOursOnly()
 {
     QTemporaryDir tmp;
-    const QStringList ours{"InfoQX0201011.iqx.zapis-Ab12Cd", "InfoQX0201011.iqx.q1W2e3", "InfoQX.iqx.zapis-xxxxxx"};
-    const QStringList theirs{"InfoQX0201011.iqx", "InfoQX0201011.iqx.bak", "notes.txt.Ab12Cd",
+    const QStringList ours{"InfoQX0201011.iqx.zapis-Ab12Cd", "InfoQX0201011.iqx.q1W2e3", "InfoQX.iqx.zapis-xxxxxx",
+                           "InfoQX.odzysk.zapis-Zz9Yy8"};
+    const QStringList theirs{"InfoQX0201011.iqx", "InfoQX.odzysk", "InfoQX0201011.iqx.bak", "notes.txt.Ab12Cd",
                              "InfoQX0201011.iqx.zapis-Ab12Cd.old", "InfoQXabc.iqx.q1W2e3"};
     for (const QString &name : ours + theirs)
         QVERIFY(writeFile(tmp.filePath(name), "x"));
