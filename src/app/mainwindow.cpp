@@ -104,6 +104,9 @@ void MainWindow::buildWindow()
     ui::buildRows(panel1_, ui::titleBlockRows());
     button1_ = panel1_->findChild<QPushButton *>(QStringLiteral("Button1"));
     Q_ASSERT(button1_);
+    // The focused button is pressed with Enter as well as with Space (a
+    // push button outside a dialog takes only Space unless told so).
+    button1_->setAutoDefault(true);
 
     pageControl_ = new QTabWidget(content_);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -348,13 +351,20 @@ void MainWindow::offerSaveOnClose()
 {
     if (edits_[1]->text().size() != 7 || edits_[2]->text().isEmpty())
         return;
-    if (!messages().confirm(QStringLiteral("Confirm"), kSaveQuestion)) {
+    switch (messages().confirm(QStringLiteral("Confirm"), kSaveQuestion)) {
+    case Answer::Yes:
+        if (const SaveResult r = writeDataFile(document()); r.ok)
+            messages().inform(kSaved + r.fileName);
+        break;
+    case Answer::No:
         if (recovery_)
             recovery_->discard();
-        return;
+        break;
+    case Answer::Dismissed:
+        // Neither saved nor given up: the recovery copy keeps the entries,
+        // and the next start offers them.
+        break;
     }
-    if (const SaveResult r = writeDataFile(document()); r.ok)
-        messages().inform(kSaved + r.fileName);
 }
 
 bool MainWindow::saveDocument() { return writeDataFile(document()).ok; }

@@ -66,20 +66,38 @@ void Recovery::offerCopy(const Document &loaded)
         }
         return;
     }
-    // Older than its data file (a save came after it) or nothing that is
-    // not shown already: a leftover.
-    if (!copy.newerThanDataFile || copy.document == loaded) {
+    // Nothing that is not shown or saved already: a leftover.
+    if (copy.document == loaded || copy.sameAsDataFile) {
         removeRecoveryCopy(dir_);
         return;
     }
-    const QString question = QStringLiteral("Znaleziono niezapisane dane dokumentu %1 z %2, godz. %3. Czy przywrócić "
-                                            "niezapisane wpisy?")
-                                 .arg(copy.dataFileName, copy.written.toString(QStringLiteral("d.M.yyyy")),
-                                      copy.written.toString(QStringLiteral("HH:mm")));
-    if (messages().confirm(QStringLiteral("Odzyskiwanie danych"), question))
+    // Whatever the times say, entries that differ are the clerk's to keep
+    // or drop; a data file dated later is only mentioned.
+    const auto day = [](const QDateTime &t) { return t.toString(QStringLiteral("d.M.yyyy")); };
+    const auto hour = [](const QDateTime &t) { return t.toString(QStringLiteral("HH:mm")); };
+    QString question = QStringLiteral("Znaleziono niezapisane dane dokumentu %1 z %2, godz. %3. ")
+                           .arg(copy.dataFileName, day(copy.written), hour(copy.written));
+    if (copy.dataFileWritten.isValid() && copy.dataFileWritten > copy.written)
+        question += QStringLiteral("Plik %1 ma późniejszą datę zapisu (%2, godz. %3). ")
+                        .arg(copy.dataFileName, day(copy.dataFileWritten), hour(copy.dataFileWritten));
+    question += QStringLiteral("Czy przywrócić niezapisane wpisy?");
+    switch (messages().confirm(QStringLiteral("Odzyskiwanie danych"), question)) {
+    case Answer::Yes:
         window_.showDocument(copy.document); // the copy stays until the document is saved
-    else
+        break;
+    case Answer::No:
         removeRecoveryCopy(dir_);
+        break;
+    case Answer::Dismissed:
+        // No answer: the copy stays as it is, to be offered at the next
+        // start, so this run neither writes over it nor removes it.
+        enabled_ = false;
+        messages().inform(QStringLiteral("Kopia niezapisanych danych %1 zostaje bez zmian; program zapyta o nią "
+                                         "przy następnym uruchomieniu. Do tego czasu nowe wpisy nie będą "
+                                         "zabezpieczane kopią.")
+                              .arg(name));
+        break;
+    }
 }
 
 void Recovery::changed()

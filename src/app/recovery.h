@@ -34,7 +34,9 @@ public:
 
     // At the first activation, once the folder is the window's and
     // `loaded` (the document of the data file, or an empty one) is shown:
-    // a copy that a run left unsaved is offered and, on Yes, shown; from
+    // a copy that holds entries neither shown nor saved is offered; Yes
+    // shows it, No removes it, and a question closed without an answer
+    // leaves it for the next start (this run then keeps no copy). From
     // then on every change of a box is followed.
     void start(const Document &loaded);
     // The document `doc` was written to its data file: the copy goes.

@@ -29,10 +29,11 @@ void StderrSink::error(const QString &text)
     std::fprintf(stderr, "error: %s\n", text.toLocal8Bit().constData());
 }
 
-bool StderrSink::confirm(const QString &, const QString &text)
+Answer StderrSink::confirm(const QString &, const QString &text)
 {
-    std::fprintf(stderr, "%s (no)\n", text.toLocal8Bit().constData());
-    return false;
+    // Nobody can answer here; what the question would decide stays open.
+    std::fprintf(stderr, "%s (no answer)\n", text.toLocal8Bit().constData());
+    return Answer::Dismissed;
 }
 
 QString fileErrorText(const QString &action, const QString &fileName, const QString &reason)

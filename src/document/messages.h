@@ -10,6 +10,10 @@ namespace iqx {
 
 inline constexpr const char *kAppTitle = "Informacja QX";
 
+// The answer to a question. Dismissed: the box was closed with Esc or its
+// title-bar button, so the clerk chose neither Yes nor No.
+enum class Answer { Yes, No, Dismissed };
+
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
@@ -17,8 +21,8 @@ public:
     virtual void inform(const QString &text) = 0;
     // Error box for file and conversion errors.
     virtual void error(const QString &text) = 0;
-    // Question titled `title` with "&Yes" and "&No"; true for Yes.
-    virtual bool confirm(const QString &title, const QString &text) = 0;
+    // Question titled `title` with "&Yes" and "&No".
+    virtual Answer confirm(const QString &title, const QString &text) = 0;
 };
 
 // The sink in use: standard error unless one is installed.
@@ -30,10 +34,11 @@ class StderrSink : public MessageSink {
 public:
     void inform(const QString &text) override;
     void error(const QString &text) override;
-    bool confirm(const QString &title, const QString &text) override; // answers No
+    Answer confirm(const QString &title, const QString &text) override; // nobody answers: Dismissed
 };
 
-// Records every message in order; confirm() answers `answer`.
+// Records every message in order; confirm() answers Yes or No as `answer`
+// says, or Dismissed when `dismiss` is set.
 class RecordingSink : public MessageSink {
 public:
     struct Entry {
@@ -43,12 +48,13 @@ public:
     };
     QList<Entry> entries;
     bool answer = true;
+    bool dismiss = false;
     void inform(const QString &text) override { entries.append({Entry::Inform, kAppTitle, text}); }
     void error(const QString &text) override { entries.append({Entry::Error, kAppTitle, text}); }
-    bool confirm(const QString &title, const QString &text) override
+    Answer confirm(const QString &title, const QString &text) override
     {
         entries.append({Entry::Confirm, title, text});
-        return answer;
+        return dismiss ? Answer::Dismissed : answer ? Answer::Yes : Answer::No;
     }
     QStringList texts() const
     {

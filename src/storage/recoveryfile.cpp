@@ -106,10 +106,17 @@ RecoveryCopy readRecoveryCopy(const QDir &dir)
     copy.dataFileName = dataFile;
     copy.written = written;
     // Only an identifier that may form a file name names a file of this
-    // folder; any other can never have been saved.
-    const QFileInfo data(dir.filePath(dataFile));
-    copy.newerThanDataFile = !identifierUsableInFileName(copy.document.identifier()) || !data.exists()
-                             || written > data.lastModified();
+    // folder; any other can never have been saved. What the data file holds
+    // decides whether anything is unsaved, not the files' times: the clock
+    // may have been set back, or an older data file restored.
+    if (identifierUsableInFileName(copy.document.identifier())) {
+        const QString dataPath = dir.filePath(dataFile);
+        const QFileInfo data(dataPath);
+        if (data.exists())
+            copy.dataFileWritten = data.lastModified();
+        const LoadResult saved = loadDocumentFile(dataPath);
+        copy.sameAsDataFile = saved.status == LoadResult::Loaded && saved.document == copy.document;
+    }
     return copy;
 }
 

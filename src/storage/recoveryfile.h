@@ -38,7 +38,10 @@ struct RecoveryCopy {
     Document document;
     QString dataFileName; // the data file the copy belongs to
     QDateTime written;    // when the copy was written
-    bool newerThanDataFile = false; // or the data file does not exist
+    // The data file's modification time; invalid when there is none.
+    QDateTime dataFileWritten;
+    // The data file holds exactly the copy's document: nothing is unsaved.
+    bool sameAsDataFile = false;
     QString reason;       // Damaged: why, in Polish, to follow "Kopia ... "
 };
 RecoveryCopy readRecoveryCopy(const QDir &dir);

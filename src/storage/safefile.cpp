@@ -197,17 +197,24 @@ QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByt
 
 QStringList removeStaleTemporaryFiles(const QDir &dir)
 {
-    // Ours: this program's temporary suffix after a data file or the
-    // recovery copy, and the six-character one an earlier version used
-    // after a data file.
+    // Ours: the temporary suffix this program writes, after a data file or
+    // the recovery copy. A name that only looks like one (a clerk's
+    // "InfoQX0201032.iqx.kopia1") is the clerk's, and stays.
     static const QRegularExpression ours(
-        QStringLiteral("^InfoQX([0-9]*\\.iqx\\.(zapis-)?|\\.odzysk\\.zapis-)[A-Za-z0-9]{6}$"));
+        QStringLiteral("^InfoQX([0-9]*\\.iqx|\\.odzysk)\\.zapis-[A-Za-z0-9]{6}$"));
     QStringList removed;
     const QStringList candidates =
         dir.entryList({QStringLiteral("InfoQX*.*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : candidates)
-        if (ours.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
+    for (const QString &name : candidates) {
+        if (!ours.match(name).hasMatch())
+            continue;
+        // Only a regular file: a link, a folder or a device of that name
+        // is not one we left.
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat st {};
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.constData()) == 0)
             removed << name;
+    }
     return removed;
 }
 

@@ -58,9 +58,9 @@ private:
     QString error_;
 };
 
-// Removes temporary files that an interrupted write of ours left in `dir`
-// ("InfoQX<digits>.iqx" or "InfoQX.odzysk" followed by our temporary
-// suffix); nothing else.
+// Removes temporary files that an interrupted write of ours left in `dir`:
+// regular files named "InfoQX<digits>.iqx" or "InfoQX.odzysk" followed by
+// ".zapis-" and six letters or digits; nothing else.
 // Returns the names removed.
 QStringList removeStaleTemporaryFiles(const QDir &dir);
 

@@ -2,6 +2,7 @@
 #include "print/engine/preview.h"
 #include "print/engine/report.h"
 #include "storage/cp1250.h"
+#include "support/boxclerk.h"
 #include "support/guitest.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QtTest>
 #include <sys/wait.h>
@@ -440,8 +442,14 @@ private slots:
     {
         guitest::Window f;
         f.dir.write(QStringLiteral("InfoQX0201011.iqx.zapis-Ab12Cd"), "half");
+        // The clerk's own copies only look like temporary files.
+        const QStringList own{"InfoQX0201032.iqx.backup", "InfoQX0201032.iqx.kopia1", "InfoQX0201032.iqx.stara1"};
+        for (const QString &name : own)
+            f.dir.write(name, "own");
         QVERIFY(f.w.runFirstActivation());
         QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("InfoQX0201011.iqx.zapis-Ab12Cd"))));
+        for (const QString &name : own)
+            QCOMPARE(f.dir.read(name), QByteArray("own"));
         {
             MainWindow second;
             QVERIFY(!second.runFirstActivation());
@@ -509,6 +517,92 @@ private slots:
         QCOMPARE(f.sink.entries.size(), 2); // the question, then the error
         QCOMPARE(f.sink.entries[1].kind, RecordingSink::Entry::Error);
         QVERIFY(!f.w.isVisible());
+    }
+
+    // The focused "Drukowanie" button is pressed with Enter as with Space.
+    void focusedPrintButtonTakesEnter_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void focusedPrintButtonTakesEnter()
+    {
+        QFETCH(int, key);
+        guitest::Window f;
+        QVERIFY(f.show());
+        QTest::keyClicks(f.edit(1), QStringLiteral("0201011"));
+        press(Qt::Key_Tab);
+        QVERIFY(f.focus(f.w.printButton()));
+        bool previewed = false;
+        QTimer::singleShot(0, &f.w, [&] {
+            if (QMainWindow *preview = f.w.compositeReport()->openPreview()) {
+                previewed = true;
+                preview->close();
+            }
+        });
+        press(Qt::Key(key));
+        QVERIFY(previewed);
+        QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral("InfoQX0201011.iqx"))));
+    }
+
+    // A box that is minimized, alone or with the window under it (as a
+    // window manager may do), comes straight back, over the window it
+    // belongs to: the clerk is never left with nothing on the screen.
+    void minimizedBoxComesBack_data()
+    {
+        QTest::addColumn<bool>("question"); // the close question, else a message
+        QTest::addColumn<bool>("withWindow");
+        QTest::newRow("message") << false << false;
+        QTest::newRow("message and window") << false << true;
+        QTest::newRow("question and window") << true << true;
+    }
+    void minimizedBoxComesBack()
+    {
+        QFETCH(bool, question);
+        QFETCH(bool, withWindow);
+        guitest::Window f;
+        QVERIFY(f.show());
+        QTest::keyClicks(f.edit(1), QStringLiteral("0201011"));
+        press(Qt::Key_Tab);
+        guitest::RealBoxes boxes;
+        QWindow *owner = nullptr;
+        bool minimized = false;
+        bool back = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &f.w, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || minimized)
+                return;
+            minimized = true;
+            QWindow *boxWindow = box->windowHandle();
+            owner = boxWindow->transientParent();
+            boxWindow->showMinimized();
+            if (withWindow)
+                f.w.windowHandle()->showMinimized();
+            auto onScreen = [&] {
+                return !(boxWindow->windowStates() & Qt::WindowMinimized)
+                       && !(f.w.windowHandle()->windowStates() & Qt::WindowMinimized) && box->isVisible();
+            };
+            back = QTest::qWaitFor(onScreen, 2000);
+            QTest::qWait(50);
+            back = back && onScreen();
+            for (QAbstractButton *b : box->buttons())
+                if (b->text() == (question ? QStringLiteral("&No") : QStringLiteral("OK")))
+                    b->click();
+        });
+        poll.start(20);
+        if (question) {
+            f.w.close();
+        } else {
+            QVERIFY(f.focus(f.edit(8)));
+            QTest::keyClicks(f.edit(8), QStringLiteral("1,2345"));
+            press(Qt::Key_Tab);
+        }
+        QVERIFY(minimized);
+        QCOMPARE(owner, f.w.windowHandle());
+        QVERIFY(back);
     }
 
     // Closing with the focus in a box whose check would refuse: the window

@@ -4,6 +4,7 @@
 #include "print/engine/report.h"
 #include "storage/datafile.h"
 #include "storage/recoveryfile.h"
+#include "support/boxclerk.h"
 #include "support/guitest.h"
 
 #include <QApplication>
@@ -262,32 +263,128 @@ private slots:
             QCOMPARE(f.dir.read(kAside), QByteArray("earlier"));
     }
 
-    // Nothing to offer: a copy older than its data file (saved after it),
-    // or one that holds what was loaded, goes without a question.
-    void leftoverCopyGoesWithoutAQuestion_data()
+    // A copy is offered when it holds entries its data file does not,
+    // whatever the files' times say (a clock set back, a restored backup);
+    // one that only repeats a data file goes without a question.
+    void copyIsOfferedWhenItDiffers_data()
     {
-        QTest::addColumn<bool>("older");
-        QTest::newRow("older than the data file") << true;
-        QTest::newRow("same as the data file") << false;
+        QTest::addColumn<bool>("differs");
+        QTest::addColumn<int>("copyAgeSecs"); // against the data file
+        QTest::addColumn<bool>("otherLoaded"); // another data file comes first
+        QTest::newRow("differs, older than the data file") << true << 60 << false;
+        QTest::newRow("same as the data file") << false << -60 << false;
+        QTest::newRow("same as its data file, another one loaded") << false << -60 << true;
     }
-    void leftoverCopyGoesWithoutAQuestion()
+    void copyIsOfferedWhenItDiffers()
     {
-        QFETCH(bool, older);
+        QFETCH(bool, differs);
+        QFETCH(int, copyAgeSecs);
+        QFETCH(bool, otherLoaded);
+        guitest::Window f;
+        f.sink.answer = true;
+        QVERIFY(saveDocument(savedDocument(), QDir(f.dir.path())).ok);
+        if (otherLoaded)
+            QVERIFY(saveDocument(savedDocument(QStringLiteral("0201011")), QDir(f.dir.path())).ok);
+        Document copyDoc = savedDocument();
+        if (differs)
+            copyDoc.setText(6, QStringLiteral("7"));
+        QVERIFY(writeRecoveryCopy(QDir(f.dir.path()), copyDoc).isEmpty());
+        QFile copy(f.dir.filePath(kCopy));
+        QVERIFY(copy.open(QIODevice::ReadWrite));
+        const QDateTime dataTime = QFileInfo(f.dir.filePath(kDataFile)).lastModified();
+        QVERIFY(copy.setFileTime(dataTime.addSecs(-copyAgeSecs), QFileDevice::FileModificationTime));
+        copy.close();
+
+        QVERIFY(f.show());
+        if (differs) {
+            QCOMPARE(f.sink.entries.size(), 1);
+            QCOMPARE(f.sink.entries[0].kind, RecordingSink::Entry::Confirm);
+            QVERIFY2(f.sink.entries[0].text.contains(
+                         QStringLiteral("Plik InfoQX1465011.iqx ma późniejszą datę zapisu (%1, godz. %2).")
+                             .arg(dataTime.toString(QStringLiteral("d.M.yyyy")),
+                                  dataTime.toString(QStringLiteral("HH:mm")))),
+                     qPrintable(f.sink.entries[0].text));
+            QCOMPARE(differences(f.w.document(), copyDoc), QList<int>{});
+            QVERIFY(copy.exists()); // until the document is saved
+        } else {
+            QVERIFY(f.sink.entries.isEmpty());
+            QVERIFY(!copy.exists());
+        }
+    }
+
+    // The recovery question closed without an answer: the data file is
+    // shown, and the copy stays exactly as it was, whatever this run does,
+    // for the next start to offer again. Only No removes it.
+    void recoveryQuestionDismissedKeepsTheCopy_data()
+    {
+        QTest::addColumn<QStringList>("answers"); // to the question, the note, the close question
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("Esc") << QStringList{"Esc", "OK", "&No"} << true;
+        QTest::newRow("title bar's close button") << QStringList{"close", "OK", "&No"} << true;
+        QTest::newRow("No") << QStringList{"&No", "&No"} << false;
+    }
+    void recoveryQuestionDismissedKeepsTheCopy()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(bool, kept);
         guitest::Window f;
         QVERIFY(saveDocument(savedDocument(), QDir(f.dir.path())).ok);
-        Document changed = savedDocument();
-        changed.setText(6, older ? QStringLiteral("7") : QString());
-        QVERIFY(writeRecoveryCopy(QDir(f.dir.path()), changed).isEmpty());
-        QFile copy(f.dir.filePath(kCopy));
-        if (older) {
-            QVERIFY(copy.open(QIODevice::ReadWrite));
-            QVERIFY(copy.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
-            copy.close();
-        }
+        Document unsaved = savedDocument();
+        unsaved.setText(6, QStringLiteral("7"));
+        QVERIFY(writeRecoveryCopy(QDir(f.dir.path()), unsaved).isEmpty());
+        const QByteArray copyBefore = f.dir.read(kCopy);
+        const QByteArray dataBefore = f.dir.read(kDataFile);
+
+        guitest::RealBoxes boxes;
+        guitest::BoxClerk clerk(answers);
         QVERIFY(f.show());
-        QVERIFY(f.sink.entries.isEmpty());
-        QVERIFY(!copy.exists());
+        QVERIFY(clerk.seen.value(0).startsWith(
+            QStringLiteral("Odzyskiwanie danych: Znaleziono niezapisane dane dokumentu InfoQX1465011.iqx")));
         QCOMPARE(differences(f.w.document(), savedDocument()), QList<int>{});
+        QApplication::setActiveWindow(&f.w); // as the window manager does when the boxes close
+        QVERIFY(f.focus(f.edit(8)));
+        QTest::keyClicks(f.edit(8), QStringLiteral("2"));
+        f.w.recovery()->flush();
+        if (kept)
+            QCOMPARE(f.dir.read(kCopy), copyBefore);
+        f.w.close();
+        QCOMPARE(clerk.seen.size(), answers.size());
+        QCOMPARE(clerk.seen.last(), QStringLiteral("Confirm: Zapisać dane do pliku?"));
+        QCOMPARE(f.dir.read(kCopy), kept ? copyBefore : QByteArray());
+        QCOMPARE(f.dir.read(kDataFile), dataBefore);
+    }
+
+    // The close question closed without an answer: the window closes and
+    // nothing is written, but the entries stay in the copy for the next
+    // start. Only No gives them up.
+    void closeQuestionDismissedKeepsTheCopy_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("Esc") << "Esc" << true;
+        QTest::newRow("title bar's close button") << "close" << true;
+        QTest::newRow("No") << "&No" << false;
+    }
+    void closeQuestionDismissedKeepsTheCopy()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, kept);
+        guitest::Window f;
+        QVERIFY(saveDocument(savedDocument(), QDir(f.dir.path())).ok);
+        const QByteArray dataBefore = f.dir.read(kDataFile);
+        QVERIFY(f.show());
+        QVERIFY(f.focus(f.edit(8)));
+        QTest::keyClicks(f.edit(8), QStringLiteral("2"));
+
+        guitest::RealBoxes boxes;
+        guitest::BoxClerk clerk({answer});
+        f.w.close();
+        QCOMPARE(clerk.seen, QStringList{QStringLiteral("Confirm: Zapisać dane do pliku?")});
+        QVERIFY(!f.w.isVisible());
+        QCOMPARE(f.dir.read(kDataFile), dataBefore);
+        QCOMPARE(QFile::exists(f.dir.filePath(kCopy)), kept);
+        if (kept)
+            QCOMPARE(differences(readRecoveryCopy(QDir(f.dir.path())).document, f.w.document()), QList<int>{});
     }
 
     // A copy that cannot be written is said once, not on every change.

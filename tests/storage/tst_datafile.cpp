@@ -481,18 +481,26 @@ void TestDataFile::killedSavesLeaveOldOrNew()
 void TestDataFile::staleTemporaryFilesOfOursOnly()
 {
     QTemporaryDir tmp;
-    const QStringList ours{"InfoQX0201011.iqx.zapis-Ab12Cd", "InfoQX0201011.iqx.q1W2e3", "InfoQX.iqx.zapis-xxxxxx",
-                           "InfoQX.odzysk.zapis-Zz9Yy8"};
+    const QStringList ours{"InfoQX0201011.iqx.zapis-Ab12Cd", "InfoQX.iqx.zapis-xxxxxx", "InfoQX.odzysk.zapis-Zz9Yy8"};
+    // The clerk's copies with six letters or digits after ".iqx." look like
+    // temporary files, but none that this program writes.
     const QStringList theirs{"InfoQX0201011.iqx", "InfoQX.odzysk", "InfoQX0201011.iqx.bak", "notes.txt.Ab12Cd",
-                             "InfoQX0201011.iqx.zapis-Ab12Cd.old", "InfoQXabc.iqx.q1W2e3"};
+                             "InfoQX0201011.iqx.zapis-Ab12Cd.old", "InfoQXabc.iqx.q1W2e3",
+                             "InfoQX0201032.iqx.backup", "InfoQX0201032.iqx.kopia1", "InfoQX0201032.iqx.stara1",
+                             "InfoQX0201011.iqx.q1W2e3"};
     for (const QString &name : ours + theirs)
         QVERIFY(writeFile(tmp.filePath(name), "x"));
+    // Named like ours, but not regular files: not ours either.
+    QVERIFY(QDir(tmp.path()).mkdir("InfoQX0201011.iqx.zapis-Dir123"));
+    QVERIFY(QFile::link(tmp.filePath("InfoQX0201011.iqx"), tmp.filePath("InfoQX0201011.iqx.zapis-Lnk123")));
+    QVERIFY(::mkfifo(QFile::encodeName(tmp.filePath("InfoQX.odzysk.zapis-Fif123")).constData(), 0600) == 0);
     QStringList removed = removeStaleTemporaryFiles(QDir(tmp.path()));
     removed.sort();
     QStringList expected = ours;
     expected.sort();
     QCOMPARE(removed, expected);
-    QStringList left = theirs;
+    QStringList left = theirs + QStringList{"InfoQX0201011.iqx.zapis-Dir123", "InfoQX0201011.iqx.zapis-Lnk123",
+                                            "InfoQX.odzysk.zapis-Fif123"};
     left.sort();
     QCOMPARE(entries(tmp.path()), left);
 }
