@@ -296,7 +296,8 @@ bool MainWindow::runFirstActivation()
         endRequested_ = true;
         return false;
     }
-    folderLock_ = std::make_unique<FolderLock>(QDir::current());
+    if (!folderLock_)
+        folderLock_ = std::make_unique<FolderLock>(QDir::current());
     if (!folderLock_->tryLock()) {
         messages().error(folderLock_->refusal());
         endRequested_ = true;
@@ -330,6 +331,8 @@ bool MainWindow::runFirstActivation()
     inExitCheck_ = guard;
     return true;
 }
+
+void MainWindow::adoptFolderLock(std::unique_ptr<FolderLock> lock) { folderLock_ = std::move(lock); }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
