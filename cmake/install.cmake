@@ -50,7 +50,7 @@ set(CPACK_STRIP_FILES ON)
 # Arial and MS Sans Serif) and the Qt platform plugins, which newer Debian
 # releases ship apart from the Qt GUI library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fontconfig, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fontconfig, qt6-qpa-plugins, qt6-translations-l10n")
 # Only what the install rules above name goes into the package; building it
 # does not rebuild every test first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)

@@ -6,14 +6,18 @@
 #include "app/workfolder.h"
 #include "document/messages.h"
 #include "print/pdfexport.h"
+#include "storage/folderlock.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
 
 #include <fontconfig/fontconfig.h>
 #include <thread>
@@ -38,15 +42,35 @@ int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::functio
     std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     fonts.join();
+    ui::MessageBoxSink boxes;
+    ScopedMessages scoped(&boxes);
+    return runMainWindow(cmd, onCreated);
+}
+
+int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated)
+{
     describeApplication();
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
-    ui::MessageBoxSink boxes;
-    ScopedMessages scoped(&boxes);
+    // Qt's own texts (a box's context menu, the file and print dialogs) in
+    // Polish, as everything else the clerk reads. The program's own texts
+    // are not looked up in it.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
         return 1;
 
+    // Whether this window may work on the folder is settled before it is
+    // shown: a refused start shows its message alone and ends.
+    auto lock = std::make_unique<FolderLock>(QDir::current());
+    if (!lock->tryLock()) {
+        messages().error(lock->refusal());
+        return 1;
+    }
     MainWindow window;
+    window.adoptFolderLock(std::move(lock));
     if (onCreated)
         onCreated(window);
     window.showMaximized();
@@ -56,7 +80,7 @@ int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::functio
         if (screen && window.frameGeometry().width() < screen->availableGeometry().width())
             window.setGeometry(screen->availableGeometry());
     });
-    return app.exec();
+    return QApplication::exec();
 }
 
 int runPdfExport(int &argc, char **argv, const CommandLine &cmd)

@@ -12,6 +12,10 @@ struct CommandLine;
 // `onCreated` (for benchmarks) sees the window before it is shown.
 int runWindow(int &argc, char **argv, const CommandLine &cmd,
               const std::function<void(MainWindow &)> &onCreated = {});
+// The same under an application object that exists already, with the
+// messages going to the sink in use: the per-user folder, the folder's lock,
+// then the main window until it closes.
+int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated = {});
 
 // informacja --pdf FILE: the six printed pages of the document in the
 // current directory as one PDF. No window and no widget: a GUI application

@@ -299,7 +299,8 @@ bool MainWindow::runFirstActivation()
         endRequested_ = true;
         return false;
     }
-    folderLock_ = std::make_unique<FolderLock>(QDir::current());
+    if (!folderLock_)
+        folderLock_ = std::make_unique<FolderLock>(QDir::current());
     if (!folderLock_->tryLock()) {
         messages().error(folderLock_->refusal());
         endRequested_ = true;
@@ -333,6 +334,8 @@ bool MainWindow::runFirstActivation()
     inExitCheck_ = guard;
     return true;
 }
+
+void MainWindow::adoptFolderLock(std::unique_ptr<FolderLock> lock) { folderLock_ = std::move(lock); }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

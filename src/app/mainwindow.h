@@ -71,6 +71,9 @@ public:
     // register is missing or another window holds the folder, and the
     // program must end.
     bool runFirstActivation();
+    // The folder's lock, taken before the window was shown; the first
+    // activation then takes none of its own.
+    void adoptFolderLock(std::unique_ptr<FolderLock> lock);
     // Closing (FormClose): the save question and the save.
     void offerSaveOnClose();
     // The print run (PrintForm): save, fill every print slot, preview.

@@ -1,6 +1,7 @@
 #include "app/workfolder.h"
 
 #include "document/messages.h"
+#include "storage/registerfile.h"
 #include "storage/safefile.h"
 #include "document/registry.h"
 
@@ -90,6 +91,9 @@ bool enterUserWorkFolder(const QString &programDir)
         messages().error(QStringLiteral("Nie można przejść do folderu \"%1\".").arg(QDir::toNativeSeparators(folder)));
         return false;
     }
+    // A register missing from here is looked for in this folder, not
+    // beside the program: the message says so.
+    setWorkFolderShown(folder);
     return true;
 }
 

@@ -3,15 +3,29 @@
 #include "document/messages.h"
 #include "storage/safefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace iqx {
 
+namespace {
+QString &workFolderShown()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 bool registerPresent() { return QFileInfo::exists(QString::fromLatin1(kRegisterFileName)); }
+
+void setWorkFolderShown(const QString &folder) { workFolderShown() = folder; }
 
 QString missingRegisterMessage()
 {
+    if (!workFolderShown().isEmpty())
+        return QStringLiteral("Brak pliku GMINY.txt - musi znajdować się w folderze %1")
+            .arg(QDir::toNativeSeparators(workFolderShown()));
     return QStringLiteral("Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program");
 }
 

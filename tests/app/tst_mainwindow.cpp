@@ -1,9 +1,13 @@
 // Start-up, closing, focus movement and exit checks of the main window.
+#include "app/application.h"
+#include "app/commandline.h"
 #include "print/engine/preview.h"
 #include "print/engine/report.h"
 #include "storage/cp1250.h"
 #include "support/boxclerk.h"
+#include "storage/registerfile.h"
 #include "support/guitest.h"
+#include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,9 +19,11 @@
 #include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QtTest>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -476,6 +482,169 @@ private slots:
         QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral(".informacja.lock"))));
         QVERIFY(f.w.runFirstActivation());
         QVERIFY(f.sink.entries.isEmpty());
+    }
+
+    // What a crash or a power cut leaves in the lock's place is taken over
+    // when it names no process; anything but a regular file is never read
+    // (a FIFO would wait, a link to a device read without end): the start is
+    // refused at once with a message naming the file, and it stays as it is.
+    void lockLeftInTheFolder_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("refusedAs"); // empty: taken over
+        QTest::newRow("empty (power cut before writing)") << "empty" << "";
+        QTest::newRow("zeros (power cut while writing)") << "zeros" << "";
+        QTest::newRow("no process named") << "garbage" << "";
+        QTest::newRow("FIFO") << "fifo" << "kolejka FIFO";
+        QTest::newRow("link to a device") << "/dev/zero" << "dowiązanie symboliczne";
+        QTest::newRow("link to an ended program's lock") << "link" << "dowiązanie symboliczne";
+        QTest::newRow("folder") << "folder" << "folder, a nie";
+    }
+    void lockLeftInTheFolder()
+    {
+        const QByteArray kEndedLock("999999999\ninformacja\n\n");
+        QFETCH(QString, place);
+        QFETCH(QString, refusedAs);
+        guitest::Window f;
+        const QString lock = f.dir.filePath(QStringLiteral(".informacja.lock"));
+        const QByteArray name = QFile::encodeName(lock);
+        if (place == u"empty" || place == u"zeros" || place == u"garbage")
+            f.dir.write(QStringLiteral(".informacja.lock"), place == u"empty"   ? QByteArray()
+                                                            : place == u"zeros" ? QByteArray(120, '\0')
+                                                                                : QByteArray("informacja\n"));
+        else if (place == u"fifo")
+            QCOMPARE(mkfifo(name.constData(), 0644), 0);
+        else if (place == u"folder")
+            QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral(".informacja.lock")));
+        else if (place == u"link") {
+            f.dir.write(QStringLiteral("stara-blokada"), kEndedLock);
+            QVERIFY(QFile::link(f.dir.filePath(QStringLiteral("stara-blokada")), lock));
+        } else
+            QVERIFY(QFile::link(place, lock));
+        struct stat before {};
+        QCOMPARE(lstat(name.constData(), &before), 0);
+
+        QElapsedTimer clock;
+        clock.start();
+        const bool started = f.w.runFirstActivation();
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(started, refusedAs.isEmpty());
+        if (started) {
+            QVERIFY(f.sink.entries.isEmpty());
+            QCOMPARE(f.dir.read(QStringLiteral(".informacja.lock")).split('\n').value(0).toLongLong(),
+                     QCoreApplication::applicationPid());
+            return;
+        }
+        QCOMPARE(f.sink.entries.size(), 1);
+        QCOMPARE(f.sink.entries[0].kind, RecordingSink::Entry::Error);
+        QVERIFY2(f.sink.entries[0].text.contains(lock) && f.sink.entries[0].text.contains(refusedAs),
+                 qPrintable(f.sink.entries[0].text));
+        struct stat after {};
+        QCOMPARE(lstat(name.constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(f.dir.read(QStringLiteral("stara-blokada")), place == u"link" ? kEndedLock : QByteArray());
+    }
+
+    // A second copy on a folder another window holds shows its message
+    // alone: no window of its own is created or shown.
+    void secondCopyIsRefusedBeforeAnyWindow()
+    {
+        struct ShownAtMessage : RecordingSink {
+            QStringList shown;
+            void error(const QString &text) override
+            {
+                for (const QWidget *w : QApplication::topLevelWidgets())
+                    if (w->isVisible())
+                        shown << w->objectName();
+                RecordingSink::error(text);
+            }
+        };
+        guitest::Window first;
+        QVERIFY(first.w.runFirstActivation());
+        ShownAtMessage sink;
+        ScopedMessages scoped(&sink);
+        bool created = false;
+        QCOMPARE(runMainWindow(CommandLine{}, [&created](MainWindow &) { created = true; }), 1);
+        QVERIFY(!created);
+        QCOMPARE(sink.entries.size(), 1);
+        QVERIFY(sink.entries[0].text.contains(QString::number(QCoreApplication::applicationPid())));
+        QCOMPARE(sink.shown, QStringList());
+    }
+
+    // The window's start: Qt's own texts (here a box's context menu) are
+    // Polish, while the texts the program gives itself stay as they are: the
+    // message boxes' buttons and the print preview's English texts.
+    void windowSpeaksPolishInQtTextsOnly()
+    {
+        WorkDir dir;
+        ui::MessageBoxSink boxes;
+        ScopedMessages scoped(&boxes);
+        QStringList menu, buttons, preview;
+        auto pressLast = [&buttons](int which) {
+            QTimer::singleShot(50, [&buttons, which] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                const QList<QAbstractButton *> all = box->buttons();
+                for (QAbstractButton *b : all)
+                    buttons << b->text();
+                all.value(which)->click();
+            });
+        };
+        const int status = runMainWindow(CommandLine{}, [&](MainWindow &w) {
+            QTimer::singleShot(400, &w, [&] {
+                std::unique_ptr<QMenu> m(w.textBox(1)->createStandardContextMenu());
+                for (const QAction *a : m->actions())
+                    if (!a->isSeparator())
+                        menu << a->text().section(QLatin1Char('\t'), 0, 0);
+                pressLast(0);
+                messages().inform(QStringLiteral("x"));
+                pressLast(1);
+                messages().confirm(QStringLiteral("Confirm"), QStringLiteral("y"));
+                QTimer::singleShot(0, &w, [&] {
+                    QMainWindow *p = w.compositeReport()->openPreview();
+                    preview << p->windowTitle();
+                    for (const QAction *a : p->findChildren<QAction *>())
+                        preview << a->text();
+                    p->close();
+                });
+                w.compositeReport()->preview();
+                w.close();
+            });
+        });
+        QCOMPARE(status, 0);
+        QCOMPARE(menu, (QStringList{"&Cofnij", "&Przywróć", "W&ytnij", "S&kopiuj", "&Wklej", "Usuń",
+                                    "Zaznacz wszystko"}));
+        QCOMPARE(buttons, (QStringList{"OK", "&Yes", "&No"}));
+        for (const char *english : {"Print Preview", "Print", "Printer setup", "Zoom to fit", "&Close"})
+            QVERIFY2(preview.contains(QLatin1String(english)), qPrintable(preview.join(u'|')));
+    }
+
+    // Started from the launcher without a register, the program names the
+    // folder it looked in, not its own folder.
+    void missingRegisterInTheUserFolderNamesIt()
+    {
+        WorkDir dir(false);
+        const QString home = dir.filePath(QStringLiteral("dom"));
+        QVERIFY(QDir().mkpath(home));
+        const QByteArray saved[] = {qgetenv("HOME"), qgetenv("XDG_DATA_HOME"), qgetenv("XDG_DATA_DIRS")};
+        qputenv("HOME", QFile::encodeName(home));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(home));
+        RecordingSink sink;
+        ScopedMessages scoped(&sink);
+        CommandLine launcher;
+        launcher.userFolder = true;
+        const int status = runMainWindow(launcher);
+        const QString folder = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        setWorkFolderShown({});
+        qputenv("HOME", saved[0]);
+        qputenv("XDG_DATA_HOME", saved[1]);
+        qputenv("XDG_DATA_DIRS", saved[2]);
+        QCOMPARE(status, 1);
+        QVERIFY(folder.startsWith(home));
+        QCOMPARE(sink.texts().value(1), QStringLiteral("Brak pliku GMINY.txt - musi znajdować się w folderze ") + folder);
     }
 
     // A click on "Drukowanie" straight from the identifier box: the lookup

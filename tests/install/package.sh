@@ -20,7 +20,7 @@ deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Package)" = informacja ] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for d in libqt6widgets6 libqt6printsupport6 libqt6gui6 libc6 fonts-liberation2 qt6-qpa-plugins; do
+for d in libqt6widgets6 libqt6printsupport6 libqt6gui6 libc6 fonts-liberation2 qt6-qpa-plugins qt6-translations-l10n; do
   grep -qw -- "$d" <<<"$depends" || fail "Depends lacks $d"
 done
 
