@@ -10,6 +10,7 @@
 #include "ui/messagebox.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -100,16 +101,20 @@ int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
     if (cmd.dataPaths.isEmpty())
         return exportDocumentPdf(path);
     const DocumentChoice choice = chooseDocuments(cmd.dataPaths, start);
-    if (choice.files.size() != 1) {
-        messages().error(choice.files.isEmpty()
+    if (choice.entries.size() == 1 && !choice.entries.first().error.isEmpty()) {
+        messages().error(choice.entries.first().error);
+        return 4;
+    }
+    if (choice.entries.size() != 1) {
+        messages().error(choice.entries.isEmpty()
                              ? QStringLiteral("W folderze %1 nie ma pliku danych InfoQX*.iqx.").arg(cmd.dataPaths.first())
                              : QStringLiteral("--pdf zapisuje jeden dokument, a folder %1 zawiera więcej plików "
                                               "danych (%2); wskaż jeden z nich.")
                                    .arg(cmd.dataPaths.first())
-                                   .arg(choice.files.size()));
-        return choice.files.isEmpty() ? 4 : kUsageStatus;
+                                   .arg(choice.entries.size()));
+        return choice.entries.isEmpty() ? 4 : kUsageStatus;
     }
-    return exportDocumentPdf(path, choice.files.first());
+    return exportDocumentPdf(path, QFile::decodeName(choice.entries.first().path));
 }
 
 int runDataCommand(int &argc, char **argv, const CommandLine &cmd)

@@ -6,7 +6,11 @@
 #include "storage/export.h"
 #include "storage/registerfile.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 namespace iqx {
 
@@ -26,7 +30,7 @@ bool anythingChosen(const DocumentChoice &choice)
 {
     for (const QString &folder : choice.emptyFolders)
         messages().inform(QStringLiteral("W folderze %1 nie ma plików danych InfoQX*.iqx.").arg(folder));
-    if (!choice.files.isEmpty())
+    if (!choice.entries.isEmpty())
         return true;
     messages().error(nothingChosenText(choice));
     return false;
@@ -39,9 +43,9 @@ int unreadyStatus(const DocumentChoice &choice)
 {
     if (!registerPresent()) {
         messages().error(missingRegisterMessage());
-        return 3;
+        return kNoRegisterStatus;
     }
-    return anythingChosen(choice) ? 0 : 4;
+    return anythingChosen(choice) ? 0 : kNoDocumentStatus;
 }
 
 } // namespace
@@ -51,30 +55,32 @@ DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base)
     DocumentChoice choice;
     if (arguments.isEmpty()) {
         const QStringList first = dataFileNames(base).mid(0, 1);
-        for (const QString &name : first) {
-            choice.files << base.absoluteFilePath(name);
-            choice.names << name;
-        }
+        for (const QString &name : first)
+            choice.entries.append({QFile::encodeName(base.absoluteFilePath(name)), name, {}});
         return choice;
     }
     choice.several = arguments.size() > 1;
     for (const QString &argument : arguments) {
         const QFileInfo info(base, argument);
         if (!info.isDir()) {
-            choice.files << info.absoluteFilePath();
-            choice.names << argument;
+            choice.entries.append({QFile::encodeName(info.absoluteFilePath()), argument, {}});
             continue;
         }
         choice.several = true;
-        const QDir folder(info.absoluteFilePath());
-        const QStringList entries = dataFileNames(folder);
-        if (entries.isEmpty())
+        QString reason;
+        const std::optional<QList<DataFileEntry>> entries = listDataFiles(info.absoluteFilePath(), &reason);
+        // A folder that cannot be read is not an empty one: it is an entry
+        // of its own, with the reason.
+        if (!entries) {
+            choice.entries.append(
+                {{}, argument, QStringLiteral("Nie można odczytać folderu %1: %2.").arg(argument, reason)});
+            continue;
+        }
+        if (entries->isEmpty())
             choice.emptyFolders << argument;
         const QString prefix = argument.endsWith(u'/') ? argument : argument + u'/';
-        for (const QString &name : entries) {
-            choice.files << folder.absoluteFilePath(name);
-            choice.names << prefix + name;
-        }
+        for (const DataFileEntry &entry : *entries)
+            choice.entries.append({entry.path, prefix + entry.name, {}});
     }
     return choice;
 }
@@ -85,31 +91,33 @@ int exportDocuments(const DocumentChoice &choice, const QString &path)
         return status;
     const RegisterLookupFn lookup = &lookupRegisterHere;
     if (choice.several) {
-        const SummaryResult r = writeSummaryExport(path, choice.files, choice.names, lookup);
+        const SummaryResult r = writeSummaryExport(path, choice.entries, lookup);
         if (!r.error.isEmpty()) {
             messages().error(r.error);
-            return 5;
+            return kOutputFailedStatus;
         }
-        if (r.unreadable > 0)
-            messages().inform(QStringLiteral("Zestawienie %1: %2 z %3 plików nie dało się odczytać; ich wiersze "
-                                             "podają przyczynę.")
-                                  .arg(QFileInfo(path).fileName())
-                                  .arg(r.unreadable)
-                                  .arg(r.documents));
-        return 0;
+        if (r.unreadable == 0)
+            return 0;
+        messages().error(QStringLiteral("Zestawienie %1: %2 z %3 plików nie dało się odczytać; ich wiersze "
+                                        "podają przyczynę.")
+                             .arg(QFileInfo(path).fileName())
+                             .arg(r.unreadable)
+                             .arg(r.documents));
+        return kUnreadableStatus;
     }
-    const LoadResult loaded = loadDocumentFile(choice.files.first());
+    const SummaryEntry &only = choice.entries.first();
+    const LoadResult loaded = loadDocumentFile(only.path, only.name);
     if (loaded.status == LoadResult::Error) {
         messages().error(loaded.message);
-        return 4;
+        return kNoDocumentStatus;
     }
     if (!loaded.message.isEmpty())
         messages().inform(loaded.message);
-    const ExportedDocument doc{choice.names.first(), &loaded.document, loaded.missingFields, loaded.message,
+    const ExportedDocument doc{only.name, &loaded.document, loaded.missingFields, loaded.message,
                                checkDocument(loaded.document, lookup)};
     if (const QString error = writeDocumentExport(path, doc); !error.isEmpty()) {
         messages().error(error);
-        return 5;
+        return kOutputFailedStatus;
     }
     return 0;
 }
@@ -120,22 +128,36 @@ int checkDocuments(const DocumentChoice &choice, std::FILE *out)
         return status;
     const RegisterLookupFn lookup = &lookupRegisterHere;
     bool found = false;
-    for (qsizetype i = 0; i < choice.files.size(); ++i) {
-        const QString prefix = choice.several ? choice.names[i] + QStringLiteral(": ") : QString();
+    int writeError = 0;
+    for (const SummaryEntry &entry : choice.entries) {
+        const QString prefix = choice.several ? entry.name + QStringLiteral(": ") : QString();
         QStringList lines;
-        const LoadResult loaded = loadDocumentFile(choice.files[i]);
-        // An unreadable or incomplete file is a finding of its own.
-        if (!loaded.message.isEmpty())
-            lines << loaded.message;
-        if (loaded.status != LoadResult::Error)
-            for (const Finding &f : checkDocument(loaded.document, lookup))
-                lines << f.text();
+        if (!entry.error.isEmpty()) {
+            lines << entry.error;
+        } else {
+            const LoadResult loaded = loadDocumentFile(entry.path, entry.name);
+            // An unreadable or incomplete file is a finding of its own.
+            if (!loaded.message.isEmpty())
+                lines << loaded.message;
+            if (loaded.status != LoadResult::Error)
+                for (const Finding &f : checkDocument(loaded.document, lookup))
+                    lines << f.text();
+        }
         for (const QString &line : lines)
-            std::fputs((prefix + line + u'\n').toUtf8().constData(), out);
+            if (std::fputs((prefix + line + u'\n').toUtf8().constData(), out) < 0 && writeError == 0)
+                writeError = errno ? errno : EIO;
         found = found || !lines.isEmpty();
     }
-    std::fflush(out);
-    return found ? 1 : 0;
+    // The findings are the result: when they cannot be written, nothing
+    // was checked as far as the caller can tell, and it must hear so.
+    if (std::fflush(out) != 0 && writeError == 0)
+        writeError = errno ? errno : EIO;
+    if (writeError != 0 || std::ferror(out)) {
+        messages().error(QStringLiteral("Nie można wypisać wyników sprawdzenia na standardowe wyjście: %1.")
+                             .arg(QString::fromLocal8Bit(std::strerror(writeError ? writeError : EIO))));
+        return kOutputFailedStatus;
+    }
+    return found ? kFindingsStatus : 0;
 }
 
 } // namespace iqx

@@ -5,6 +5,9 @@
 #include "print/printedpages.h"
 #include "storage/datafile.h"
 #include "storage/registerfile.h"
+#include "storage/safefile.h"
+
+#include <QFileInfo>
 
 namespace iqx {
 
@@ -21,6 +24,13 @@ int exportDocumentPdf(const QString &path, const QString &dataFile)
     }
     if (!loaded.message.isEmpty())
         messages().inform(loaded.message);
+
+    // A PDF made read-only is kept, as a data file or an export file is.
+    if (isReadOnlyFile(path)) {
+        messages().error(fileErrorText(QStringLiteral("Cannot write file"), QFileInfo(path).fileName(),
+                                       readOnlyReason()));
+        return 5;
+    }
 
     QObject owner;
     const QList<report::ReportPage *> pages = createPrintedPages(&owner);

@@ -9,6 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+
 namespace iqx {
 
 QString dataFileName(const QString &identifier)
@@ -105,10 +110,12 @@ DecodedDocument decodeDocument(const QByteArray &fileBytes)
     return out;
 }
 
-LoadResult loadDocumentFile(const QString &path)
+LoadResult loadDocumentFile(const QString &path) { return loadDocumentFile(QFile::encodeName(path), path); }
+
+LoadResult loadDocumentFile(const QByteArray &path, const QString &name)
 {
     LoadResult result;
-    result.fileName = QFileInfo(path).fileName();
+    result.fileName = QFileInfo(name).fileName();
     auto failure = [&result](const QString &message) {
         result.status = LoadResult::Error;
         result.message = message;
@@ -154,6 +161,77 @@ QStringList dataFileNames(const QDir &dir)
 {
     return dir.entryList({QStringLiteral("InfoQX*.iqx")},
                          QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+namespace {
+
+// InfoQX*.iqx, with the letters in any case, as QDir's name filter takes it.
+bool matchesDataFilePattern(const QByteArray &name)
+{
+    return name.size() >= 10 && name.first(6).compare("InfoQX", Qt::CaseInsensitive) == 0
+           && name.last(4).compare(".iqx", Qt::CaseInsensitive) == 0;
+}
+
+// `raw` decoded as the system decodes file names; where that loses bytes,
+// the valid UTF-8 sequences as they are and every other byte as \xNN.
+QString readableFileName(const QByteArray &raw)
+{
+    const QString decoded = QFile::decodeName(raw);
+    if (QFile::encodeName(decoded) == raw)
+        return decoded;
+    QString out;
+    for (qsizetype i = 0; i < raw.size();) {
+        const uchar c = uchar(raw[i]);
+        const qsizetype length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length > 0 && i + length <= raw.size()) {
+            const QByteArray piece = raw.mid(i, length);
+            const QString text = QString::fromUtf8(piece);
+            if (!text.contains(QChar::ReplacementCharacter) && text.toUtf8() == piece) {
+                out += text;
+                i += length;
+                continue;
+            }
+        }
+        out += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
+        ++i;
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<QList<DataFileEntry>> listDataFiles(const QString &folder, QString *reason)
+{
+    QByteArray base = QFile::encodeName(folder);
+    DIR *dir = ::opendir(base.constData());
+    if (!dir) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    QList<QByteArray> names;
+    for (;;) {
+        errno = 0;
+        const dirent *entry = ::readdir(dir);
+        if (!entry)
+            break;
+        const QByteArray name(entry->d_name);
+        if (matchesDataFilePattern(name))
+            names << name;
+    }
+    const int err = errno;
+    ::closedir(dir);
+    if (err != 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(err));
+        return std::nullopt;
+    }
+    std::sort(names.begin(), names.end());
+    if (!base.endsWith('/'))
+        base += '/';
+    QList<DataFileEntry> entries;
+    entries.reserve(names.size());
+    for (const QByteArray &name : names)
+        entries.append({base + name, readableFileName(name)});
+    return entries;
 }
 
 LoadResult loadDocument(const QDir &dir)

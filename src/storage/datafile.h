@@ -63,9 +63,26 @@ struct LoadResult {
 // that cannot be read is reported rather than skipped.
 QStringList dataFileNames(const QDir &dir);
 
+// A data file found in a folder: `path` in the system's own bytes, which
+// open it even when its name is not valid in the system's encoding (a name
+// in Windows-1250 copied from another system), and `name`, its name for
+// people, with any such byte shown as \xNN.
+struct DataFileEntry {
+    QByteArray path;
+    QString name;
+};
+// The InfoQX*.iqx entries of `folder` (the same ones dataFileNames takes),
+// listed byte for byte so that none is left out, in ascending order of
+// their names. Nullopt with the system's reason when the folder cannot be
+// read.
+std::optional<QList<DataFileEntry>> listDataFiles(const QString &folder, QString *reason);
+
 // Reads the first InfoQX*.iqx of `dir` in ascending name order.
 LoadResult loadDocument(const QDir &dir);
 // Reads the data file at `path`.
 LoadResult loadDocumentFile(const QString &path);
+// The same, for a path in the system's own bytes; `name` is what messages
+// call the file.
+LoadResult loadDocumentFile(const QByteArray &path, const QString &name);
 
 } // namespace iqx

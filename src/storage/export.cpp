@@ -4,6 +4,7 @@
 #include "storage/datafile.h"
 #include "storage/safefile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace iqx {
@@ -270,6 +271,15 @@ QString writeDocumentExport(const QString &path, const ExportedDocument &doc)
 SummaryResult writeSummaryExport(const QString &path, const QStringList &files, const QStringList &names,
                                  const RegisterLookupFn &lookup)
 {
+    QList<SummaryEntry> entries;
+    for (qsizetype i = 0; i < files.size(); ++i)
+        entries.append({QFile::encodeName(files[i]), names.value(i, files[i]), {}});
+    return writeSummaryExport(path, entries, lookup);
+}
+
+SummaryResult writeSummaryExport(const QString &path, const QList<SummaryEntry> &entries,
+                                 const RegisterLookupFn &lookup)
+{
     SummaryResult result;
     const std::optional<ExportFormat> format = exportFormatOf(path);
     if (!format) {
@@ -282,15 +292,21 @@ SummaryResult writeSummaryExport(const QString &path, const QStringList &files, 
     out.append(writer.begin());
     // One document in memory at a time: each is read, checked, written out
     // and dropped before the next.
-    for (qsizetype i = 0; i < files.size() && out.error().isEmpty(); ++i) {
-        const LoadResult loaded = loadDocumentFile(files[i]);
+    for (qsizetype i = 0; i < entries.size() && out.error().isEmpty(); ++i) {
+        const SummaryEntry &entry = entries[i];
         ++result.documents;
-        if (loaded.status == LoadResult::Error) {
+        if (!entry.error.isEmpty()) {
             ++result.unreadable;
-            out.append(writer.unreadable(names.value(i, files[i]), loaded.message));
+            out.append(writer.unreadable(entry.name, entry.error));
             continue;
         }
-        ExportedDocument e{names.value(i, files[i]), &loaded.document, loaded.missingFields, loaded.message,
+        const LoadResult loaded = loadDocumentFile(entry.path, entry.name);
+        if (loaded.status == LoadResult::Error) {
+            ++result.unreadable;
+            out.append(writer.unreadable(entry.name, loaded.message));
+            continue;
+        }
+        ExportedDocument e{entry.name, &loaded.document, loaded.missingFields, loaded.message,
                            checkDocument(loaded.document, lookup)};
         out.append(writer.document(e));
     }

@@ -76,4 +76,15 @@ struct SummaryResult {
 SummaryResult writeSummaryExport(const QString &path, const QStringList &files, const QStringList &names,
                                  const RegisterLookupFn &lookup);
 
+// One entry of the many-documents form: a data file, or something named
+// that cannot be read at all (a folder that cannot be listed), whose entry
+// then carries `error` in place of a document.
+struct SummaryEntry {
+    QByteArray path; // the data file, in the system's own bytes
+    QString name;    // what the entry calls it
+    QString error;   // empty for a data file to read
+};
+SummaryResult writeSummaryExport(const QString &path, const QList<SummaryEntry> &entries,
+                                 const RegisterLookupFn &lookup);
+
 } // namespace iqx

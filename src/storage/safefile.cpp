@@ -37,7 +37,11 @@ const QString kTemporarySuffix = QStringLiteral(".zapis-XXXXXX");
 
 bool openRegularFile(QFile &file, const QString &path, QString *reason)
 {
-    const QByteArray name = QFile::encodeName(path);
+    return openRegularFile(file, QFile::encodeName(path), reason);
+}
+
+bool openRegularFile(QFile &file, const QByteArray &name, QString *reason)
+{
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
@@ -90,6 +94,27 @@ std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLi
     }
 }
 
+namespace {
+
+// No write permission for anyone in the permission bits. Root, whom the
+// bits do not stop, keeps such a file too.
+bool readOnlyMode(const struct stat &st) { return (st.st_mode & 0222) == 0; }
+
+} // namespace
+
+bool isReadOnlyFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    return ::stat(name.constData(), &st) == 0 && readOnlyMode(st);
+}
+
+QString readOnlyReason()
+{
+    return QStringLiteral("The file is read-only (its permissions allow no writing); the program does not "
+                          "replace it, and nothing was written.");
+}
+
 AtomicFileWriter::AtomicFileWriter(const QDir &dir, const QString &fileName)
     : dir_(dir), fileName_(fileName), path_(QFile::encodeName(dir.filePath(fileName)))
 {
@@ -106,6 +131,10 @@ AtomicFileWriter::AtomicFileWriter(const QDir &dir, const QString &fileName)
         if (!S_ISREG(st.st_mode)) {
             fail(QStringLiteral("Cannot create file"),
                  S_ISDIR(st.st_mode) ? systemReason(EISDIR) : QStringLiteral("It is not a regular file."));
+            return;
+        }
+        if (readOnlyMode(st)) {
+            fail(QStringLiteral("Cannot create file"), readOnlyReason());
             return;
         }
         mode = st.st_mode & 07777;

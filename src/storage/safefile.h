@@ -15,6 +15,8 @@ namespace iqx {
 // refused at once instead of being waited on, and a link is neither
 // followed nor read through. False with the reason in `reason`.
 bool openRegularFile(QFile &file, const QString &path, QString *reason);
+// The same, for a path in the system's own bytes.
+bool openRegularFile(QFile &file, const QByteArray &path, QString *reason);
 
 // Reads `file` to its end, or with `firstLineOnly` up to its first line end
 // (CR or LF), at most `limit` bytes. Nullopt on a read error (reason in
@@ -22,11 +24,19 @@ bool openRegularFile(QFile &file, const QString &path, QString *reason);
 std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLineOnly, bool *tooLong,
                                       QString *reason);
 
+// Whether the file at `path` is one the program must not replace: its
+// permission bits allow nobody to write it (a clerk made it read-only), for
+// root as for anybody. A missing file is not read-only.
+bool isReadOnlyFile(const QString &path);
+// The reason given when such a file is refused.
+QString readOnlyReason();
+
 // Writes `bytes` to dir/fileName so that the file is either the old one or
 // the new one, whole, whatever happens: the bytes go to a temporary file
 // beside it ("<fileName>.zapis-XXXXXX"), are flushed to the disk, and the
 // temporary file then replaces the old one. A symbolic link or anything but
-// a regular file in the file's place is refused, never written through.
+// a regular file in the file's place is refused, never written through, and
+// so is a read-only file (isReadOnlyFile), which stays as it was.
 // Empty on success, else a user-facing text naming the file and the reason.
 QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByteArray &bytes);
 

@@ -11,7 +11,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <grp.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,10 +24,22 @@ struct Run {
     QString out;
 };
 
-Run runProgram(const QString &dir, const QStringList &args)
+struct How {
+    bool asUser = false; // as an ordinary user: root reads and writes what permissions forbid
+    QString standardOutput; // a file to write standard output to instead of a pipe
+};
+
+Run runProgram(const QString &dir, const QStringList &args, const How &how = {})
 {
     QProcess p;
     p.setWorkingDirectory(dir);
+    if (how.asUser && geteuid() == 0)
+        p.setChildProcessModifier([] {
+            if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(126);
+        });
+    if (!how.standardOutput.isEmpty())
+        p.setStandardOutputFile(how.standardOutput);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
@@ -140,6 +155,117 @@ private slots:
         QVERIFY(QDir(dir.path()).entryList({QStringLiteral("out.*")}).isEmpty());
     }
 
+    // What cannot be read is an error, never an empty folder or a missing
+    // entry: a folder without read permission and a file whose name is not
+    // valid UTF-8 (Windows-1250, copied from another system) both get their
+    // line or row. Runs as an ordinary user, whom the permissions bind.
+    void everythingNamedIsAccountedFor_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // --check: what standard output holds
+        QTest::addColumn<QString>("row"); // --export: the row of the entry, its first three cells
+        QTest::newRow("--check of an unreadable folder")
+            << QStringList{"--check", "a", "b"} << 1
+            << QStringLiteral("b: Nie można odczytać folderu b: Permission denied.\n") << QString();
+        QTest::newRow("--export of an unreadable folder")
+            << QStringList{"--export", "all.csv", "a", "b"} << 6 << QString()
+            << QStringLiteral("b|błąd|Nie można odczytać folderu b: Permission denied.");
+        QTest::newRow("--check of a Windows-1250 name")
+            << QStringList{"--check", "c"} << 1
+            << QStringLiteral("c/InfoQX0201022 kopia \\xb3\\xb9ka.iqx: poz. 7: Maksymalna stawka to 0,66 zł\n")
+            << QString();
+        QTest::newRow("--export of a Windows-1250 name")
+            << QStringList{"--export", "all.csv", "a", "c"} << 0 << QString()
+            << QStringLiteral("c/InfoQX0201022 kopia \\xb3\\xb9ka.iqx|ok|");
+    }
+    void everythingNamedIsAccountedFor()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, row);
+        QTemporaryDir dir;
+        copyRegister(dir);
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+        const QList<QByteArray> good = sampleFields();
+        QList<QByteArray> high = good;
+        high[7] = "0,67";
+        for (const char *folder : {"a", "b", "c"})
+            QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(folder)));
+        writeFile(dir.filePath(QStringLiteral("a/InfoQX0201032.iqx")), good.join(';'));
+        writeFile(dir.filePath(QStringLiteral("b/InfoQX0201032.iqx")), good.join(';'));
+        const QByteArray windowsName = QFile::encodeName(dir.filePath(QStringLiteral("c/"))) + "InfoQX0201022 kopia \xb3\xb9ka.iqx";
+        QFile named;
+        const int fd = ::open(windowsName.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0 && named.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        QVERIFY(named.write(high.join(';')) > 0);
+        named.close();
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("b")), {}));
+        if (geteuid() == 0 && runProgram(dir.path(), {"--version"}, {true, {}}).status != 0)
+            QSKIP("the program cannot be run as the user nobody from here");
+        const Run r = runProgram(dir.path(), args, {true, {}});
+        QFile::setPermissions(dir.filePath(QStringLiteral("b")), QFileDevice::Permissions(0x7700));
+        QCOMPARE(r.status, status);
+        QVERIFY2(!r.err.contains(QStringLiteral("nie ma plik")), qPrintable(r.err));
+        QCOMPARE(r.out, out);
+        if (row.isEmpty())
+            return;
+        QFile csv(dir.filePath(QStringLiteral("all.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QStringList> rows = readCsv(csv.readAll());
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[1].mid(0, 3), (QStringList{"a/InfoQX0201032.iqx", "ok", ""}));
+        QCOMPARE(rows[2].mid(0, 3).join(u'|'), row);
+    }
+
+    // Findings that cannot be written are not a clean document: the failure
+    // is said on standard error, with a status of its own.
+    void checkIntoAFullDevice()
+    {
+        QTemporaryDir dir;
+        copyRegister(dir);
+        QList<QByteArray> fields = sampleFields();
+        fields[7] = "0,67";
+        writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), fields.join(';'));
+        const Run r = runProgram(dir.path(), {"--check"}, {false, QStringLiteral("/dev/full")});
+        QCOMPARE(r.status, 5);
+        QVERIFY2(r.err.contains(QStringLiteral("Nie można wypisać wyników sprawdzenia na standardowe wyjście: "
+                                               "No space left on device")),
+                 qPrintable(r.err));
+    }
+
+    // A file the clerk made read-only is kept by every writer, for root too.
+    void readOnlyOutputIsKept_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("--export") << QStringLiteral("out.csv") << QStringList{"--export", "out.csv"};
+        QTest::newRow("--export of a summary") << QStringLiteral("out.json")
+                                               << QStringList{"--export", "out.json", "InfoQX0201032.iqx", "."};
+        QTest::newRow("--pdf") << QStringLiteral("out.pdf") << QStringList{"--pdf", "out.pdf"};
+    }
+    void readOnlyOutputIsKept()
+    {
+        QFETCH(QString, output);
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        copyRegister(dir);
+        writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), sampleFields().join(';'));
+        const QString path = dir.filePath(output);
+        writeFile(path, "stary");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        const Run r = runProgram(dir.path(), args);
+        QCOMPARE(r.status, 5);
+        QVERIFY2(r.err.contains(QStringLiteral("\"%1\"").arg(output)) && r.err.contains(QStringLiteral("read-only")),
+                 qPrintable(r.err));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("stary"));
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("out.*")}, QDir::Files | QDir::Hidden),
+                 QStringList{output});
+    }
+
     void exportWithoutDataFileGivesSixEmptyPages()
     {
         QTemporaryDir dir;
@@ -235,7 +361,7 @@ private slots:
             {"dane/InfoQX9.iqx", "błąd", "UTF-8"},
         };
         Run r = runProgram(dir.path(), {"--export", "zestawienie.csv", "dane"});
-        QCOMPARE(r.status, 0);
+        QCOMPARE(r.status, 6);
         QVERIFY2(r.err.contains(QStringLiteral("4 z 7 plików")), qPrintable(r.err));
         QFile csv(dir.filePath(QStringLiteral("zestawienie.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
@@ -261,7 +387,7 @@ private slots:
         QCOMPARE(rows[3].last(), QString());
 
         r = runProgram(dir.path(), {"--export", "zestawienie.json", "--data", "dane"});
-        QCOMPARE(r.status, 0);
+        QCOMPARE(r.status, 6);
         QFile json(dir.filePath(QStringLiteral("zestawienie.json")));
         QVERIFY(json.open(QIODevice::ReadOnly));
         const QJsonArray documents = QJsonDocument::fromJson(json.readAll()).object()[u"documents"].toArray();

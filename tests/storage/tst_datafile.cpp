@@ -90,6 +90,7 @@ private slots:
     void hostileFilesAreRefused();
     void linkIsNeverWrittenThrough();
     void readOnlyFolderKeepsOldFile();
+    void readOnlyFileIsKept();
     void killedSavesLeaveOldOrNew();
     void staleTemporaryFilesOfOursOnly();
 };
@@ -449,6 +450,23 @@ void TestDataFile::readOnlyFolderKeepsOldFile()
     const QString error = QString::fromUtf8(buffer, std::max<ssize_t>(n, 0));
     QVERIFY2(error.contains("InfoQX0201011.iqx") && error.contains("Permission denied"), qPrintable(error));
     QCOMPARE(readFile(tmp.filePath("InfoQX0201011.iqx")), QByteArray("old;"));
+}
+
+// A data file the clerk made read-only is not replaced, by root neither:
+// the save names the file and the old one stays, mode and all.
+void TestDataFile::readOnlyFileIsKept()
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath("InfoQX0201011.iqx");
+    QVERIFY(writeFile(path, "old;"));
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(path, readOnly));
+    const SaveResult r = saveDocument(sample(), QDir(tmp.path()));
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains("\"InfoQX0201011.iqx\"") && r.error.contains("read-only"), qPrintable(r.error));
+    QCOMPARE(readFile(path), QByteArray("old;"));
+    QVERIFY(!(QFile::permissions(path) & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
+    QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"InfoQX0201011.iqx"});
 }
 
 // Saves killed at any moment leave the file whole: the old document or the
