@@ -8,7 +8,7 @@
 #include "app/mainwindow.h"
 #include "app/recovery.h"
 #include "document/document.h"
-#include "document/messages.h"
+#include "base/messages.h"
 #include "document/registry.h"
 #include "print/pages.h"
 #include "storage/cp1250.h"

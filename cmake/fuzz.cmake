@@ -16,14 +16,19 @@ if(IQX_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link)
 
   set(IQX_FUZZ_SMOKE_SECONDS 5 CACHE STRING "Seconds each fuzz target runs under CTest")
-  file(GLOB IQX_FUZZERS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../fuzz/fuzz_*.cpp)
-  foreach(fuzz_src ${IQX_FUZZERS})
-    get_filename_component(fuzz_name ${fuzz_src} NAME_WE)
+  # Each target with the layer whose code it feeds.
+  set(IQX_FUZZERS datafile:storage numeric:document prepared:report register:storage)
+  foreach(fuzzer ${IQX_FUZZERS})
+    string(REPLACE ":" ";" fuzzer ${fuzzer})
+    list(GET fuzzer 0 fuzz_name)
+    list(GET fuzzer 1 fuzz_layer)
+    set(fuzz_name fuzz_${fuzz_name})
+    set(fuzz_src ${CMAKE_CURRENT_LIST_DIR}/../fuzz/${fuzz_name}.cpp)
     get_filename_component(fuzz_corpus ${CMAKE_CURRENT_LIST_DIR}/../fuzz/corpus/${fuzz_name} ABSOLUTE)
     add_executable(${fuzz_name} ${fuzz_src})
     target_compile_options(${fuzz_name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${fuzz_name} PRIVATE -fsanitize=fuzzer)
-    target_link_libraries(${fuzz_name} PRIVATE iqx)
+    target_link_libraries(${fuzz_name} PRIVATE iqx_${fuzz_layer})
     # New inputs go to a folder of the build, never into the repository's
     # corpus, which is only read.
     set(fuzz_work ${CMAKE_BINARY_DIR}/fuzz-work/${fuzz_name})

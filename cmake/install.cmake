@@ -4,7 +4,7 @@
 set(IQX_VERSION 1.0.0)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/iqx_version.h.in
                ${CMAKE_BINARY_DIR}/generated/iqx_version.h @ONLY)
-target_include_directories(iqx PRIVATE ${CMAKE_BINARY_DIR}/generated)
+# (src/app includes the generated header.)
 
 include(GNUInstallDirs)
 

@@ -16,7 +16,8 @@ if(IQX_SANITIZE)
       "LSAN_OPTIONS=suppressions=${IQX_SANITIZER_DIR}/lsan.supp:print_suppressions=0"
       "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
   function(iqx_sanitizer_environment)
-    get_property(tests DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY TESTS)
+    # Runs deferred in each folder that adds tests (the top and tests/).
+    get_property(tests DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} PROPERTY TESTS)
     foreach(t ${tests})
       set_property(TEST ${t} APPEND PROPERTY ENVIRONMENT ${IQX_SANITIZER_ENV})
     endforeach()

@@ -1,7 +1,7 @@
 // The register lookup on arbitrary register bytes and identifiers. A match
 // never carries a line end or a separator into a field, and the register
 // read piece by piece, as the file reader does, gives what it gives whole.
-#include "document/registry.h"
+#include "storage/registerscanner.h"
 #include "fuzzinput.h"
 
 #include <QByteArray>

@@ -21,10 +21,14 @@ if [ ${#iqx_missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${iqx_missing[@]}"
 fi
 
+# Warnings are errors where IQX_WERROR=ON (./test and CI set it), not in a
+# user's own build.
+iqx_werror="-DIQX_WERROR=${IQX_WERROR:-OFF}"
+
 # iqx_build [target ...]: configures and builds build/ (everything when no
 # target is named).
 iqx_build() {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$iqx_werror" >/dev/null
   if [ $# -gt 0 ]; then
     local t args=()
     for t in "$@"; do args+=(--target "$t"); done
@@ -38,7 +42,7 @@ iqx_build() {
 # clang, AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
 # targets (everything when no target is named).
 iqx_build_sanitized() {
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo "$iqx_werror" \
         -DCMAKE_CXX_COMPILER=clang++ -DIQX_SANITIZE=ON -DIQX_FUZZ=ON >/dev/null
   local args=() t
   for t in "$@"; do args+=(--target "$t"); done

@@ -4,8 +4,8 @@
 #include "app/datacommands.h"
 #include "app/mainwindow.h"
 #include "app/workfolder.h"
-#include "document/messages.h"
-#include "print/pdfexport.h"
+#include "app/pdfcommand.h"
+#include "base/messages.h"
 #include "storage/folderlock.h"
 #include "ui/messagebox.h"
 

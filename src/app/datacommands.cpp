@@ -1,7 +1,7 @@
 #include "app/datacommands.h"
 
 #include "document/exitrules.h"
-#include "document/messages.h"
+#include "base/messages.h"
 #include "storage/datafile.h"
 #include "storage/export.h"
 #include "storage/registerfile.h"

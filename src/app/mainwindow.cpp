@@ -2,7 +2,7 @@
 
 #include "app/recovery.h"
 
-#include "document/messages.h"
+#include "base/messages.h"
 #include "document/navigation.h"
 #include "document/exitrules.h"
 #include "print/engine/report.h"

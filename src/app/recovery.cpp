@@ -1,7 +1,7 @@
 #include "app/recovery.h"
 
 #include "app/mainwindow.h"
-#include "document/messages.h"
+#include "base/messages.h"
 #include "storage/recoveryfile.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "app/workfolder.h"
 
-#include "document/messages.h"
+#include "base/messages.h"
 #include "storage/registerfile.h"
 #include "storage/safefile.h"
-#include "document/registry.h"
+#include "storage/registerscanner.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,6 @@
 #pragma once
+#include "document/decimal.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,34 +43,6 @@ KeyDecision filterKey(KeyFilter filter, QChar typed, const QString &currentText)
 // the arrows, Home, End, Escape, Insert ...) type nothing and give nullopt:
 // they keep their usual effect in every box. `key` is a Qt::Key.
 std::optional<QChar> typedCharacter(int key, bool control, const QString &text);
-
-// An exact decimal number with a decimal comma, as typed into the boxes.
-// Comparison and addition are exact: no binary floating point is involved.
-class Decimal {
-public:
-    Decimal() = default;
-    // Accepts an optional sign, digits and at most one decimal comma with at
-    // least one digit in all ("12," and ",5" are numbers); independent of the
-    // process locale. Anything else (letters, blanks, exponent, '.') fails.
-    static std::optional<Decimal> parse(const QString &text);
-    static Decimal fromString(const char *text); // for constants known good
-
-    bool isNegative() const; // strictly below zero; "-0" is not
-    Decimal operator+(const Decimal &other) const;
-    friend bool operator==(const Decimal &a, const Decimal &b) { return a.compare(b) == 0; }
-    friend bool operator<(const Decimal &a, const Decimal &b) { return a.compare(b) < 0; }
-    friend bool operator>(const Decimal &a, const Decimal &b) { return a.compare(b) > 0; }
-    int compare(const Decimal &other) const;
-    QString toString() const; // canonical, decimal comma ("0", "-1,5")
-
-private:
-    bool negative_ = false;
-    // Magnitude: all digits, most significant first, no leading zeros
-    // (empty for zero), with `scale_` of them after the comma.
-    QString digits_;
-    int scale_ = 0;
-    void normalise();
-};
 
 // Statutory maximum of a rate position (7, 12, ..., 120), if it has one.
 struct StatutoryMaximum {

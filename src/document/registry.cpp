@@ -1,9 +1,6 @@
 #include "document/registry.h"
 
-#include "storage/cp1250.h"
-#include "storage/fields.h"
-
-#include <algorithm>
+#include "document/fields.h"
 
 namespace iqx {
 
@@ -16,11 +13,7 @@ QString translateType(const QString &typeCode)
     return QStringLiteral("miejsko-wiejska");
 }
 
-namespace {
-
-// Fields 2-5 of one decoded register line; field 1 (the identifier) is
-// skipped and the type code is everything after the fourth ';'.
-RegisterEntry parseLine(QString line)
+RegisterEntry parseRegisterLine(QString line)
 {
     RegisterEntry e;
     takeField(line, u';');
@@ -29,102 +22,6 @@ RegisterEntry parseLine(QString line)
     e.municipality = takeField(line, u';');
     e.typeCode = line;
     return e;
-}
-
-} // namespace
-
-RegisterScanner::RegisterScanner(const QString &identifier)
-{
-    const auto key = cp1250::encode(identifier);
-    if (key && !key->isEmpty())
-        key_ = *key;
-    else
-        done_ = true; // nothing in the register can begin with it
-}
-
-void RegisterScanner::endLine(QByteArrayView line)
-{
-    if (line.size() > kMaxRegisterLine) {
-        result_ = {RegisterLookup::LineTooLong, {}, {}};
-        done_ = true;
-        return;
-    }
-    if (cp1250::looksLikeUtf8(line)) {
-        result_ = {RegisterLookup::Utf8, {}, {}};
-        done_ = true;
-        return;
-    }
-    const auto text = cp1250::decode(line.toByteArray());
-    if (!text) {
-        result_ = {RegisterLookup::BadEncoding, {}, {}};
-        done_ = true;
-        return;
-    }
-    result_ = {RegisterLookup::Found, parseLine(*text), {}};
-}
-
-bool RegisterScanner::feed(QByteArrayView bytes)
-{
-    // A byte-order mark, however the first pieces are cut: UTF-8 text. Its
-    // bytes hold no line end, so no line can have matched before it is seen.
-    if (head_.size() < 3 && !done_) {
-        head_ += bytes.first(std::min<qsizetype>(3 - head_.size(), bytes.size()));
-        if (head_ == "\xEF\xBB\xBF") {
-            result_ = {RegisterLookup::Utf8, {}, {}};
-            done_ = true;
-        }
-    }
-    const char *p = bytes.data();
-    const char *const end = p + bytes.size();
-    while (p < end && !done_) {
-        // CR and LF both end a line: a CRLF pair leaves an empty line
-        // between them, which matches nothing.
-        const char *lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-            ++lineEnd;
-        const QByteArrayView piece(p, lineEnd - p);
-        const bool ended = lineEnd < end;
-        if (!skipping_) {
-            if (line_.isEmpty() && ended) {
-                // A whole line within this piece: nothing is copied unless it matches.
-                if (piece.startsWith(key_))
-                    endLine(piece);
-            } else {
-                line_.append(piece.first(std::min<qsizetype>(piece.size(), kMaxRegisterLine + 1 - line_.size())));
-                const qsizetype seen = std::min(line_.size(), key_.size());
-                if (QByteArrayView(line_).first(seen) != QByteArrayView(key_).first(seen)) {
-                    skipping_ = true;
-                    line_.clear();
-                } else if (ended) {
-                    if (line_.startsWith(key_))
-                        endLine(line_);
-                    line_.clear();
-                } else if (line_.size() > kMaxRegisterLine) {
-                    endLine(line_); // refused as too long
-                }
-            }
-        }
-        if (ended)
-            skipping_ = false;
-        p = ended ? lineEnd + 1 : lineEnd;
-    }
-    return !done_;
-}
-
-RegisterLookup RegisterScanner::finish()
-{
-    if (!done_ && !skipping_ && line_.startsWith(key_))
-        endLine(line_); // the last line, without a line end
-    line_.clear();
-    done_ = true;
-    return result_;
-}
-
-RegisterLookup lookupRegister(const QByteArray &registerBytes, const QString &identifier)
-{
-    RegisterScanner scanner(identifier);
-    scanner.feed(registerBytes);
-    return scanner.finish();
 }
 
 } // namespace iqx

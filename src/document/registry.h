@@ -28,37 +28,8 @@ struct RegisterLookup {
     QString error;       // FileError: user-facing text naming the file and the reason
 };
 
-// The longest register line the lookup takes, in bytes. A real line is
-// about 60 bytes; a matching line beyond this is refused, so that a damaged
-// register never takes more memory than this.
-inline constexpr qsizetype kMaxRegisterLine = 1024 * 1024;
-
-// Scans the register piece by piece as it is read (Windows-1250 bytes;
-// lines end in CRLF or LF, the line end is never part of a field). Every
-// line that begins with `identifier` matches; a later match overwrites an
-// earlier one. Only a matching line is kept in memory.
-class RegisterScanner {
-public:
-    explicit RegisterScanner(const QString &identifier);
-    // Scans the next piece of the register; false once the result is final.
-    bool feed(QByteArrayView bytes);
-    // The result, after the last piece.
-    RegisterLookup finish();
-
-private:
-    void endLine(QByteArrayView line);
-    QByteArray key_;
-    QByteArray line_;      // the current line while it may still match
-    bool skipping_ = false; // the current line does not match
-    bool done_ = false;
-    QByteArray head_; // the first three bytes, for a byte-order mark
-    RegisterLookup result_;
-};
-
-// The whole register in memory, scanned at once.
-RegisterLookup lookupRegister(const QByteArray &registerBytes, const QString &identifier);
-
-// File name of the register in the program's directory.
-inline constexpr const char *kRegisterFileName = "GMINY.txt";
+// Fields 2 to 5 of one decoded register line: field 1 (the identifier) is
+// skipped and the type code is everything after the fourth ';'.
+RegisterEntry parseRegisterLine(QString line);
 
 } // namespace iqx

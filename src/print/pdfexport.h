@@ -3,11 +3,10 @@
 
 namespace iqx {
 
-// The command-line export: in the current directory, checks the register,
-// loads `dataFile` (without one, the first data file, as the first
-// activation does), fills the print slots and writes the six pages to
-// `path` as one PDF. Problems go to the message sink. Returns the process
-// exit status (0 on success).
-int exportDocumentPdf(const QString &path, const QString &dataFile = {});
+class Document;
+
+// Writes the six printed pages of `doc` to `path` as one A4 PDF, without
+// any widget. Empty on success, else a text naming the file and the reason.
+QString writeDocumentPdf(const Document &doc, const QString &path);
 
 } // namespace iqx

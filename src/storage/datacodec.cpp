@@ -1,7 +1,7 @@
 #include "storage/datacodec.h"
 
 #include "storage/cp1250.h"
-#include "storage/fields.h"
+#include "document/fields.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "storage/datafile.h"
 
-#include "document/messages.h"
+#include "base/messages.h"
 #include "storage/cp1250.h"
 #include "storage/datacodec.h"
 

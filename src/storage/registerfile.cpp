@@ -1,6 +1,6 @@
 #include "storage/registerfile.h"
 
-#include "document/messages.h"
+#include "base/messages.h"
 #include "storage/safefile.h"
 
 #include <QDir>

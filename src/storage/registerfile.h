@@ -1,5 +1,5 @@
 #pragma once
-#include "document/registry.h"
+#include "storage/registerscanner.h"
 
 namespace iqx {
 

@@ -1,6 +1,6 @@
 #include "storage/safefile.h"
 
-#include "document/messages.h"
+#include "base/messages.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 #pragma once
-#include "document/messages.h"
+#include "base/messages.h"
 
 namespace iqx::ui {
 

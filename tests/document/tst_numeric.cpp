@@ -1,5 +1,5 @@
 #include "document/numeric.h"
-#include "storage/fields.h"
+#include "document/fields.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "document/messages.h"
+#include "base/messages.h"
 #include "storage/cp1250.h"
 #include "storage/datacodec.h"
 #include "storage/datafile.h"

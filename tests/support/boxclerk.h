@@ -1,7 +1,7 @@
 #pragma once
 // The program's real message boxes, answered as a clerk would: each box that
 // comes up gets the next action of the list.
-#include "document/messages.h"
+#include "base/messages.h"
 #include "ui/messagebox.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #include "print/engine/preview.h"
 
-#include "document/messages.h"
+#include "base/messages.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "document/messages.h"
+#include "base/messages.h"
 #include "print/engine/preview.h"
 #include "print/engine/report.h"
 #include "print/pages.h"

@@ -1,4 +1,4 @@
-#include "storage/fields.h"
+#include "document/fields.h"
 
 namespace iqx {
 

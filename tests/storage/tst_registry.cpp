@@ -1,4 +1,5 @@
 #include "document/registry.h"
+#include "storage/registerscanner.h"
 #include "storage/cp1250.h"
 #include "storage/registerfile.h"
 
@@ -6,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
+#if defined(__GLIBC__)
+#include <iconv.h>
+#endif
 
 using namespace iqx;
 
@@ -36,6 +40,7 @@ private slots:
     void hostileRegisterFiles_data();
     void hostileRegisterFiles();
     void cp1250PolishLetters();
+    void cp1250AgainstIconv();
     void cp1250Refusals();
 };
 
@@ -234,6 +239,48 @@ void TestRegistry::cp1250PolishLetters()
         if (text)
             QCOMPARE(cp1250::encode(*text), std::optional<QByteArray>(byte));
     }
+}
+
+void TestRegistry::cp1250AgainstIconv()
+{
+#if defined(__GLIBC__)
+    // The program's own table against the system's converter: every byte
+    // decodes to the same character or is refused by both, and every
+    // character of the Basic Multilingual Plane encodes the same way.
+    auto convert = [](const char *to, const char *from, QByteArray in) -> std::optional<QByteArray> {
+        iconv_t cd = iconv_open(to, from);
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            return std::nullopt;
+        QByteArray out(16, '\0');
+        char *src = in.data();
+        char *dst = out.data();
+        size_t srcLeft = size_t(in.size()), dstLeft = size_t(out.size());
+        const bool ok = iconv(cd, &src, &srcLeft, &dst, &dstLeft) != size_t(-1) && srcLeft == 0;
+        iconv_close(cd);
+        if (!ok)
+            return std::nullopt;
+        out.resize(dst - out.data());
+        return out;
+    };
+    for (int b = 0; b < 256; ++b) {
+        const auto theirs = convert("UTF-16LE", "WINDOWS-1250", QByteArray(1, char(b)));
+        const auto ours = cp1250::decode(QByteArray(1, char(b)));
+        QVERIFY2(theirs.has_value() == ours.has_value(), qPrintable(QString::number(b, 16)));
+        if (ours)
+            QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t *>(theirs->constData()), 1), *ours);
+    }
+    for (char32_t c = 1; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c < 0xE000)
+            continue;
+        const char16_t unit = char16_t(c);
+        const auto theirs =
+            convert("WINDOWS-1250", "UTF-16LE", QByteArray(reinterpret_cast<const char *>(&unit), 2));
+        const auto ours = cp1250::encode(QString(QChar(unit)));
+        QVERIFY2(theirs == ours, qPrintable(QString::number(uint(c), 16)));
+    }
+#else
+    QSKIP("the system has no iconv to compare with");
+#endif
 }
 
 void TestRegistry::cp1250Refusals()

@@ -1,4 +1,4 @@
-#include "document/messages.h"
+#include "base/messages.h"
 
 #include <cstdio>
 

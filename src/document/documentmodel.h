@@ -1,0 +1,38 @@
+#pragma once
+#include "document/document.h"
+
+#include <QObject>
+
+namespace iqx {
+
+// The document being edited: while the window is open, the one place its
+// 223 values live. The entry boxes write every change here and show what is
+// here; the exit checks, the recovery copy, the close question and the
+// print run read it from here, never from the boxes.
+class DocumentModel : public QObject {
+    Q_OBJECT
+public:
+    explicit DocumentModel(QObject *parent = nullptr);
+
+    const Document &document() const { return doc_; }
+    const QString &text(int n) const { return doc_.text(n); }
+    bool isChecked(int n) const { return doc_.isChecked(n); }
+
+    // Change one value; valueChanged(n) follows when it differs.
+    void setText(int n, const QString &text);
+    void setChecked(int n, bool checked);
+    // Replaces every value (a loaded or restored document): documentReplaced()
+    // follows, and no valueChanged().
+    void setDocument(const Document &doc);
+
+signals:
+    // Position `n` changed, by typing or by a check (a lookup filling in
+    // the names, a refusal clearing a box).
+    void valueChanged(int n);
+    void documentReplaced();
+
+private:
+    Document doc_;
+};
+
+} // namespace iqx
