@@ -4,7 +4,8 @@
 #   base      messages to the user            QtCore
 #   document  positions, values, rules        base, QtCore
 #   storage   files of the working folder     document
-#   report    the report engine (print/engine) base, QtGui, QtWidgets, QtPrintSupport
+#   report    the report engine (print/engine) storage, base, QtGui, QtWidgets,
+#                                             QtPrintSupport; no document header
 #   print     the six printed pages           report, document
 #   ui        the entry pages, message boxes  document, QtWidgets
 #   app       start-up, window, command line  everything above

@@ -5,7 +5,7 @@
 set(allowed_base base)
 set(allowed_document base document)
 set(allowed_storage base document storage)
-set(allowed_report base print/engine)
+set(allowed_report base storage print/engine)
 set(allowed_print base document print/engine print)
 set(allowed_ui base document storage ui)
 set(allowed_app base document storage print/engine print ui app)

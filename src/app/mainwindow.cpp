@@ -390,27 +390,41 @@ void MainWindow::printDocument()
     // as leaving it would have been.
     runPendingExitCheck();
     report::CompositeReport *composite = compositeReport();
-    if (composite->openPreview()) { // bring the open preview to the front
-        composite->preview();
-        return;
-    }
+    // Every press is a whole run; with a preview open, it shows the new
+    // pages and the call returns at once (the first call still waits).
+    const bool waiting = composite->openPreview() != nullptr;
     const Document doc = document();
     const SaveResult saved = writeDataFile(doc);
     if (!saved.ok)
         return;
     fillPrintSlots(doc, printedPages());
+    // What the clerk may have let through (a refused value stays in its
+    // box and prints) is listed above the pages, in the check's words.
+    const QList<Finding> findings = checkDocument(doc, &lookupRegisterHere);
+    QStringList remarks;
+    for (const Finding &f : findings)
+        remarks << f.text();
+    composite->setRemarks(remarks);
+    // Saved reports, PDFs and exports are offered under the data file's
+    // name in the working folder.
+    composite->setProposedPath(QDir::current().absoluteFilePath(QFileInfo(saved.fileName).completeBaseName()));
     // "Export" in the preview writes the data of the document printed.
-    composite->setExportHandler([doc, file = saved.fileName](const QString &path, QString *error) {
-        *error = writeDocumentExport(path, {file, &doc, 0, {}, checkDocument(doc, &lookupRegisterHere)});
+    composite->setExportHandler([doc, findings, file = saved.fileName](const QString &path, QString *error) {
+        *error = writeDocumentExport(path, {file, &doc, 0, {}, findings});
         return error->isEmpty();
     });
     composite->preview();
+    // Back from the preview: the clerk goes on in the box they left.
+    if (!waiting && lastBox_ && isVisible())
+        placeFocus(lastBox_);
 }
 
 // ---- focus, exit checks and navigation -------------------------------------
 
 void MainWindow::onFocusChanged(QWidget *old, QWidget *now)
 {
+    if (now && positionOf_.contains(now))
+        lastBox_ = now;
     if (inExitCheck_ || !old || !now)
         return;
     buildAllPages();

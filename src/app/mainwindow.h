@@ -121,6 +121,7 @@ private:
     QHash<const QWidget *, int> positionOf_;
     std::unique_ptr<FolderLock> folderLock_;
     QPointer<QWidget> pendingExit_; // left, its check not run yet
+    QPointer<QWidget> lastBox_;     // the position box that last had the focus
     std::unique_ptr<Recovery> recovery_;
     QString remembered_;
     bool activated_ = false;

@@ -15,6 +15,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QGroupBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
 #include <QLabel>
@@ -818,7 +820,7 @@ private slots:
             auto *preview = qobject_cast<report::PreviewWindow *>(f.w.compositeReport()->openPreview());
             QVERIFY(preview);
             QTRY_VERIFY(preview->isPrepared());
-            preview->saveFileName = [&](const QString &, const QString &offered) {
+            preview->saveFileName = [&](const QString &, const QString &offered, const QString &) {
                 filter = offered;
                 return f.dir.filePath(QStringLiteral("dla-urzedu"));
             };
@@ -839,6 +841,80 @@ private slots:
         QVERIFY(std::any_of(findings.begin(), findings.end(), [](const QJsonValue &v) {
             return v.toObject()[u"message"].toString() == QStringLiteral("Maksymalna stawka to 0,66 zł");
         }));
+    }
+
+    // Every "Drukowanie" is a whole print run, also with the preview open:
+    // the file is written again and the open preview shows the new pages.
+    // Above them stand the findings of the whole-document check as --check
+    // words them; saving offers the data file's name and says where the
+    // file went; closing the preview puts the focus back in the box left.
+    void printRunsWithThePreviewOpen()
+    {
+        guitest::Window f;
+        QVERIFY(f.show());
+        QTest::keyClicks(f.edit(1), QStringLiteral("0201011"));
+        press(Qt::Key_Tab);
+        // A value typing could not give, as an earlier data file may hold.
+        f.edit(119)->setText(QStringLiteral("1,12345"));
+        QVERIFY(f.focus(f.edit(7)));
+        QStringList shownRemarks, checkLines, offered, notices;
+        QString remarksAfter;
+        bool samePreview = false, freshPages = false;
+        QTimer::singleShot(0, &f.w, [&] {
+            auto *preview = qobject_cast<report::PreviewWindow *>(f.w.compositeReport()->openPreview());
+            QVERIFY(preview);
+            QTRY_VERIFY(preview->isPrepared());
+            if (preview->findChild<QGroupBox *>(QStringLiteral("remarksBox"))->isHidden() == false)
+                shownRemarks = preview->findChild<QLabel *>(QStringLiteral("remarks"))->text().split(u'\n');
+            QProcess check;
+            check.setWorkingDirectory(f.dir.path());
+            check.start(qEnvironmentVariable("IQX_BINARY"), {QStringLiteral("--check")});
+            QVERIFY(check.waitForFinished(60000));
+            checkLines = QString::fromUtf8(check.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+
+            preview->saveFileName = [&](const QString &, const QString &, const QString &proposed) {
+                offered << QFileInfo(proposed).fileName();
+                return proposed;
+            };
+            for (const char *action : {"actionSaveReport", "actionSavePdf", "actionExport"}) {
+                preview->findChild<QAction *>(QString::fromLatin1(action))->trigger();
+                notices << preview->findChild<QLabel *>(QStringLiteral("noticePanel"))->text();
+            }
+
+            // Back in the main window, the clerk corrects 119, types a rate
+            // and prints again.
+            QApplication::setActiveWindow(&f.w);
+            QVERIFY(QTest::qWaitForWindowActive(&f.w));
+            f.edit(119)->setText(QStringLiteral("1,12"));
+            QVERIFY(f.focus(f.edit(8)));
+            QVERIFY(f.focus(f.edit(7)));
+            QTest::keyClicks(f.edit(7), QStringLiteral("0,44"));
+            QTest::mouseClick(f.w.printButton(), Qt::LeftButton);
+            samePreview = f.w.compositeReport()->openPreview() == preview;
+            QTRY_VERIFY(preview->isPrepared());
+            for (const report::PreparedItem &item : preview->document().pages[0].items)
+                freshPages = freshPages || item.text == QLatin1String("0,44");
+            remarksAfter = preview->findChild<QLabel *>(QStringLiteral("remarks"))->text();
+            preview->close();
+        });
+        QTest::mouseClick(f.w.printButton(), Qt::LeftButton);
+        settle();
+
+        QVERIFY2(shownRemarks.contains(QStringLiteral("poz. 119: Za duzo miejsc po przecinku")),
+                 qPrintable(shownRemarks.join(u'|')));
+        QCOMPARE(shownRemarks, checkLines);
+        QCOMPARE(offered, (QStringList{"InfoQX0201011.iqr", "InfoQX0201011.pdf", "InfoQX0201011.json"}));
+        const QString base = QDir::toNativeSeparators(f.dir.filePath(QStringLiteral("InfoQX0201011")));
+        QCOMPARE(notices, (QStringList{"Report saved to " + base + ".iqr", "PDF saved to " + base + ".pdf",
+                                       "Data exported to " + base + ".json"}));
+        QVERIFY(QFileInfo(base + ".pdf").size() > 1000);
+        QVERIFY(samePreview);
+        QVERIFY(freshPages);
+        QVERIFY(!remarksAfter.contains(QLatin1String("poz. 119")) && remarksAfter.contains(QLatin1String("poz. 50")));
+        const QList<QByteArray> fields = f.dir.read(QStringLiteral("InfoQX0201011.iqx")).split(';');
+        QCOMPARE(fields.value(7), QByteArray("0,44"));
+        QCOMPARE(fields.value(119), QByteArray("1,12"));
+        QCOMPARE(f.w.focusWidget(), f.edit(7));
     }
 };
 

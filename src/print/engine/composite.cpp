@@ -37,6 +37,12 @@ PreparedDocument CompositeReport::run()
 void CompositeReport::preview()
 {
     if (preview_) {
+        // The open window shows this run's pages, not the last run's.
+        if (auto *window = qobject_cast<PreviewWindow *>(preview_.data())) {
+            const QList<ReportPage *> pages = collectReports();
+            if (!pages.isEmpty())
+                window->restart(pages);
+        }
         preview_->showMaximized();
         preview_->raise();
         preview_->activateWindow();
@@ -58,7 +64,7 @@ void CompositeReport::preview()
     delete preview_.data();
 }
 
-bool CompositeReport::print(QString *error)
+bool CompositeReport::print(QString *error, PrintedJob *job)
 {
     const PreparedDocument doc = run();
     if (doc.pages.isEmpty()) {
@@ -66,10 +72,10 @@ bool CompositeReport::print(QString *error)
             *error = tr("The report has no pages to print.");
         return false;
     }
-    return printDocument(doc, error);
+    return printDocument(doc, error, job);
 }
 
-bool CompositeReport::printDocument(const PreparedDocument &doc, QString *error)
+bool CompositeReport::printDocument(const PreparedDocument &doc, QString *error, PrintedJob *job)
 {
     auto fail = [error](const QString &why) {
         if (error)
@@ -126,6 +132,8 @@ bool CompositeReport::printDocument(const PreparedDocument &doc, QString *error)
     if (!ok || printer.printerState() == QPrinter::Error)
         return fail(tr("The printer \"%1\" reported an error; the report may not have been printed.")
                         .arg(info.printerName()));
+    if (job)
+        *job = {info.printerName(), last - first + 1, printer.copyCount()};
     return true;
 }
 

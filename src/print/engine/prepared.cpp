@@ -1,5 +1,7 @@
 #include "print/engine/report.h"
 
+#include "storage/cp1250.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -7,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QSet>
 #include <cmath>
 
 // Prepared-report file:
@@ -19,7 +22,11 @@
 // The checksum rejects damaged files before anything is parsed; the parser
 // still bounds every count, size and value, so a file that was forged with
 // a matching checksum cannot make the reader allocate or draw nonsense, nor
-// keep the window busy drawing more than a real report holds. The reader
+// keep the window busy drawing more than a real report holds: what costs
+// time to draw is a font not met before (each face and size is loaded
+// afresh), a character that the font lacks (drawn through a slow
+// fallback), large letters (drawn as outlines) and paint over the whole
+// sheet, so these are bounded too. The reader
 // takes only what the writer writes, so loading and saving again gives the
 // same bytes.
 namespace iqx::report {
@@ -41,6 +48,17 @@ constexpr quint32 kMaxItemsInAll = 8192;
 constexpr qsizetype kMaxText = 32767;
 constexpr qsizetype kMaxFamily = 200;
 constexpr double kMaxMm = 10000.0;
+// The pages print Arial of 7, 9, 10 and 12 pt, regular and bold: eight
+// fonts. A text is Windows-1250, the document's character set, which the
+// font has whole. A page's boxes and rules cover its band and the labels'
+// boxes, about one and a half sheets; painted area beyond the sheet
+// costs nothing and is not counted.
+constexpr int kMaxPointSize = 16;
+constexpr qsizetype kMaxFonts = 16;
+constexpr double kMaxCoveredSheets = 4.0;
+// No page carries more than 61 positions: at most 64 full boxes of text a
+// page, which is what the time to lay the texts out grows with.
+constexpr qsizetype kMaxPageText = 64 * kMaxText;
 
 QString tr(const char *text) { return QCoreApplication::translate("PreparedReport", text); }
 
@@ -79,7 +97,7 @@ bool readItem(QDataStream &in, PreparedItem &item)
         return false;
     if (item.family.size() > kMaxFamily)
         return false;
-    if (kind == PreparedItem::Text && (pointSize < 1 || pointSize > 400 || line < 0 || line > 1000))
+    if (kind == PreparedItem::Text && (pointSize < 1 || pointSize > kMaxPointSize || line < 0 || line > 1000))
         return false;
     item.kind = PreparedItem::Kind(kind);
     item.align = Align(align);
@@ -152,6 +170,7 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
     if (pages > kMaxPages)
         return fail(tr("The saved report has %1 pages; a report has at most %2.").arg(pages).arg(kMaxPages));
     quint32 itemsInAll = 0;
+    QSet<QString> fonts;
     for (quint32 p = 0; p < pages; ++p) {
         PreparedPage page;
         quint32 items = 0;
@@ -166,12 +185,34 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
         if (itemsInAll > kMaxItemsInAll)
             return fail(tr("The saved report has more than %1 elements; a report has at most %1.").arg(kMaxItemsInAll));
         page.items.resize(items);
+        double covered = 0; // mm², within the sheet
+        qsizetype characters = 0;
         for (PreparedItem &item : page.items) {
             if (!readItem(s, item))
                 return fail(tr("The saved report is damaged."));
+            if (item.kind != PreparedItem::Text) {
+                const double w = std::min(item.x + item.w, page.widthMm) - std::max(item.x, 0.0);
+                const double h = std::min(item.y + item.h, page.heightMm) - std::max(item.y, 0.0);
+                covered += std::max(w, 0.0) * std::max(h, 0.0);
+                if (covered > kMaxCoveredSheets * page.widthMm * page.heightMm)
+                    return fail(tr("Page %1 of the saved report paints over its sheet more than %2 times.")
+                                    .arg(p + 1).arg(kMaxCoveredSheets));
+            }
             if (item.text.size() > kMaxText)
                 return fail(tr("Page %1 of the saved report holds a text of %2 characters; a text has at most %3.")
                                 .arg(p + 1).arg(item.text.size()).arg(kMaxText));
+            if (item.kind != PreparedItem::Text)
+                continue;
+            characters += item.text.size();
+            if (characters > kMaxPageText)
+                return fail(tr("Page %1 of the saved report holds more than %2 characters; a page holds at most %2.")
+                                .arg(p + 1).arg(kMaxPageText));
+            if (!iqx::cp1250::representable(item.text)
+                || std::any_of(item.text.begin(), item.text.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+                return fail(tr("Page %1 of the saved report holds a character that a report does not print.").arg(p + 1));
+            fonts.insert(QStringLiteral("%1/%2/%3").arg(item.family).arg(item.pointSize).arg(item.bold));
+            if (fonts.size() > kMaxFonts)
+                return fail(tr("The saved report uses more than %1 fonts; a report uses at most %1.").arg(kMaxFonts));
         }
         result.pages << page;
     }

@@ -1,11 +1,13 @@
 #include "print/engine/preview.h"
 
 #include "base/messages.h"
+#include "storage/safefile.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
@@ -18,6 +20,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 #include <cmath>
 
 namespace iqx::report {
@@ -85,8 +88,8 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
     openFileName = [this](const QString &title, const QString &filter) {
         return QFileDialog::getOpenFileName(this, title, QString(), filter);
     };
-    saveFileName = [this](const QString &title, const QString &filter) {
-        return QFileDialog::getSaveFileName(this, title, QString(), filter);
+    saveFileName = [this](const QString &title, const QString &filter, const QString &proposed) {
+        return QFileDialog::getSaveFileName(this, title, proposed, filter);
     };
     printDialog = [this](QPrinter &printer, int pageCount) {
         QPrintDialog dialog(&printer, this);
@@ -104,7 +107,34 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
     view_->doc = &doc_;
     scroll_->setWidget(view_);
     scroll_->viewport()->installEventFilter(this);
-    setCentralWidget(scroll_);
+
+    // What the check of the data behind the pages found, above the pages:
+    // text a screen reader reads, never painted on a sheet.
+    remarksBox_ = new QGroupBox(tr("Document check"));
+    remarksBox_->setObjectName(QStringLiteral("remarksBox"));
+    remarks_ = new QLabel;
+    remarks_->setObjectName(QStringLiteral("remarks"));
+    remarks_->setTextFormat(Qt::PlainText);
+    remarks_->setWordWrap(true);
+    remarks_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    remarks_->setAccessibleName(tr("Document check"));
+    auto *remarksArea = new QScrollArea;
+    remarksArea->setObjectName(QStringLiteral("remarksArea"));
+    remarksArea->setFrameShape(QFrame::NoFrame);
+    remarksArea->setFocusPolicy(Qt::NoFocus);
+    remarksArea->setWidgetResizable(true);
+    remarksArea->setWidget(remarks_);
+    // A long list scrolls in a few lines' room and leaves the page in view.
+    remarksArea->setMaximumHeight(remarks_->fontMetrics().lineSpacing() * 6 + 4);
+    auto *remarksLayout = new QVBoxLayout(remarksBox_);
+    remarksLayout->addWidget(remarksArea);
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(remarksBox_);
+    layout->addWidget(scroll_, 1);
+    setCentralWidget(central);
 
     QToolBar *bar = addToolBar(tr("Preview"));
     bar->setObjectName(QStringLiteral("previewToolBar"));
@@ -151,7 +181,8 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
     print_ = add("actionPrint", tr("Print"), none, {}, [this] { print(); });
     bar->addSeparator();
     save_ = add("actionSaveReport", tr("Save Report"), QStyle::SP_DialogSaveButton, {}, [this] {
-        const QString path = saveFileName(tr("Save report"), tr("Saved reports (*.iqr);;All files (*)"));
+        const QString path
+            = saveFileName(tr("Save report"), tr("Saved reports (*.iqr);;All files (*)"), proposed(".iqr"));
         if (!path.isEmpty())
             saveReport(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".iqr") : path);
     });
@@ -161,7 +192,7 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
             loadReport(path);
     });
     pdf_ = add("actionSavePdf", tr("Save PDF"), none, {}, [this] {
-        const QString path = saveFileName(tr("Save PDF"), tr("PDF files (*.pdf)"));
+        const QString path = saveFileName(tr("Save PDF"), tr("PDF files (*.pdf)"), proposed(".pdf"));
         if (!path.isEmpty())
             savePdf(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path);
     });
@@ -169,7 +200,7 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
     export_ = nullptr;
     if (report_.exportHandler())
         export_ = add("actionExport", tr("Export"), none, {}, [this] {
-            const QString path = saveFileName(tr("Export"), tr("JSON (*.json);;CSV (*.csv)"));
+            const QString path = saveFileName(tr("Export"), tr("JSON (*.json);;CSV (*.csv)"), proposed(".json"));
             if (!path.isEmpty())
                 exportData(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".json") : path);
         });
@@ -183,8 +214,14 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
     progressPanel_->setMinimumWidth(60);
     pagePanel_ = new QLabel(this);
     pagePanel_->setObjectName(QStringLiteral("pagePanel"));
+    // Where the last print, save or export went.
+    noticePanel_ = new QLabel(this);
+    noticePanel_->setObjectName(QStringLiteral("noticePanel"));
+    noticePanel_->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(progressPanel_);
-    statusBar()->addWidget(pagePanel_, 1);
+    statusBar()->addWidget(pagePanel_);
+    statusBar()->addWidget(noticePanel_, 1);
+    takeReportDetails();
 
     // One page per pass of the event loop keeps the window responsive.
     timer_ = new QTimer(this);
@@ -208,8 +245,9 @@ void PreviewWindow::prepareNext()
     }
     const QPointer<ReportPage> page = pending_.takeFirst();
     doc_.pages << (page ? preparePage(*page) : PreparedPage{});
-    if (doc_.pages.size() == 1)
-        showPage(0);
+    const int shown = std::min(returnTo_, total_ - 1);
+    if (doc_.pages.size() == shown + 1)
+        showPage(shown);
     const int progress = int(doc_.pages.size() * 100 / std::max(1, total_));
     if (progress >= 100)
         shownProgress_ = 0;
@@ -228,6 +266,47 @@ void PreviewWindow::stopPreparing()
     timer_->stop();
     pending_.clear();
     shownProgress_ = 0;
+}
+
+void PreviewWindow::restart(const QList<ReportPage *> &pages)
+{
+    stopPreparing();
+    returnTo_ = std::max(0, current_);
+    doc_ = {};
+    for (ReportPage *page : pages)
+        pending_ << page;
+    total_ = int(pages.size());
+    current_ = -1;
+    view_->index = -1;
+    view_->update();
+    loaded_ = false;
+    prepared_ = pending_.isEmpty();
+    setWindowTitle(tr("Print Preview"));
+    takeReportDetails();
+    setNotice({});
+    if (!prepared_)
+        timer_->start();
+    updateActions();
+    updateStatus();
+}
+
+void PreviewWindow::takeReportDetails()
+{
+    proposedPath_ = report_.proposedPath();
+    showRemarks(report_.remarks());
+}
+
+void PreviewWindow::showRemarks(const QStringList &lines)
+{
+    remarks_->setText(lines.join(QLatin1Char('\n')));
+    remarksBox_->setVisible(!lines.isEmpty());
+}
+
+void PreviewWindow::setNotice(const QString &text) { noticePanel_->setText(text); }
+
+QString PreviewWindow::proposed(const char *extension) const
+{
+    return proposedPath_.isEmpty() ? QString() : proposedPath_ + QLatin1String(extension);
 }
 
 void PreviewWindow::showPage(int index)
@@ -332,10 +411,19 @@ void PreviewWindow::print()
 {
     if (!print_->isEnabled())
         return;
+    setNotice({});
     QString error;
-    const bool ok = loaded_ ? report_.printDocument(doc_, &error) : report_.print(&error);
-    if (!ok)
+    PrintedJob job;
+    const bool ok = loaded_ ? report_.printDocument(doc_, &error, &job) : report_.print(&error, &job);
+    if (!ok) {
         messages().error(error);
+        return;
+    }
+    QString text = job.pages == 1 ? tr("1 page sent to the printer \"%1\"").arg(job.printerName)
+                                  : tr("%1 pages sent to the printer \"%2\"").arg(job.pages).arg(job.printerName);
+    if (job.copies > 1)
+        text += tr(", %1 copies").arg(job.copies);
+    setNotice(text + QLatin1Char('.'));
 }
 
 void PreviewWindow::printerSetup()
@@ -365,6 +453,7 @@ bool PreviewWindow::saveReport(const QString &path)
 {
     // Unbuffered: a write that fails (full disk, file-size limit) reports
     // the system's reason at once; a closed file would have forgotten it.
+    setNotice({});
     QSaveFile file(path);
     QString reason;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -373,6 +462,7 @@ bool PreviewWindow::saveReport(const QString &path)
         reason = file.errorString();
         file.cancelWriting();
     } else if (file.commit()) {
+        setNotice(tr("Report saved to %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
         return true;
     } else {
         reason = file.errorString();
@@ -387,9 +477,12 @@ bool PreviewWindow::loadReport(const QString &path)
         messages().inform(tr("File does not exist"));
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        messages().error(fileErrorText(tr("Cannot open the report"), path, file.errorString()));
+    // Only a regular file, opened without waiting: a FIFO or a device in
+    // its place is refused at once instead of hanging the windows.
+    QFile file;
+    QString why;
+    if (!iqx::openRegularFile(file, path, &why)) {
+        messages().error(fileErrorText(tr("Cannot open the report"), path, why));
         return false;
     }
     PreparedDocument loaded;
@@ -401,6 +494,14 @@ bool PreviewWindow::loadReport(const QString &path)
     stopPreparing();
     doc_ = std::move(loaded);
     loaded_ = true;
+    // The window now shows that file, not the document being printed: its
+    // name in the title, no remarks on the document, and saving proposes
+    // the file's own name beside it.
+    const QFileInfo info(path);
+    setWindowTitle(tr("Print Preview - %1").arg(info.fileName()));
+    showRemarks({});
+    setNotice({});
+    proposedPath_ = info.absoluteDir().filePath(info.completeBaseName());
     current_ = -1;
     view_->index = -1;
     if (!doc_.pages.isEmpty())
@@ -417,17 +518,23 @@ bool PreviewWindow::exportData(const QString &path)
     QString error;
     if (!export_ || !export_->isEnabled())
         return false;
-    if (report_.exportHandler()(path, &error))
+    setNotice({});
+    if (report_.exportHandler()(path, &error)) {
+        setNotice(tr("Data exported to %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
         return true;
+    }
     messages().error(error);
     return false;
 }
 
 bool PreviewWindow::savePdf(const QString &path)
 {
+    setNotice({});
     QString error;
-    if (writePdf(doc_, path, &error))
+    if (writePdf(doc_, path, &error)) {
+        setNotice(tr("PDF saved to %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
         return true;
+    }
     messages().error(error);
     return false;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QAction;
+class QGroupBox;
 class QLabel;
 class QPrinter;
 class QScrollArea;
@@ -24,9 +25,15 @@ public:
     PreviewWindow(CompositeReport &report, const QList<ReportPage *> &pages, QWidget *parent = nullptr);
     ~PreviewWindow() override;
 
+    // Shows a fresh run of `pages` in place of what the window shows,
+    // prepared as on opening, with the report's current remarks and
+    // proposed path; the page on show stays on show once it is ready.
+    void restart(const QList<ReportPage *> &pages);
+
     // Dialog hooks, replaceable in tests. An empty file name means Cancel.
+    // `proposed` is the path the save dialog offers (empty: none).
     std::function<QString(const QString &title, const QString &filter)> openFileName;
-    std::function<QString(const QString &title, const QString &filter)> saveFileName;
+    std::function<QString(const QString &title, const QString &filter, const QString &proposed)> saveFileName;
     // Shows the print dialog for `printer`; true on OK.
     std::function<bool(QPrinter &printer, int pageCount)> printDialog;
 
@@ -68,6 +75,10 @@ private:
     void updateStatus();
     void updateActions();
     void stopPreparing();
+    void takeReportDetails();
+    void showRemarks(const QStringList &lines);
+    void setNotice(const QString &text);
+    QString proposed(const char *extension) const;
 
     CompositeReport &report_;
     QList<QPointer<ReportPage>> pending_;
@@ -76,15 +87,20 @@ private:
     int current_ = -1;
     int zoom_ = 100;
     int shownProgress_ = 0;
+    int returnTo_ = 0; // the page index shown as soon as it is prepared
     ZoomMode mode_ = ZoomMode::Width;
     bool prepared_ = false;
     bool loaded_ = false;
+    QString proposedPath_; // without extension
 
     QTimer *timer_;
     QScrollArea *scroll_;
     PageView *view_;
     QLabel *progressPanel_;
     QLabel *pagePanel_;
+    QLabel *noticePanel_;
+    QGroupBox *remarksBox_;
+    QLabel *remarks_;
     QAction *fit_, *actual_, *width_, *first_, *previous_, *next_, *last_;
     QAction *setup_, *print_, *save_, *load_, *pdf_, *export_, *close_;
 };

@@ -294,6 +294,7 @@ void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
     };
 
     const double textScale = dpi / kReferenceDpi; // device px per reference px
+    const QRectF sheet(0, 0, page.widthMm * k, page.heightMm * k);
     struct Face {
         QFont font;
         QFontMetricsF metrics;
@@ -321,7 +322,8 @@ void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
             }
             const QFontMetricsF &fm = it->metrics;
             const QRectF r = rect(item);
-            const double advance = referenceAdvance(it->font, item.text) * textScale;
+            const Shaped &glyphs = shaped(it->font, item.text);
+            const double advance = glyphs.advance * textScale;
             double x = r.left();
             if (item.align == Align::Right)
                 x = r.right() - advance;
@@ -330,19 +332,35 @@ void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
             // The first line's top at the box's top, further lines one
             // line height lower.
             const double baseline = r.top() + (item.line * fm.height() + fm.ascent()) * textScale;
+            // Only what reaches the sheet is drawn, glyph by glyph: a text
+            // far longer than the paper is wide (a whole box of characters
+            // runs off the page) costs no more than a line across it.
+            const double em = it->font.pixelSize() * textScale;
+            if (baseline + em < 0 || baseline - em > sheet.height() || x - em > sheet.width()
+                || x + advance + em < 0)
+                break;
             painter.save();
             painter.translate(x, baseline);
             painter.scale(textScale, textScale);
             painter.setPen(Qt::black);
-            const Shaped &glyphs = shaped(it->font, item.text);
             if (glyphs.glyphs.isEmpty()) {
                 painter.setFont(it->font);
                 painter.drawText(QPointF(0, 0), item.text);
             } else {
+                // Positions grow from 0; a glyph drawn whole when any of
+                // it may fall within the sheet.
+                const double from = (-x - em) / textScale, to = (sheet.width() - x + em) / textScale;
+                const auto byX = [](const QPointF &p, double v) { return p.x() < v; };
+                const qsizetype first
+                    = std::lower_bound(glyphs.positions.begin(), glyphs.positions.end(), from, byX)
+                      - glyphs.positions.begin();
+                const qsizetype last
+                    = std::lower_bound(glyphs.positions.begin() + first, glyphs.positions.end(), to, byX)
+                      - glyphs.positions.begin();
                 QGlyphRun run;
                 run.setRawFont(faceOf(it->font).raw);
-                run.setGlyphIndexes(glyphs.glyphs);
-                run.setPositions(glyphs.positions);
+                run.setGlyphIndexes(glyphs.glyphs.mid(first, last - first));
+                run.setPositions(glyphs.positions.mid(first, last - first));
                 painter.drawGlyphRun(QPointF(0, 0), run);
             }
             painter.restore();

@@ -143,6 +143,13 @@ struct PrinterSettings {
     int fromPage = 0, toPage = 0; // 0, 0: all pages
 };
 
+// What a print job was handed to: the printer and the sheets sent.
+struct PrintedJob {
+    QString printerName;
+    int pages = 0;  // sheets of one copy
+    int copies = 1;
+};
+
 class PreviewWindow;
 
 // QRCompositeReport1: joins report pages into one document per run.
@@ -166,16 +173,17 @@ public:
 
     // Opens the preview window on a fresh run and returns when it is
     // closed, dispatching events meanwhile. While a preview is open, a
-    // further call brings it to the front and returns at once.
+    // further call shows a fresh run in it, brings it to the front and
+    // returns at once.
     void preview();
     // The preview window while one is open (a PreviewWindow), else nullptr.
     QMainWindow *openPreview() const { return preview_; }
 
     // Prints a fresh run straight to the printer with the stored settings.
     // False with a user-facing reason (no printer installed, ...).
-    bool print(QString *error);
-    // Prints `doc` with the stored settings.
-    bool printDocument(const PreparedDocument &doc, QString *error);
+    bool print(QString *error, PrintedJob *job = nullptr);
+    // Prints `doc` with the stored settings; `job` says where it went.
+    bool printDocument(const PreparedDocument &doc, QString *error, PrintedJob *job = nullptr);
     // Writes a fresh run as a PDF.
     bool exportPdf(const QString &path, QString *error);
 
@@ -187,6 +195,15 @@ public:
     void setExportHandler(ExportHandler handler) { exportHandler_ = std::move(handler); }
     const ExportHandler &exportHandler() const { return exportHandler_; }
 
+    // The path, without extension, that the preview proposes for a saved
+    // report, PDF or export of these pages; empty: none proposed.
+    void setProposedPath(const QString &basePath) { proposedPath_ = basePath; }
+    const QString &proposedPath() const { return proposedPath_; }
+    // Remarks on the data behind the pages, one line each, which the
+    // preview shows above them (never on the sheets).
+    void setRemarks(const QStringList &lines) { remarks_ = lines; }
+    const QStringList &remarks() const { return remarks_; }
+
 signals:
     void addReports();
 
@@ -195,6 +212,8 @@ private:
     PrinterSettings settings_;
     QPointer<QMainWindow> preview_;
     ExportHandler exportHandler_;
+    QString proposedPath_;
+    QStringList remarks_;
 };
 
 } // namespace iqx::report

@@ -1,12 +1,18 @@
-// Prints a six-page report to the system's default printer through
-// CompositeReport::print, as the preview's "Print" does. Driven by
-// cups_print.sh against a private CUPS server.
+// Prints a six-page report to the system's default printer with the
+// preview's "Print", and checks that the preview says where the pages
+// went. Driven by cups_print.sh against a private CUPS server.
+#include "document/messages.h"
+#include "print/engine/preview.h"
 #include "print/engine/report.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <cstdio>
 
+using namespace iqx;
 using namespace iqx::report;
 
 int main(int argc, char **argv)
@@ -37,9 +43,25 @@ int main(int argc, char **argv)
             report.addReport(page);
     });
 
-    QString error;
-    if (!report.print(&error)) {
-        std::fprintf(stderr, "print failed: %s\n", qPrintable(error));
+    RecordingSink sink;
+    ScopedMessages guard(&sink);
+    PreviewWindow preview(report, report.collectReports());
+    preview.show();
+    QElapsedTimer clock;
+    clock.start();
+    while (!preview.isPrepared() && clock.elapsed() < 30000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    preview.findChild<QAction *>(QStringLiteral("actionPrint"))->trigger();
+    if (!sink.texts().isEmpty()) {
+        std::fprintf(stderr, "print failed: %s\n", qPrintable(sink.texts().join(u'\n')));
+        return 1;
+    }
+    const auto *notice = preview.findChild<QLabel *>(QStringLiteral("noticePanel"));
+    const QString said = notice ? notice->text() : QString();
+    const QString expected
+        = QStringLiteral("6 pages sent to the printer \"%1\".").arg(QPrinterInfo::defaultPrinterName());
+    if (said != expected) {
+        std::fprintf(stderr, "the preview says \"%s\", not \"%s\"\n", qPrintable(said), qPrintable(expected));
         return 1;
     }
     return 0;

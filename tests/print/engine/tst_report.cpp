@@ -18,7 +18,11 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace iqx;
 using namespace iqx::report;
@@ -150,6 +154,8 @@ private slots:
     void damagedFilesRefused();
     void forgedReportsBounded_data();
     void forgedReportsBounded();
+    void forgedReportsPaintQuickly_data();
+    void forgedReportsPaintQuickly();
     void pdfOutput();
     void printWithoutPrinter();
     void previewWindow();
@@ -497,6 +503,92 @@ void TestReport::forgedReportsBounded()
         QCOMPARE(saved(doc), file); // what loads saves back byte for byte
 }
 
+// The worst a loadable file can ask of the painter, built to the bounds:
+// each loads and paints a page at the preview's size in well under a
+// second, or is refused; one step beyond a bound is refused.
+namespace {
+QByteArray page(int items, const std::function<PreparedItem(int)> &item)
+{
+    PreparedDocument doc;
+    doc.pages << PreparedPage{};
+    for (int i = 0; i < items; ++i)
+        doc.pages[0].items << item(i);
+    return saved(doc);
+}
+PreparedItem text(const QString &t, int pointSize, const QString &family = QStringLiteral("Arial"))
+{
+    return {PreparedItem::Text, 10, 10, 50, 4, Align::Left, t, family, pointSize};
+}
+} // namespace
+
+void TestReport::forgedReportsPaintQuickly_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("refusal"); // empty: the file loads
+
+    const auto longText = [](int i) {
+        QString t(32767, u'W');
+        t[0] = QChar(u'a' + i % 26);
+        t[1] = QChar(u'a' + i / 26);
+        return t;
+    };
+    QTest::newRow("longest texts") << page(64, [&](int i) { return text(longText(i), 7); }) << QString();
+    QTest::newRow("longest texts, right-justified") << page(64, [&](int i) {
+        PreparedItem t = text(longText(i), 7);
+        t.align = Align::Right;
+        return t;
+    }) << QString();
+    QTest::newRow("too much text on a page") << page(65, [&](int i) { return text(longText(i), 7); })
+                                             << "Page 1 of the saved report holds more than 2097088 characters; a page holds at most 2097088.";
+    QTest::newRow("largest letters") << page(1024, [](int i) { return text(QString(300, u'W'), 9 + i % 8); })
+                                     << QString();
+    QTest::newRow("letters too large") << page(1, [](int) { return text(QStringLiteral("W"), 17); })
+                                       << "The saved report is damaged.";
+    QTest::newRow("sixteen fonts") << page(1024, [](int i) {
+        return text(QString(300, u'W'), 16, QStringLiteral("Font%1").arg(i % 16));
+    }) << QString();
+    QTest::newRow("seventeen fonts") << page(17, [](int i) { return text(QStringLiteral("W"), 7, QString::number(i)); })
+                                     << "The saved report uses more than 16 fonts; a report uses at most 16.";
+    QTest::newRow("characters the font lacks") << page(64, [](int) { return text(QString(32767, QChar(0x4e00)), 7); })
+                                               << "Page 1 of the saved report holds a character that a report does not print.";
+    QTest::newRow("control characters") << page(1, [](int) { return text(QStringLiteral("a\tb"), 7); })
+                                        << "Page 1 of the saved report holds a character that a report does not print.";
+    const auto shape = [](double x, double w) {
+        PreparedItem item;
+        item.kind = PreparedItem::Shape;
+        item.x = x;
+        item.w = item.h = w;
+        return item;
+    };
+    QTest::newRow("sheet painted over four times")
+        << page(1024, [&](int i) { return i < 4 ? shape(-5, 10000) : shape(0, 0); }) << QString();
+    QTest::newRow("sheet painted over 1024 times") << page(1024, [&](int) { return shape(0, 300); })
+                                                   << "Page 1 of the saved report paints over its sheet more than 4 times.";
+}
+
+void TestReport::forgedReportsPaintQuickly()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, refusal);
+    PreparedDocument doc;
+    QString error;
+    QCOMPARE(load(file, &doc, &error), refusal.isEmpty());
+    QCOMPARE(error, refusal);
+    if (!refusal.isEmpty())
+        return;
+    // The sheet as the preview shows it zoomed to a wide screen's width.
+    QImage image(1300, 1840, QImage::Format_ARGB32_Premultiplied);
+    for (int pass = 0; pass < 2; ++pass) { // the first also meets the fonts
+        QElapsedTimer clock;
+        clock.start();
+        QPainter painter(&image);
+        painter.scale(1300 / (210 * 96 / 25.4), 1300 / (210 * 96 / 25.4));
+        paintPage(painter, doc.pages[0], 96);
+        painter.end();
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QStringLiteral("pass %1: %2 ms").arg(pass).arg(clock.elapsed())));
+    }
+}
+
 void TestReport::pdfOutput()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -677,7 +769,7 @@ void TestReport::previewLoadAndSetup()
 
     // Save through the dialog hook; the extension is added.
     const QString savedPath = dir.filePath(QStringLiteral("raport"));
-    w.saveFileName = [&](const QString &title, const QString &) {
+    w.saveFileName = [&](const QString &title, const QString &, const QString &) {
         return title == QLatin1String("Save report") ? savedPath : QString();
     };
     w.findChild<QAction *>(QStringLiteral("actionSaveReport"))->trigger();
@@ -704,8 +796,29 @@ void TestReport::previewLoadAndSetup()
     QCOMPARE(w.pageCount(), 6);
     QCOMPARE(w.currentPage(), 3);
 
-    // A good file: its page 1 on show, Print on, Printer setup off.
+    // A FIFO in a report's place is refused at once, not waited on (the
+    // writer only ends a wait that should not have begun).
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo.iqr")));
+    QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+    std::thread writer([&fifo] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        if (const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+            ::close(fd);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const bool fifoLoaded = w.loadReport(QFile::decodeName(fifo));
+    const qint64 waited = clock.elapsed();
+    writer.join();
+    QVERIFY(!fifoLoaded);
+    QVERIFY2(waited < 1000, qPrintable(QString::number(waited)));
+    QVERIFY(sink.texts().last().contains(QLatin1String("not a regular file")));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Print Preview"));
+
+    // A good file: its page 1 on show, its name in the title, Print on,
+    // Printer setup off.
     QVERIFY(w.loadReport(savedPath + ".iqr"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Print Preview - raport.iqr"));
     QCOMPARE(w.currentPage(), 1);
     QCOMPARE(w.pageCount(), 6);
     QVERIFY(w.findChild<QAction *>(QStringLiteral("actionPrint"))->isEnabled());
@@ -717,14 +830,21 @@ void TestReport::previewLoadAndSetup()
     // Without an export handler there is nothing to export.
     QVERIFY(!w.findChild<QAction *>(QStringLiteral("actionExport")));
 
-    // Save PDF writes what is on show.
-    w.saveFileName = [&](const QString &, const QString &) { return dir.filePath(QStringLiteral("kopia")); };
+    // Save PDF writes what is on show, offered beside the loaded file.
+    QString offered;
+    w.saveFileName = [&](const QString &, const QString &, const QString &proposed) {
+        offered = proposed;
+        return dir.filePath(QStringLiteral("kopia"));
+    };
     w.findChild<QAction *>(QStringLiteral("actionSavePdf"))->trigger();
+    QCOMPARE(offered, savedPath + ".pdf");
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("kopia.pdf"))).size() > 1000);
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("noticePanel"))->text(),
+             "PDF saved to " + QDir::toNativeSeparators(dir.filePath(QStringLiteral("kopia.pdf"))));
 }
 
 // preview() waits for the window to close while events keep flowing; a
-// second call during the wait only raises the open window.
+// second call during the wait shows a fresh run in the open window.
 void TestReport::previewCall()
 {
     SixPages six;
@@ -742,7 +862,7 @@ void TestReport::previewCall()
     six.report.preview();
     QVERIFY(secondReturned);
     QCOMPARE(pagesSeen, 6);
-    QCOMPARE(six.calls, 1);
+    QCOMPARE(six.calls, 2);
     QVERIFY(!six.report.openPreview()); // deleted after closing
 
     CompositeReport empty; // no pages: no window, no wait
