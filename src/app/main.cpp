@@ -1,15 +1,16 @@
 #include "app/application.h"
 #include "app/commandline.h"
 
+#include "storage/platform.h"
+
 #include <QStringList>
-#include <csignal>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     // Beyond a file-size limit a write then fails with "File too large" and
     // is reported, instead of the signal killing the program unannounced.
-    std::signal(SIGXFSZ, SIG_IGN);
+    iqx::platform::reportOversizedWritesAsErrors();
 
     // Coordinates and font heights are pixels; the window does not follow
     // the system's dpi setting.

@@ -3,16 +3,13 @@
 #include "base/messages.h"
 #include "storage/cp1250.h"
 #include "storage/datacodec.h"
-
+#include "storage/platform.h"
 #include "storage/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <dirent.h>
 
 namespace iqx {
 
@@ -202,35 +199,16 @@ QString readableFileName(const QByteArray &raw)
 
 std::optional<QList<DataFileEntry>> listDataFiles(const QString &folder, QString *reason)
 {
-    QByteArray base = QFile::encodeName(folder);
-    DIR *dir = ::opendir(base.constData());
-    if (!dir) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    const platform::NativePath base = platform::nativePath(folder);
+    std::optional<QList<platform::NativePath>> names = platform::folderNames(base, reason);
+    if (!names)
         return std::nullopt;
-    }
-    QList<QByteArray> names;
-    for (;;) {
-        errno = 0;
-        const dirent *entry = ::readdir(dir);
-        if (!entry)
-            break;
-        const QByteArray name(entry->d_name);
-        if (matchesDataFilePattern(name))
-            names << name;
-    }
-    const int err = errno;
-    ::closedir(dir);
-    if (err != 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(err));
-        return std::nullopt;
-    }
-    std::sort(names.begin(), names.end());
-    if (!base.endsWith('/'))
-        base += '/';
+    names->removeIf([](const QByteArray &name) { return !matchesDataFilePattern(name); });
+    std::sort(names->begin(), names->end());
     QList<DataFileEntry> entries;
-    entries.reserve(names.size());
-    for (const QByteArray &name : names)
-        entries.append({base + name, readableFileName(name)});
+    entries.reserve(names->size());
+    for (const QByteArray &name : *names)
+        entries.append({platform::joinPath(base, name), readableFileName(name)});
     return entries;
 }
 

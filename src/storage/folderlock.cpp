@@ -1,14 +1,8 @@
 #include "storage/folderlock.h"
 
-#include <QFile>
-#include <QThread>
+#include "storage/platform.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QThread>
 
 namespace iqx {
 
@@ -20,21 +14,22 @@ const QString kLockName = QStringLiteral(".informacja.lock");
 // identifiers); anything longer was not written as a lock.
 constexpr qsizetype kLockLimit = 4096;
 
-QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
-
-QString kindOf(mode_t mode)
+QString kindOf(platform::Status::Kind kind)
 {
-    if (S_ISLNK(mode))
+    switch (kind) {
+    case platform::Status::Link:
         return QStringLiteral("dowiązanie symboliczne");
-    if (S_ISDIR(mode))
+    case platform::Status::Directory:
         return QStringLiteral("folder");
-    if (S_ISFIFO(mode))
+    case platform::Status::Fifo:
         return QStringLiteral("kolejka FIFO");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
+    case platform::Status::Device:
         return QStringLiteral("plik urządzenia");
-    if (S_ISSOCK(mode))
+    case platform::Status::Socket:
         return QStringLiteral("gniazdo");
-    return QStringLiteral("plik specjalny");
+    default:
+        return QStringLiteral("plik specjalny");
+    }
 }
 
 // True when `bytes` begin with a line naming a process, as every lock the
@@ -52,7 +47,20 @@ bool namesProcess(const QByteArray &bytes)
     return first.toLongLong(&ok) > 0 && ok;
 }
 
-bool sameFile(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+// The lock file's first bytes, at most kLockLimit + 1 of them.
+QByteArray readLock(platform::Handle handle)
+{
+    QByteArray bytes(kLockLimit + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const qint64 n = platform::readSome(handle, bytes.data() + got, bytes.size() - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
+    return bytes;
+}
 
 } // namespace
 
@@ -78,68 +86,61 @@ bool FolderLock::inspectPlace()
     // regular file, or nothing, stands there: a link is never followed, and
     // a FIFO or a device is never opened, so nothing here can wait or read
     // without end.
-    const QByteArray name = QFile::encodeName(path_);
+    const platform::NativePath name = platform::nativePath(path_);
     const QString shown = QDir::toNativeSeparators(path_);
     for (int attempt = 0;; ++attempt) {
-        struct stat placed {};
-        if (::lstat(name.constData(), &placed) != 0) {
-            if (errno == ENOENT)
-                return true;
+        const platform::Status placed = platform::statusOf(name);
+        if (placed.kind == platform::Status::Missing)
+            return true;
+        if (placed.kind == platform::Status::Unknown) {
             refusal_ = QStringLiteral("Nie można sprawdzić pliku blokady %1: %2. Program zostanie zamknięty, aby "
                                       "nie zastąpić danych zapisanych przez inne okno.")
-                           .arg(shown, systemReason(errno));
+                           .arg(shown, placed.error);
             return false;
         }
-        if (!S_ISREG(placed.st_mode)) {
+        if (placed.kind != platform::Status::Regular) {
             refusal_ = QStringLiteral("W miejscu pliku blokady %1 jest %2, a nie zwykły plik, więc nie można "
                                       "zablokować danych w tym folderze do wyłącznego użytku. Usuń go i uruchom "
                                       "program ponownie. Program zostanie zamknięty.")
-                           .arg(shown, kindOf(placed.st_mode));
+                           .arg(shown, kindOf(placed.kind));
             return false;
         }
-        const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
-            if (errno == ENOENT || errno == ELOOP) // replaced meanwhile: look again
+        platform::OpenFailure failure = platform::OpenFailure::None;
+        QString reason;
+        const platform::Handle handle = platform::openRegularForReading(name, &failure, &reason);
+        if (handle == platform::kNoHandle) {
+            if (failure != platform::OpenFailure::Other) // replaced meanwhile: look again
                 continue;
             refusal_ = QStringLiteral("Nie można odczytać pliku blokady %1: %2. Jeśli żadne okno programu nie "
                                       "pracuje w tym folderze, usuń ten plik i uruchom program ponownie. Program "
                                       "zostanie zamknięty.")
-                           .arg(shown, systemReason(errno));
+                           .arg(shown, reason);
             return false;
         }
-        struct stat opened {};
-        if (::fstat(fd, &opened) != 0 || !sameFile(opened, placed)) {
-            ::close(fd);
+        const platform::Status opened = platform::statusOf(handle);
+        if (!opened.sameFileAs(placed)) {
+            platform::closeFile(handle);
             continue;
         }
-        QByteArray bytes(kLockLimit + 1, Qt::Uninitialized);
-        qsizetype got = 0;
-        for (ssize_t n = 0; got < bytes.size(); got += n) {
-            n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
-            if (n < 0 && errno == EINTR)
-                n = 0;
-            else if (n <= 0)
-                break;
-        }
-        bytes.truncate(got);
+        const QByteArray bytes = readLock(handle);
         if (bytes.size() <= kLockLimit && namesProcess(bytes)) {
             // Whether that process still runs is the lock's own judgement.
-            ::close(fd);
+            platform::closeFile(handle);
             return true;
         }
-        // It names no process. The program that created it holds it (flock)
+        // It names no process. The program that created it holds it locked
         // from its creation on and writes it at once, so a lock nobody holds
         // that still names no process a moment later was left by a program
         // that ended before writing it: it is removed and taken over.
-        const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        const bool held = platform::lockedByAnother(handle);
         if (!held && attempt > 0) {
-            struct stat now {};
-            if (::lstat(name.constData(), &now) == 0 && sameFile(now, opened))
-                ::unlink(name.constData());
-            ::close(fd);
+            const platform::Status now = platform::statusOf(name);
+            if (now.kind == platform::Status::Regular && now.sameFileAs(opened))
+                platform::removeFile(name);
+            platform::closeFile(handle);
             return true;
         }
-        ::close(fd);
+        platform::closeFile(handle);
         if (attempt >= 20) {
             refusal_ = QStringLiteral("Dane w tym folderze są już otwarte w innym oknie programu. Pracuj w tamtym "
                                       "oknie albo je zamknij i uruchom program ponownie. To okno zostanie "

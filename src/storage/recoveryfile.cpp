@@ -7,10 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace iqx {
 
@@ -28,11 +24,7 @@ QByteArray checksum(const QByteArray &bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-bool exists(const QString &path)
-{
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
+bool exists(const QString &path) { return entryExists(path); }
 
 RecoveryCopy damaged(const QString &reason)
 {
@@ -59,7 +51,7 @@ QString writeRecoveryCopy(const QDir &dir, const Document &doc)
 bool removeRecoveryCopy(const QDir &dir)
 {
     const QString path = dir.filePath(recoveryName());
-    return ::unlink(QFile::encodeName(path).constData()) == 0 || !exists(path);
+    return removeEntry(path);
 }
 
 RecoveryCopy readRecoveryCopy(const QDir &dir)
@@ -127,11 +119,8 @@ QString setDamagedCopyAside(const QDir &dir, QString *error)
         const QString name = i == 1 ? base : base + QStringLiteral("-%1").arg(i);
         if (exists(dir.filePath(name)))
             continue;
-        if (::rename(QFile::encodeName(dir.filePath(recoveryName())).constData(),
-                     QFile::encodeName(dir.filePath(name)).constData())
-            == 0)
+        if (renameEntry(dir.filePath(recoveryName()), dir.filePath(name), error))
             return name;
-        *error = QString::fromLocal8Bit(std::strerror(errno));
         return {};
     }
     *error = QStringLiteral("zbyt wiele odłożonych kopii");

@@ -36,47 +36,53 @@ void RegisterScanner::endLine(QByteArrayView line)
     result_ = {RegisterLookup::Found, parseRegisterLine(*text), {}};
 }
 
-bool RegisterScanner::feed(QByteArrayView bytes)
+void RegisterScanner::watchForByteOrderMark(QByteArrayView bytes)
 {
     // A byte-order mark, however the first pieces are cut: UTF-8 text. Its
     // bytes hold no line end, so no line can have matched before it is seen.
-    if (head_.size() < 3 && !done_) {
-        head_ += bytes.first(std::min<qsizetype>(3 - head_.size(), bytes.size()));
-        if (head_ == "\xEF\xBB\xBF") {
-            result_ = {RegisterLookup::Utf8, {}, {}};
-            done_ = true;
-        }
+    if (head_.size() >= 3 || done_)
+        return;
+    head_ += bytes.first(std::min<qsizetype>(3 - head_.size(), bytes.size()));
+    if (head_ == "\xEF\xBB\xBF") {
+        result_ = {RegisterLookup::Utf8, {}, {}};
+        done_ = true;
     }
+}
+
+void RegisterScanner::scanPiece(QByteArrayView piece, bool ended)
+{
+    if (line_.isEmpty() && ended) {
+        // A whole line within this piece: nothing is copied unless it matches.
+        if (piece.startsWith(key_))
+            endLine(piece);
+        return;
+    }
+    line_.append(piece.first(std::min<qsizetype>(piece.size(), kMaxRegisterLine + 1 - line_.size())));
+    const qsizetype seen = std::min(line_.size(), key_.size());
+    if (QByteArrayView(line_).first(seen) != QByteArrayView(key_).first(seen)) {
+        skipping_ = true;
+        line_.clear();
+    } else if (ended) {
+        if (line_.startsWith(key_))
+            endLine(line_);
+        line_.clear();
+    } else if (line_.size() > kMaxRegisterLine) {
+        endLine(line_); // refused as too long
+    }
+}
+
+bool RegisterScanner::feed(QByteArrayView bytes)
+{
+    watchForByteOrderMark(bytes);
     const char *p = bytes.data();
     const char *const end = p + bytes.size();
     while (p < end && !done_) {
         // CR and LF both end a line: a CRLF pair leaves an empty line
         // between them, which matches nothing.
-        const char *lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-            ++lineEnd;
-        const QByteArrayView piece(p, lineEnd - p);
+        const char *lineEnd = std::find_if(p, end, [](char c) { return c == '\r' || c == '\n'; });
         const bool ended = lineEnd < end;
-        if (!skipping_) {
-            if (line_.isEmpty() && ended) {
-                // A whole line within this piece: nothing is copied unless it matches.
-                if (piece.startsWith(key_))
-                    endLine(piece);
-            } else {
-                line_.append(piece.first(std::min<qsizetype>(piece.size(), kMaxRegisterLine + 1 - line_.size())));
-                const qsizetype seen = std::min(line_.size(), key_.size());
-                if (QByteArrayView(line_).first(seen) != QByteArrayView(key_).first(seen)) {
-                    skipping_ = true;
-                    line_.clear();
-                } else if (ended) {
-                    if (line_.startsWith(key_))
-                        endLine(line_);
-                    line_.clear();
-                } else if (line_.size() > kMaxRegisterLine) {
-                    endLine(line_); // refused as too long
-                }
-            }
-        }
+        if (!skipping_)
+            scanPiece(QByteArrayView(p, lineEnd - p), ended);
         if (ended)
             skipping_ = false;
         p = ended ? lineEnd + 1 : lineEnd;

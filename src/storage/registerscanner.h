@@ -26,6 +26,10 @@ public:
     RegisterLookup finish();
 
 private:
+    void watchForByteOrderMark(QByteArrayView bytes);
+    // One line, or the part of one that this piece holds; `ended` when its
+    // line end is in the piece too.
+    void scanPiece(QByteArrayView piece, bool ended);
     void endLine(QByteArrayView line);
     QByteArray key_;
     QByteArray line_;      // the current line while it may still match

@@ -2,71 +2,64 @@
 
 #include "base/messages.h"
 
+#include "storage/platform.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace iqx {
 
 namespace {
 
-QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
-
-// The process's file-creation mask, read without changing it: setting it
-// to read it back would, for a moment, change it for every other thread
-// (the recovery copy is written on a thread of its own).
-mode_t processUmask()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : status.readAll().split('\n'))
-            if (line.startsWith("Umask:"))
-                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
-    }
-    return 022;
-}
-
 const QString kTemporarySuffix = QStringLiteral(".zapis-XXXXXX");
+
+QString openRefusal(platform::OpenFailure failure, const QString &reason)
+{
+    switch (failure) {
+    case platform::OpenFailure::Link:
+        return QStringLiteral("It is a symbolic link, which the program does not follow.");
+    case platform::OpenFailure::NotRegular:
+        return QStringLiteral("It is not a regular file.");
+    default:
+        return reason;
+    }
+}
 
 } // namespace
 
 bool openRegularFile(QFile &file, const QString &path, QString *reason)
 {
-    return openRegularFile(file, QFile::encodeName(path), reason);
+    return openRegularFile(file, platform::nativePath(path), reason);
 }
 
 bool openRegularFile(QFile &file, const QByteArray &name, QString *reason)
 {
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int err = errno;
-        *reason = err == ELOOP ? QStringLiteral("It is a symbolic link, which the program does not follow.")
-                               : systemReason(err);
+    platform::OpenFailure failure = platform::OpenFailure::None;
+    QString why;
+    const platform::Handle handle = platform::openRegularForReading(name, &failure, &why);
+    if (handle == platform::kNoHandle) {
+        *reason = openRefusal(failure, why);
         return false;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int err = errno;
-        ::close(fd);
-        *reason = S_ISDIR(st.st_mode) ? systemReason(EISDIR)
-                  : st.st_mode != 0   ? QStringLiteral("It is not a regular file.")
-                                      : systemReason(err);
-        return false;
-    }
-    // Reads of a regular file never wait; the flag only kept open() from
-    // waiting on a FIFO.
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return platform::adoptForReading(file, handle, reason);
+}
+
+bool entryExists(const QString &path)
+{
+    return platform::statusOf(platform::nativePath(path)).kind != platform::Status::Missing;
+}
+
+bool removeEntry(const QString &path, QString *reason)
+{
+    const platform::NativePath name = platform::nativePath(path);
+    return platform::removeFile(name, reason) || platform::statusOf(name).kind == platform::Status::Missing;
+}
+
+bool renameEntry(const QString &from, const QString &to, QString *reason)
+{
+    return platform::replaceFile(platform::nativePath(from), platform::nativePath(to), reason);
 }
 
 std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLineOnly, bool *tooLong,
@@ -94,19 +87,12 @@ std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLi
     }
 }
 
-namespace {
-
-// No write permission for anyone in the permission bits. Root, whom the
-// bits do not stop, keeps such a file too.
-bool readOnlyMode(const struct stat &st) { return (st.st_mode & 0222) == 0; }
-
-} // namespace
-
 bool isReadOnlyFile(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    return ::stat(name.constData(), &st) == 0 && readOnlyMode(st);
+    // No write permission for anyone in the permission bits. Root, whom
+    // the bits do not stop, keeps such a file too.
+    const platform::Status st = platform::statusThroughLinks(platform::nativePath(path));
+    return st.kind == platform::Status::Regular && st.writableByNobody;
 }
 
 QString readOnlyReason()
@@ -116,39 +102,43 @@ QString readOnlyReason()
 }
 
 AtomicFileWriter::AtomicFileWriter(const QDir &dir, const QString &fileName)
-    : dir_(dir), fileName_(fileName), path_(QFile::encodeName(dir.filePath(fileName)))
+    : dir_(dir), fileName_(fileName), path_(platform::nativePath(dir.filePath(fileName)))
 {
     // What stands in the file's place now: only a regular file is replaced.
-    struct stat st {};
-    mode_t mode = 0666;
-    if (::lstat(path_.constData(), &st) == 0) {
-        if (S_ISLNK(st.st_mode)) {
-            fail(QStringLiteral("Cannot create file"),
-                 QStringLiteral("It is a symbolic link; the program writes no file through a link, and "
-                                "nothing was written."));
-            return;
-        }
-        if (!S_ISREG(st.st_mode)) {
-            fail(QStringLiteral("Cannot create file"),
-                 S_ISDIR(st.st_mode) ? systemReason(EISDIR) : QStringLiteral("It is not a regular file."));
-            return;
-        }
-        if (readOnlyMode(st)) {
+    const platform::Status st = platform::statusOf(path_);
+    unsigned permissions = 0;
+    switch (st.kind) {
+    case platform::Status::Missing:
+        permissions = platform::newFilePermissions();
+        break;
+    case platform::Status::Regular:
+        if (st.writableByNobody) {
             fail(QStringLiteral("Cannot create file"), readOnlyReason());
             return;
         }
-        mode = st.st_mode & 07777;
-    } else {
-        mode &= ~processUmask();
-    }
-
-    temporary_ = path_ + QFile::encodeName(kTemporarySuffix);
-    fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
-    if (fd_ < 0) {
-        fail(QStringLiteral("Cannot create file"), systemReason(errno));
+        permissions = st.permissions;
+        break;
+    case platform::Status::Link:
+        fail(QStringLiteral("Cannot create file"),
+             QStringLiteral("It is a symbolic link; the program writes no file through a link, and "
+                            "nothing was written."));
+        return;
+    case platform::Status::Directory:
+        fail(QStringLiteral("Cannot create file"), QStringLiteral("Is a directory"));
+        return;
+    case platform::Status::Unknown:
+        fail(QStringLiteral("Cannot create file"), st.error);
+        return;
+    default:
+        fail(QStringLiteral("Cannot create file"), QStringLiteral("It is not a regular file."));
         return;
     }
-    ::fchmod(fd_, mode);
+
+    temporary_ = path_ + platform::nativePath(kTemporarySuffix);
+    QString reason;
+    handle_ = platform::createUniqueFile(temporary_, permissions, &reason);
+    if (handle_ == platform::kNoHandle)
+        fail(QStringLiteral("Cannot create file"), reason);
 }
 
 AtomicFileWriter::~AtomicFileWriter() { discard(); }
@@ -162,58 +152,41 @@ void AtomicFileWriter::fail(const QString &action, const QString &reason)
 
 void AtomicFileWriter::discard()
 {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-        ::unlink(temporary_.constData());
+    if (handle_ != platform::kNoHandle) {
+        platform::closeFile(handle_);
+        handle_ = platform::kNoHandle;
+        platform::removeFile(temporary_);
     }
 }
 
 bool AtomicFileWriter::append(QByteArrayView bytes)
 {
-    qsizetype done = 0;
-    while (fd_ >= 0 && done < bytes.size()) {
-        const ssize_t n = ::write(fd_, bytes.data() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) // a short write is followed by one that says why
-            fail(QStringLiteral("Cannot write file"), systemReason(n < 0 ? errno : ENOSPC));
-        else
-            done += n;
-    }
-    return fd_ >= 0;
+    if (handle_ == platform::kNoHandle)
+        return false;
+    QString reason;
+    if (!platform::writeAll(handle_, bytes, &reason))
+        fail(QStringLiteral("Cannot write file"), reason);
+    return handle_ != platform::kNoHandle;
 }
 
 QString AtomicFileWriter::commit()
 {
-    if (fd_ < 0)
+    if (handle_ == platform::kNoHandle)
         return error_;
-    if (::fsync(fd_) != 0) {
-        fail(QStringLiteral("Cannot write file"), systemReason(errno));
-        return error_;
-    }
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(temporary_.constData());
-        error_ = fileErrorText(QStringLiteral("Cannot write file"), fileName_, systemReason(err));
+    QString reason;
+    if (!platform::flushToDisk(handle_, &reason)) {
+        fail(QStringLiteral("Cannot write file"), reason);
         return error_;
     }
-    // rename() replaces the name itself: had a link appeared meanwhile, it
-    // would be replaced, never written through.
-    if (::rename(temporary_.constData(), path_.constData()) != 0) {
-        const int err = errno;
-        ::unlink(temporary_.constData());
-        error_ = fileErrorText(QStringLiteral("Cannot write file"), fileName_, systemReason(err));
+    const platform::Handle handle = handle_;
+    handle_ = platform::kNoHandle;
+    if (!platform::closeFile(handle, &reason) || !platform::replaceFile(temporary_, path_, &reason)) {
+        platform::removeFile(temporary_);
+        error_ = fileErrorText(QStringLiteral("Cannot write file"), fileName_, reason);
         return error_;
     }
     // The new name is on the disk too.
-    const int dirFd = ::open(QFile::encodeName(dir_.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    platform::flushFolder(platform::nativePath(dir_.absolutePath()));
     return {};
 }
 
@@ -239,9 +212,8 @@ QStringList removeStaleTemporaryFiles(const QDir &dir)
             continue;
         // Only a regular file: a link, a folder or a device of that name
         // is not one we left.
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        struct stat st {};
-        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.constData()) == 0)
+        const platform::NativePath path = platform::nativePath(dir.filePath(name));
+        if (platform::statusOf(path).kind == platform::Status::Regular && platform::removeFile(path))
             removed << name;
     }
     return removed;

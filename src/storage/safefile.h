@@ -18,6 +18,14 @@ bool openRegularFile(QFile &file, const QString &path, QString *reason);
 // The same, for a path in the system's own bytes.
 bool openRegularFile(QFile &file, const QByteArray &path, QString *reason);
 
+// Whether anything stands at `path` (a link counts; it is not followed).
+bool entryExists(const QString &path);
+// Removes the name `path`: a file, or a link itself, never what it leads
+// to. True when nothing stands there afterwards.
+bool removeEntry(const QString &path, QString *reason = nullptr);
+// Gives the file `from` the name `to`, replacing a file there.
+bool renameEntry(const QString &from, const QString &to, QString *reason);
+
 // Reads `file` to its end, or with `firstLineOnly` up to its first line end
 // (CR or LF), at most `limit` bytes. Nullopt on a read error (reason in
 // `reason`) or when there are more than `limit` bytes (`tooLong` set).
@@ -64,7 +72,7 @@ private:
     QString fileName_;
     QByteArray path_;
     QByteArray temporary_;
-    int fd_ = -1;
+    qintptr handle_ = -1; // platform::Handle of the temporary file
     QString error_;
 };
 
