@@ -37,7 +37,7 @@ iqx_win_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 mingw-w64-tools mingw-w64-x86-64-dev
   wine wine64 xvfb xauth
-  nsis imagemagick zip
+  nsis imagemagick librsvg2-bin zip
   cmake ninja-build perl python3 dpkg-dev xz-utils
   qt6-base-dev qt6-base-dev-tools
 )
@@ -292,8 +292,12 @@ iqx_win_stage() {
   cp docs/przewodnik.md "$stage/docs/"
   cp -r docs/img "$stage/docs/"
   cp "$IQX_WIN_QT_PREFIX"/licenses/* "$stage/licenses/"
-  convert -background none -density 384 packaging/informacja.svg \
-    -define icon:auto-resize=256,64,48,32,16 "$stage/informacja.ico" \
+  # The icon: drawn from the SVG at 256 pixels, then scaled down into one
+  # .ico (ImageMagick's own convert, not another program of that name).
+  rsvg-convert -w 256 -h 256 -b none packaging/informacja.svg -o "$IQX_WIN_BUILD/stage/icon-256.png" \
+    && /usr/bin/convert "$IQX_WIN_BUILD/stage/icon-256.png" \
+         -define icon:auto-resize=256,64,48,32,16 "$stage/informacja.ico" \
+    && rm -f "$IQX_WIN_BUILD/stage/icon-256.png" \
     || iqx_win_die "the icon could not be made from packaging/informacja.svg"
   echo "$stage"
 }

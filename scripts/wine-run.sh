@@ -26,6 +26,23 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 triple=x86_64-w64-mingw32
 
+# The run ends when every Windows process it started has ended (an NSIS
+# uninstaller, for one, hands over to a copy of itself and returns at once):
+# the X server of xvfb-run must outlive them all.
+run_all() {
+  local rc=0
+  timeout -k 10 "${IQX_WINE_TIMEOUT:-280}" wine "$@" || rc=$?
+  timeout -k 10 60 wineserver -w || true
+  return "$rc"
+}
+# Under xvfb-run this script runs itself again, with everything below set.
+if [ "${1:-}" = --iqx-run-all ]; then
+  shift
+  run_all "$@"
+  exit
+fi
+
+
 # Z: is Wine's drive for the Unix root.
 winpath() { local p; p=$(readlink -f "$1"); printf 'Z:%s' "${p//\//\\}"; }
 
@@ -84,11 +101,10 @@ for d in "${dll_dirs[@]}"; do
 done
 export WINEPATH=$winepath_value${WINEPATH:+;$WINEPATH}
 
-run=(timeout -k 10 "${IQX_WINE_TIMEOUT:-280}" wine "$@")
 if [ -n "${IQX_WINE_DISPLAY:-}" ]; then
-  DISPLAY=$IQX_WINE_DISPLAY exec "${run[@]}"
+  DISPLAY=$IQX_WINE_DISPLAY run_all "$@"
 elif [ -n "${DISPLAY:-}" ]; then
-  exec "${run[@]}"
+  run_all "$@"
 else
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "${run[@]}"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --iqx-run-all "$@"
 fi
