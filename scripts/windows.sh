@@ -5,7 +5,7 @@
 #
 #   scripts/windows.sh            every step; the last line is the installer
 #   scripts/windows.sh STEP...    only these: packages qt configure build
-#                                 test installer zip
+#                                 test installer installer-check zip
 #
 # Environment:
 #   IQX_WINDOWS_CACHE   where Qt for Windows, its source and the Wine prefix
@@ -341,6 +341,66 @@ iqx_win_step_installer() {
   IQX_WIN_SETUP=$setup
 }
 
+# Installs the installer silently into a throwaway copy of the suite's Wine
+# prefix, checks what it put where, leaves a document in the user's
+# folder and a file of the user's in the program folder, uninstalls
+# silently and checks that exactly the installed files went.
+iqx_win_step_installer_check() {
+  local setup=${IQX_WIN_SETUP:-}
+  [ -n "$setup" ] || setup=$(ls "$IQX_WIN_BUILD"/informacja-*-win64-setup.exe 2>/dev/null | head -n1)
+  [ -f "$setup" ] || iqx_win_die "no installer in $IQX_WIN_BUILD: run the installer step first"
+  setup=$(readlink -f "$setup")
+  local base=$IQX_WIN_CACHE/wine-prefix
+  # Makes the suite's prefix if this is the first Wine run.
+  IQX_WINEPREFIX=$base "$IQX_ROOT/scripts/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 \
+    || iqx_win_die "Wine does not start (prefix $base)"
+  local trial
+  trial=$(mktemp -d "$IQX_WIN_CACHE/installer-check.XXXXXX")
+  cp -a "$base/." "$trial/"
+  local run=(env IQX_WINEPREFIX="$trial" "$IQX_ROOT/scripts/wine-run.sh")
+  local user dir docs menu fail=0
+  # Wine names the Windows user after the Linux one.
+  user=$(id -un)
+  dir="$trial/drive_c/Program Files/Informacja QX"
+  docs="$trial/drive_c/users/$user/Documents/Informacja QX"
+  menu="$trial/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Informacja QX.lnk"
+  bad() { iqx_win_log "installer check: $*"; fail=1; }
+
+  iqx_win_log "installer check: silent install"
+  "${run[@]}" "$setup" /S || bad "the installer exited with $?"
+  local f
+  for f in informacja.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
+           libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
+           platforms/qwindows.dll data/informacja/GMINY.txt docs/przewodnik.md \
+           informacja.ico uninstall.exe; do
+    [ -f "$dir/$f" ] || bad "not installed: $f"
+  done
+  if [ -f "$menu" ]; then
+    strings -e l "$menu" | grep -qx -- --user-folder || bad "the Start-menu entry does not pass --user-folder"
+  else
+    bad "no Start-menu entry"
+  fi
+  grep -q 'Uninstall\\\\InformacjaQX\]' "$trial/system.reg" || bad "no uninstall entry in the registry"
+
+  mkdir -p "$docs"
+  echo "dokument" > "$docs/dokument.txt"
+  echo "notatka" > "$dir/data/notatka.txt"
+
+  iqx_win_log "installer check: silent uninstall"
+  "${run[@]}" 'C:\Program Files\Informacja QX\uninstall.exe' /S || bad "the uninstaller exited with $?"
+  [ -f "$docs/dokument.txt" ] || bad "the uninstaller removed the user's document"
+  [ -f "$dir/data/notatka.txt" ] || bad "the uninstaller removed a file it did not install"
+  local left
+  left=$(cd "$dir" 2>/dev/null && find . -type f ! -path ./data/notatka.txt | head -n5)
+  [ -z "$left" ] || bad "left after uninstalling: $left"
+  [ ! -e "$menu" ] || bad "the Start-menu entry is still there"
+  ! grep -q 'Uninstall\\\\InformacjaQX\]' "$trial/system.reg" || bad "the uninstall entry is still in the registry"
+
+  rm -rf "$trial"
+  [ "$fail" = 0 ] || iqx_win_die "the installer check failed"
+  iqx_win_log "installer check: passed"
+}
+
 iqx_win_step_zip() {
   local stage version out zipfile
   [ -d "$IQX_WIN_BUILD/stage/Informacja QX" ] && stage=$IQX_WIN_BUILD/stage/Informacja\ QX || stage=$(iqx_win_stage)
@@ -356,10 +416,11 @@ iqx_win_step_zip() {
 
 iqx_win_main() {
   local steps=("$@") s
-  [ ${#steps[@]} -gt 0 ] || steps=(packages qt configure build test installer zip)
+  [ ${#steps[@]} -gt 0 ] || steps=(packages qt configure build test installer installer-check zip)
   for s in "${steps[@]}"; do
     case $s in
       packages|qt|configure|build|test|installer|zip) "iqx_win_step_$s" ;;
+      installer-check) iqx_win_step_installer_check ;;
       *) iqx_win_die "unknown step: $s" ;;
     esac
   done

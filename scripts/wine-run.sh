@@ -21,8 +21,10 @@ cache=${IQX_WINDOWS_CACHE:-$HOME/.cache/informacja-windows}
 export WINEPREFIX=${IQX_WINEPREFIX:-$cache/wine-prefix}
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko installer prompts while the prefix is made.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No Mono or Gecko installer prompts while the prefix is made, and no
+# menu entries or icons written into the Linux user's desktop for the
+# shortcuts an installer makes.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 
 triple=x86_64-w64-mingw32
 
@@ -60,6 +62,12 @@ init_prefix() {
     timeout -k 10 120 wine reg add 'HKCU\Software\Wine\WineDbg' \
       /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     timeout -k 10 120 wineserver -w
+    # Wine links Documents, Desktop and the like to the Linux home folder;
+    # programs run here must write into the prefix, never into $HOME.
+    local link
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+      if [ -L "$link" ]; then rm "$link"; mkdir "$link"; fi
+    done
     touch "$WINEPREFIX/.iqx-ready"
   fi
   flock -u 9
