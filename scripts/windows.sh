@@ -72,8 +72,9 @@ iqx_win_qt_version() { iqx_win_qt_debversion | sed -E 's/^[0-9]+://; s/[+~-].*$/
 # Only what the program needs: Core, Gui, Widgets, PrintSupport, Test and
 # the windows platform plugin. Notes on the choices:
 #  - direct2d stays on: without it the PrintSupport library fails to link.
-#  - freetype stays (bundled): without it Qt drops the offscreen and
-#    minimal:enable_fonts platforms that headless runs may use.
+#  - freetype stays (bundled): without it Qt drops the offscreen platform.
+#  - no OpenGL, Vulkan, D-Bus, ICU, SQL, network, XML or concurrent module:
+#    the program paints with QPainter and uses none of them.
 #  - tablet events stay on; Debian's source lacks the wintab headers, which
 #    are taken from Wine's development package (LGPL) instead.
 iqx_win_qt_options() {
