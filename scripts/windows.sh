@@ -246,6 +246,8 @@ iqx_win_step_build() {
 
 iqx_win_step_test() {
   iqx_win_require_qt
+  iqx_win_log "checking the Wine runner"
+  tests/windows/wine_run_check.sh || iqx_win_die "scripts/wine-run.sh does not work as the suite needs"
   [ -f "$IQX_WIN_BUILD/informacja.exe" ] || iqx_win_die "$IQX_WIN_BUILD/informacja.exe is not built"
   iqx_win_log "running the suite under Wine"
   # One at a time: each test starts its own X server and Wine programs.

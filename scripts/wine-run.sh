@@ -28,6 +28,13 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=
 
 triple=x86_64-w64-mingw32
 
+# Wine reads the Unix environment, arguments and file names in the locale's
+# character set; without a UTF-8 locale Polish letters arrive garbled.
+case ${LC_ALL:-${LC_CTYPE:-${LANG:-}}} in
+  *.UTF-8|*.utf8|*.UTF8|*.utf-8) ;;
+  *) export LC_ALL=C.UTF-8 ;;
+esac
+
 # The run ends when every Windows process it started has ended (an NSIS
 # uninstaller, for one, hands over to a copy of itself and returns at once):
 # the X server of xvfb-run must outlive them all.
