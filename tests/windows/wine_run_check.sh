@@ -11,7 +11,7 @@ runner=$root/scripts/wine-run.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-x86_64-w64-mingw32-g++-posix -O1 -o "$work/wineprobe.exe" "$root/tests/windows/wineprobe.cpp" \
+x86_64-w64-mingw32-g++-posix -O1 -o "$work/wineprobe.exe" "$root/tests/windows/wineprobe.cpp" -lshell32 \
   || { echo "wineprobe does not compile"; exit 1; }
 probe=$work/wineprobe.exe
 
@@ -33,6 +33,9 @@ check "stderr logging" 1 "$(run env QT_FORCE_STDERR_LOGGING)"
 check "Polish letters" "zażółć" "$(IQX_CHECK_VALUE=zażółć run env IQX_CHECK_VALUE)"
 check "Polish letters, no locale" "zażółć" \
   "$(IQX_CHECK_VALUE=zażółć env -u LANG -u LC_ALL -u LC_CTYPE "$runner" "$probe" env IQX_CHECK_VALUE 2>/dev/null | tr -d '\r')"
+
+check "Polish letters in an argument" 'C:\Dokumenty\Łódź gmina.iqx' \
+  "$(env -u LANG -u LC_ALL -u LC_CTYPE "$runner" "$probe" arg 'C:\Dokumenty\Łódź gmina.iqx' 2>/dev/null | tr -d '\r')"
 
 start=$SECONDS
 IQX_WINE_TIMEOUT=5 "$runner" "$probe" hang >/dev/null 2>&1; status=$?
