@@ -4,8 +4,8 @@
 # installer.
 #
 #   scripts/windows.sh            every step; the last line is the installer
-#   scripts/windows.sh STEP...    only these: packages qt configure build
-#                                 test installer installer-check zip
+#   scripts/windows.sh STEP...    only these: packages qt qt-check configure
+#                                 build test installer installer-check zip
 #
 # Environment:
 #   IQX_WINDOWS_CACHE   where Qt for Windows, its source and the Wine prefix
@@ -37,7 +37,7 @@ iqx_win_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 mingw-w64-tools mingw-w64-x86-64-dev
   wine wine64 xvfb xauth
-  nsis imagemagick librsvg2-bin zip
+  nsis imagemagick librsvg2-bin zip poppler-utils
   cmake ninja-build perl python3 dpkg-dev xz-utils
   qt6-base-dev qt6-base-dev-tools
 )
@@ -201,6 +201,32 @@ iqx_win_step_qt() {
   echo "$(( SECONDS - start )) s, $(iqx_win_qt_debversion)" > "$prefix/.complete"
   rm -rf "$build"
   iqx_win_log "Qt for Windows built in $(( SECONDS - start )) s: $prefix"
+}
+
+# Z: is Wine's drive for the Unix root.
+iqx_win_path() { local p; p=$(readlink -f "$1"); printf 'Z:%s' "${p//\//\\}"; }
+
+# A small Qt program built with the toolchain file and run under Wine on the
+# windows platform: a PDF with Polish text in Arial, read back with
+# pdftotext, and a picture of a label. It tells a broken Qt, toolchain or
+# Wine set-up apart from a fault of the program.
+iqx_win_step_qt_check() {
+  iqx_win_require_qt
+  local b=$IQX_WIN_BUILD/qtcheck
+  cmake -S tests/windows/qtcheck -B "$b" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$IQX_WIN_TOOLCHAIN" -DIQX_WINDOWS_QT_PREFIX="$IQX_WIN_QT_PREFIX" >/dev/null \
+    || iqx_win_die "the toolchain file does not find Qt for Windows"
+  "${IQX_WIN_NICE[@]}" cmake --build "$b" >/dev/null || iqx_win_die "a small Qt program does not build for Windows"
+  rm -f "$b/qtcheck.pdf" "$b/qtcheck.png"
+  QT_QPA_PLATFORM=windows "$IQX_ROOT/scripts/wine-run.sh" "$b/qtcheck.exe" \
+    "$(iqx_win_path "$b")\\qtcheck.pdf" "$(iqx_win_path "$b")\\qtcheck.png" > "$b/qtcheck.txt" \
+    || iqx_win_die "a small Qt program fails under Wine (exit $?)"
+  tr -d '\r' < "$b/qtcheck.txt" >&2
+  grep -q '^platform: windows' "$b/qtcheck.txt" || iqx_win_die "Qt did not start on the windows platform"
+  [ -s "$b/qtcheck.png" ] || iqx_win_die "no picture of the label"
+  pdftotext "$b/qtcheck.pdf" - | grep -qF "Zażółć gęślą jaźń" \
+    || iqx_win_die "the PDF written under Wine lacks its text: are fonts found?"
+  iqx_win_log "Qt for Windows works under Wine ($b)"
 }
 
 # --- the program -------------------------------------------------------------
@@ -419,11 +445,12 @@ iqx_win_step_zip() {
 
 iqx_win_main() {
   local steps=("$@") s
-  [ ${#steps[@]} -gt 0 ] || steps=(packages qt configure build test installer installer-check zip)
+  [ ${#steps[@]} -gt 0 ] || steps=(packages qt qt-check configure build test installer installer-check zip)
   for s in "${steps[@]}"; do
     case $s in
       packages|qt|configure|build|test|installer|zip) "iqx_win_step_$s" ;;
       installer-check) iqx_win_step_installer_check ;;
+      qt-check) iqx_win_step_qt_check ;;
       *) iqx_win_die "unknown step: $s" ;;
     esac
   done
