@@ -17,6 +17,8 @@
 #   IQX_WINDOWS_KEEP_GOING=1
 #                       build as much of the project as compiles (-k 0) and
 #                       go on to the next steps only when all of it did
+#   IQX_WINDOWS_PROGRAM  a Windows program to package in place of the one
+#                       built, for trying the installer steps on their own
 set -euo pipefail
 cd "$(dirname "$0")/.."
 IQX_ROOT=$(pwd)
