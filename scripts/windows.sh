@@ -387,7 +387,7 @@ iqx_win_step_installer_check() {
     || iqx_win_die "Wine does not start (prefix $base)"
   local trial
   trial=$(mktemp -d "$IQX_WIN_CACHE/installer-check.XXXXXX")
-  cp -a "$base/." "$trial/"
+  cp -a --reflink=auto "$base/." "$trial/"
   local run=(env IQX_WINEPREFIX="$trial" "$IQX_ROOT/scripts/wine-run.sh")
   local user dir docs menu fail=0
   # Wine names the Windows user after the Linux one.
