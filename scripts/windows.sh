@@ -159,6 +159,7 @@ iqx_win_qt_source() {
     [ -n "$f" ] || iqx_win_die "$h is not in libwine-dev"
     cp "$f" "$tree/src/3rdparty/wintab/$h"
   done
+  rm -rf "$wine_dev"
   touch "$src_root/.unpacked"
   echo "$tree"
 }
