@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine, the way CTest runs a test:
+#   scripts/wine-run.sh PROGRAM.exe [ARG...]
+# It is the CMAKE_CROSSCOMPILING_EMULATOR of the Windows build, and its exit
+# status is the program's (so a test's 77, "skipped", stays 77).
+#
+# Environment:
+#   IQX_WINDOWS_QT_PREFIX  Qt for Windows; its bin folder is searched for DLLs
+#   IQX_WINDOWS_CACHE      the Wine prefix is kept here (wine-prefix/)
+#   IQX_WINEPREFIX         another Wine prefix to use instead
+#   IQX_WINE_TIMEOUT       seconds before the program is killed (default 280,
+#                          under CTest's 300, so a hang is reported as such)
+#   IQX_WINE_DISPLAY       an X display to use; without it, and without a
+#                          working DISPLAY, the program runs under xvfb-run
+#   IQX_WINE_QPA_PLATFORM  replaces QT_QPA_PLATFORM for the Windows program
+set -euo pipefail
+
+[ $# -ge 1 ] || { echo "usage: $0 PROGRAM.exe [ARG...]" >&2; exit 2; }
+
+cache=${IQX_WINDOWS_CACHE:-$HOME/.cache/informacja-windows}
+export WINEPREFIX=${IQX_WINEPREFIX:-$cache/wine-prefix}
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installer prompts while the prefix is made, and no
+# menu entries or icons written into the Linux user's desktop for the
+# shortcuts an installer makes.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
+
+triple=x86_64-w64-mingw32
+
+# Wine reads the Unix environment, arguments and file names in the locale's
+# character set; without a UTF-8 locale Polish letters arrive garbled.
+case ${LC_ALL:-${LC_CTYPE:-${LANG:-}}} in
+  *.UTF-8|*.utf8|*.UTF8|*.utf-8) ;;
+  *) export LC_ALL=C.UTF-8 ;;
+esac
+
+# The run ends when every Windows process it started has ended (an NSIS
+# uninstaller, for one, hands over to a copy of itself and returns at once):
+# the X server of xvfb-run must outlive them all.
+run_all() {
+  local rc=0
+  timeout -k 10 "${IQX_WINE_TIMEOUT:-280}" wine "$@" || rc=$?
+  timeout -k 10 60 wineserver -w || true
+  return "$rc"
+}
+# Under xvfb-run this script runs itself again, with everything below set.
+if [ "${1:-}" = --iqx-run-all ]; then
+  shift
+  run_all "$@"
+  exit
+fi
+
+
+# Z: is Wine's drive for the Unix root.
+winpath() { local p; p=$(readlink -f "$1"); printf 'Z:%s' "${p//\//\\}"; }
+
+# The prefix is made once. A crash must end the program rather than open a
+# dialog that waits for a click nobody gives. The lock keeps parallel tests
+# from making it twice; the marker is written only when it is complete.
+init_prefix() {
+  [ -f "$WINEPREFIX/.iqx-ready" ] && return 0
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 9> "$WINEPREFIX.lock"
+  flock 9
+  if [ ! -f "$WINEPREFIX/.iqx-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    timeout -k 10 300 wineboot --init >/dev/null 2>&1
+    timeout -k 10 120 wine reg add 'HKCU\Software\Wine\WineDbg' \
+      /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    timeout -k 10 120 wineserver -w
+    # Wine links Documents, Desktop and the like to the Linux home folder;
+    # programs run here must write into the prefix, never into $HOME.
+    local link
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+      if [ -L "$link" ]; then rm "$link"; mkdir "$link"; fi
+    done
+    touch "$WINEPREFIX/.iqx-ready"
+  fi
+  flock -u 9
+  exec 9>&-
+}
+init_prefix
+
+# Wine does not hand variables named QT_* to Windows programs; it hands
+# WINEQT_* ones over as QT_*.
+while IFS='=' read -r name _; do
+  case $name in
+    QT_*) export "WINE$name=${!name}" ;;
+  esac
+done < <(env)
+if [ -n "${IQX_WINE_QPA_PLATFORM:-}" ]; then
+  export WINEQT_QPA_PLATFORM=$IQX_WINE_QPA_PLATFORM
+fi
+# Qt writes its messages (and Qt Test its results) to the debugger channel
+# on Windows unless told to use standard error.
+export WINEQT_FORCE_STDERR_LOGGING=1
+
+# DLLs: the program's own folder is searched first by Windows itself; then
+# Qt's bin folder and the MinGW runtime (libstdc++, libgcc_s_seh,
+# libwinpthread).
+dll_dirs=()
+if [ -n "${IQX_WINDOWS_QT_PREFIX:-}" ]; then
+  dll_dirs+=("$IQX_WINDOWS_QT_PREFIX/bin")
+fi
+for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+  f=$("$triple-g++-posix" -print-file-name="$dll" 2>/dev/null || true)
+  [ -f "$f" ] || f=$(find "/usr/$triple" /usr/lib/gcc/$triple -name "$dll" -path '*posix*' 2>/dev/null | head -n1)
+  [ -f "$f" ] || f=$(find "/usr/$triple" -name "$dll" 2>/dev/null | head -n1)
+  [ -f "$f" ] && dll_dirs+=("$(dirname "$f")")
+done
+winepath_value=
+for d in "${dll_dirs[@]}"; do
+  w=$(winpath "$d")
+  case ";$winepath_value;" in *";$w;"*) ;; *) winepath_value=${winepath_value:+$winepath_value;}$w ;; esac
+done
+export WINEPATH=$winepath_value${WINEPATH:+;$WINEPATH}
+
+if [ -n "${IQX_WINE_DISPLAY:-}" ]; then
+  DISPLAY=$IQX_WINE_DISPLAY run_all "$@"
+elif [ -n "${DISPLAY:-}" ]; then
+  run_all "$@"
+else
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --iqx-run-all "$@"
+fi
