@@ -8,7 +8,7 @@
 #include "app/mainwindow.h"
 #include "app/recovery.h"
 #include "document/document.h"
-#include "base/messages.h"
+#include "support/recordingsink.h"
 #include "document/registry.h"
 #include "print/pages.h"
 #include "storage/cp1250.h"

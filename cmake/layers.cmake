@@ -7,10 +7,11 @@
 #   report    the report engine (print/engine) storage, base, QtGui, QtWidgets,
 #                                             QtPrintSupport; no document header
 #   print     the six printed pages           report, document
+#   export    JSON, CSV, the summary          storage, document
 #   ui        the entry pages, message boxes  document, QtWidgets
 #   app       start-up, window, command line  everything above
 #
-# tests/tst_layers.cmake checks the #include lines against the same order.
+# tests/layers.cmake checks the #include lines against the same order.
 
 option(IQX_WERROR "Treat compiler warnings as errors (./test and CI turn it on)" OFF)
 

@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/datacommands.h"
+#include "app/exitstatus.h"
 #include "app/mainwindow.h"
 #include "app/workfolder.h"
 #include "app/pdfcommand.h"
@@ -61,14 +62,14 @@ int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
     if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
-        return 1;
+        return kNotStartedStatus;
 
     // Whether this window may work on the folder is settled before it is
     // shown: a refused start shows its message alone and ends.
     auto lock = std::make_unique<FolderLock>(QDir::current());
     if (!lock->tryLock()) {
         messages().error(lock->refusal());
-        return 1;
+        return kNotStartedStatus;
     }
     MainWindow window;
     window.adoptFolderLock(std::move(lock));
@@ -97,13 +98,13 @@ int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
     const QString path = QFileInfo(cmd.pdfPath).absoluteFilePath();
     const QDir start = QDir::current();
     if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
-        return 1;
+        return kNotStartedStatus;
     if (cmd.dataPaths.isEmpty())
         return exportDocumentPdf(path);
     const DocumentChoice choice = chooseDocuments(cmd.dataPaths, start);
     if (choice.entries.size() == 1 && !choice.entries.first().error.isEmpty()) {
         messages().error(choice.entries.first().error);
-        return 4;
+        return kNoDocumentStatus;
     }
     if (choice.entries.size() != 1) {
         messages().error(choice.entries.isEmpty()
@@ -112,7 +113,7 @@ int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
                                               "danych (%2); wskaż jeden z nich.")
                                    .arg(cmd.dataPaths.first())
                                    .arg(choice.entries.size()));
-        return choice.entries.isEmpty() ? 4 : kUsageStatus;
+        return choice.entries.isEmpty() ? kNoDocumentStatus : kUsageStatus;
     }
     return exportDocumentPdf(path, QFile::decodeName(choice.entries.first().path));
 }
@@ -128,7 +129,7 @@ int runDataCommand(int &argc, char **argv, const CommandLine &cmd)
     const QString path = cmd.exportPath.isEmpty() ? QString() : QFileInfo(cmd.exportPath).absoluteFilePath();
     const QDir start = QDir::current();
     if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
-        return 1;
+        return kNotStartedStatus;
     const DocumentChoice choice = chooseDocuments(cmd.dataPaths, cmd.dataPaths.isEmpty() ? QDir::current() : start);
     if (cmd.mode == CommandLine::Mode::Check)
         return checkDocuments(choice, stdout);

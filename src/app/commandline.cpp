@@ -1,12 +1,15 @@
 #include "app/commandline.h"
 
+#include "app/exitstatus.h"
 #include "app/workfolder.h"
+#include "export/exportentry.h"
 #include "iqx_version.h"
-#include "storage/export.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QDir>
+
+#include <utility>
 
 namespace iqx {
 
@@ -21,27 +24,18 @@ QString usageLine()
         .arg(kProgram);
 }
 
-// The option table with the descriptions aligned in one column; long
-// descriptions wrap at about 78 characters.
-QString optionTable(const QList<QCommandLineOption> &options)
+// A table of heads and descriptions, the descriptions aligned in one
+// column; long descriptions wrap at about 78 characters.
+QString columnTable(const QList<std::pair<QString, QString>> &rows)
 {
-    QList<QString> heads;
     qsizetype width = 0;
-    for (const QCommandLineOption &o : options) {
-        QStringList names;
-        for (const QString &n : o.names())
-            names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
-        QString head = names.join(QStringLiteral(", "));
-        if (!o.valueName().isEmpty())
-            head += QStringLiteral(" <%1>").arg(o.valueName());
-        width = qMax(width, head.size());
-        heads << head;
-    }
+    for (const auto &row : rows)
+        width = qMax(width, row.first.size());
     const qsizetype indent = 2 + width + 2;
     QString out;
-    for (qsizetype i = 0; i < options.size(); ++i) {
-        QString line = QStringLiteral("  ") + heads[i].leftJustified(width + 2);
-        for (const QString &word : options[i].description().split(QLatin1Char(' '))) {
+    for (const auto &[head, description] : rows) {
+        QString line = QStringLiteral("  ") + head.leftJustified(width + 2);
+        for (const QString &word : description.split(QLatin1Char(' '))) {
             if (line.size() > indent && line.size() + 1 + word.size() > 78) {
                 out += line + QLatin1Char('\n');
                 line = QString(indent, QLatin1Char(' '));
@@ -53,6 +47,49 @@ QString optionTable(const QList<QCommandLineOption> &options)
         out += line + QLatin1Char('\n');
     }
     return out;
+}
+
+// The options with their names (-h, --help, --pdf <plik>) as heads.
+QString optionTable(const QList<QCommandLineOption> &options)
+{
+    QList<std::pair<QString, QString>> rows;
+    for (const QCommandLineOption &o : options) {
+        QStringList names;
+        for (const QString &n : o.names())
+            names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+        QString head = names.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty())
+            head += QStringLiteral(" <%1>").arg(o.valueName());
+        rows.append({head, o.description()});
+    }
+    return columnTable(rows);
+}
+
+// Every exit status the program ends with, as exitstatus.h names them.
+QString exitStatusTable()
+{
+    static_assert(kNotStartedStatus == kFindingsStatus, "the row of status 1 tells of both");
+    const std::pair<int, QString> statuses[] = {
+        {kOkStatus, QStringLiteral("Zakończono bez błędu: okno zamknięte, plik --pdf albo --export zapisany, "
+                                   "--check bez uwag.")},
+        {kFindingsStatus, QStringLiteral("--check: są uwagi (także plik albo folder, którego nie można "
+                                         "odczytać). Także: nie można przygotować folderu dokumentów użytkownika "
+                                         "(--user-folder); okno programu: folder pracy zablokowany przez inne okno "
+                                         "(albo blokady nie można sprawdzić) lub brak w nim rejestru gmin.")},
+        {kUsageStatus, QStringLiteral("Błędne opcje (opis użycia idzie na standardowe wyjście błędów); także "
+                                      "--pdf folderu z kilkoma plikami danych.")},
+        {kNoRegisterStatus, QStringLiteral("--pdf, --export, --check: brak rejestru gmin GMINY.txt.")},
+        {kNoDocumentStatus, QStringLiteral("Nie ma pliku danych albo nie można odczytać jedynego wskazanego "
+                                           "pliku danych (przy --pdf także folderu).")},
+        {kOutputFailedStatus, QStringLiteral("Nie można zapisać pliku wynikowego (także pliku tylko do odczytu) "
+                                             "albo wypisać uwag --check na standardowe wyjście.")},
+        {kUnreadableStatus, QStringLiteral("--export: zestawienie zapisano, ale są w nim pliki albo foldery, "
+                                           "których nie dało się odczytać.")},
+    };
+    QList<std::pair<QString, QString>> rows;
+    for (const auto &[status, meaning] : statuses)
+        rows.append({QString::number(status), meaning});
+    return columnTable(rows);
 }
 
 CommandLine usageError(const QString &what)
@@ -126,8 +163,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
                        "przez --data albo na końcu wiersza polecenia; folder oznacza wszystkie\n"
                        "jego pliki InfoQX*.iqx w kolejności nazw. Bez nich biorą pierwszy plik\n"
                        "InfoQX*.iqx folderu pracy, tak jak okno programu. Opis danych: eksport.md\n"
-                       "w dokumentacji programu.\n")
-                       .arg(QDir::toNativeSeparators(userWorkFolder()));
+                       "w dokumentacji programu.\n"
+                       "\nStan zakończenia:\n")
+                       .arg(QDir::toNativeSeparators(userWorkFolder()))
+                 + exitStatusTable();
         return c;
     }
     if (parser.isSet(version)) {

@@ -12,8 +12,8 @@ struct CommandLine {
         Pdf,     // no window: the printed pages go to `pdfPath`
         Export,  // no window: the document(s) as JSON or CSV to `exportPath`
         Check,   // no window: the whole-document check, findings on standard output
-        Help,    // print `text` on standard output, exit 0
-        Version, // print `text` on standard output, exit 0
+        Help,    // print `text` on standard output, exit kOkStatus
+        Version, // print `text` on standard output, exit kOkStatus
         Error,   // print `text` on standard error, exit kUsageStatus
     };
     Mode mode = Mode::Window;
@@ -28,8 +28,6 @@ struct CommandLine {
     bool userFolder = false;
     QString text;
 };
-
-inline constexpr int kUsageStatus = 2;
 
 // `arguments` starts with the program's own name, as argv does.
 CommandLine parseCommandLine(const QStringList &arguments);

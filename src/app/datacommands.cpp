@@ -1,9 +1,12 @@
 #include "app/datacommands.h"
 
-#include "document/exitrules.h"
+#include "app/exitstatus.h"
 #include "base/messages.h"
+#include "document/exitrules.h"
+#include "export/documentexport.h"
+#include "export/exportentry.h"
+#include "export/summaryexport.h"
 #include "storage/datafile.h"
-#include "storage/export.h"
 #include "storage/registerfile.h"
 
 #include <QFile>
@@ -37,16 +40,50 @@ bool anythingChosen(const DocumentChoice &choice)
 }
 
 // Export and check both need the register (the identifier is checked
-// against it) and at least one data file: 3 or 4 when one is missing, after
-// saying so; 0 when both are there.
+// against it) and at least one data file: kNoRegisterStatus or
+// kNoDocumentStatus when one is missing, after saying so; kOkStatus when
+// both are there.
 int unreadyStatus(const DocumentChoice &choice)
 {
     if (!registerPresent()) {
         messages().error(missingRegisterMessage());
         return kNoRegisterStatus;
     }
-    return anythingChosen(choice) ? 0 : kNoDocumentStatus;
+    return anythingChosen(choice) ? kOkStatus : kNoDocumentStatus;
 }
+
+// A chosen entry read and checked, as the export and the check see it:
+// the document with its findings, or why it could not be read. Only one
+// exists at a time, so that many files need no more memory than one.
+class CheckedEntry {
+public:
+    CheckedEntry(const ChosenEntry &chosen, const RegisterLookupFn &lookup)
+    {
+        entry_.file = chosen.name;
+        if (!chosen.error.isEmpty()) {
+            entry_.error = chosen.error;
+            return;
+        }
+        loaded_ = loadDocumentFile(chosen.path, chosen.name);
+        if (loaded_.status == LoadResult::Error) {
+            entry_.error = loaded_.message;
+            return;
+        }
+        entry_.document = &loaded_.document;
+        entry_.missingFields = loaded_.missingFields;
+        entry_.note = loaded_.message;
+        entry_.findings = checkDocument(loaded_.document, lookup);
+    }
+    CheckedEntry(const CheckedEntry &) = delete;
+    CheckedEntry &operator=(const CheckedEntry &) = delete;
+
+    // Points into this object.
+    const ExportEntry &entry() const { return entry_; }
+
+private:
+    LoadResult loaded_;
+    ExportEntry entry_;
+};
 
 } // namespace
 
@@ -87,61 +124,62 @@ DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base)
 
 int exportDocuments(const DocumentChoice &choice, const QString &path)
 {
-    if (const int status = unreadyStatus(choice))
+    if (const int status = unreadyStatus(choice); status != kOkStatus)
         return status;
     const RegisterLookupFn lookup = &lookupRegisterHere;
     if (choice.several) {
-        const SummaryResult r = writeSummaryExport(path, choice.entries, lookup);
-        if (!r.error.isEmpty()) {
-            messages().error(r.error);
+        SummaryExport summary(path);
+        // Once the output has failed, no more files are read.
+        for (qsizetype i = 0; i < choice.entries.size() && summary.error().isEmpty(); ++i)
+            summary.add(CheckedEntry(choice.entries[i], lookup).entry());
+        if (const QString error = summary.commit(); !error.isEmpty()) {
+            messages().error(error);
             return kOutputFailedStatus;
         }
-        if (r.unreadable == 0)
-            return 0;
+        if (summary.unreadable() == 0)
+            return kOkStatus;
         messages().error(QStringLiteral("Zestawienie %1: %2 z %3 plików nie dało się odczytać; ich wiersze "
                                         "podają przyczynę.")
                              .arg(QFileInfo(path).fileName())
-                             .arg(r.unreadable)
-                             .arg(r.documents));
+                             .arg(summary.unreadable())
+                             .arg(summary.entries()));
         return kUnreadableStatus;
     }
-    const SummaryEntry &only = choice.entries.first();
-    const LoadResult loaded = loadDocumentFile(only.path, only.name);
-    if (loaded.status == LoadResult::Error) {
-        messages().error(loaded.message);
+    const CheckedEntry only(choice.entries.first(), lookup);
+    const ExportEntry &doc = only.entry();
+    if (!doc.document) {
+        messages().error(doc.error);
         return kNoDocumentStatus;
     }
-    if (!loaded.message.isEmpty())
-        messages().inform(loaded.message);
-    const ExportedDocument doc{only.name, &loaded.document, loaded.missingFields, loaded.message,
-                               checkDocument(loaded.document, lookup)};
+    if (!doc.note.isEmpty())
+        messages().inform(doc.note);
     if (const QString error = writeDocumentExport(path, doc); !error.isEmpty()) {
         messages().error(error);
         return kOutputFailedStatus;
     }
-    return 0;
+    return kOkStatus;
 }
 
 int checkDocuments(const DocumentChoice &choice, std::FILE *out)
 {
-    if (const int status = unreadyStatus(choice))
+    if (const int status = unreadyStatus(choice); status != kOkStatus)
         return status;
     const RegisterLookupFn lookup = &lookupRegisterHere;
     bool found = false;
     int writeError = 0;
-    for (const SummaryEntry &entry : choice.entries) {
-        const QString prefix = choice.several ? entry.name + QStringLiteral(": ") : QString();
+    for (const ChosenEntry &chosen : choice.entries) {
+        const QString prefix = choice.several ? chosen.name + QStringLiteral(": ") : QString();
+        const CheckedEntry checked(chosen, lookup);
+        const ExportEntry &entry = checked.entry();
+        // An unreadable or incomplete file is a finding of its own.
         QStringList lines;
-        if (!entry.error.isEmpty()) {
+        if (!entry.document) {
             lines << entry.error;
         } else {
-            const LoadResult loaded = loadDocumentFile(entry.path, entry.name);
-            // An unreadable or incomplete file is a finding of its own.
-            if (!loaded.message.isEmpty())
-                lines << loaded.message;
-            if (loaded.status != LoadResult::Error)
-                for (const Finding &f : checkDocument(loaded.document, lookup))
-                    lines << f.text();
+            if (!entry.note.isEmpty())
+                lines << entry.note;
+            for (const Finding &f : entry.findings)
+                lines << f.text();
         }
         for (const QString &line : lines)
             if (std::fputs((prefix + line + u'\n').toUtf8().constData(), out) < 0 && writeError == 0)
@@ -157,7 +195,7 @@ int checkDocuments(const DocumentChoice &choice, std::FILE *out)
                              .arg(QString::fromLocal8Bit(std::strerror(writeError ? writeError : EIO))));
         return kOutputFailedStatus;
     }
-    return found ? kFindingsStatus : 0;
+    return found ? kFindingsStatus : kOkStatus;
 }
 
 } // namespace iqx

@@ -1,22 +1,33 @@
 #pragma once
-#include "storage/export.h"
-
+#include <QByteArray>
 #include <QDir>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
 
 // The command-line work on data files without a window: --export and
-// --check, and the choice of the document(s) that --pdf uses too.
+// --check, and the choice of the document(s) that --pdf uses too. The data
+// files are read and checked here, one at a time; export/ turns each into
+// JSON or CSV.
 namespace iqx {
+
+// One thing the command line names: a data file, or something named that
+// cannot be read at all (a folder that cannot be listed), whose entry then
+// carries `error` in place of a document.
+struct ChosenEntry {
+    QByteArray path; // the data file, in the system's own bytes
+    QString name;    // what messages and exported entries call it
+    QString error;   // empty for a data file to read
+};
 
 // The data files that the command line names.
 struct DocumentChoice {
     // What to read, in order: each data file with the name that messages
     // and exported entries call it, and each named folder that cannot be
     // read, with its reason.
-    QList<SummaryEntry> entries;
+    QList<ChosenEntry> entries;
     // A folder or more than one file was named: the many-documents form,
     // and every finding line starts with the file's name.
     bool several = false;
@@ -28,23 +39,16 @@ struct DocumentChoice {
 // No arguments: the first InfoQX*.iqx of `base`, as the window loads it.
 DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base);
 
-// Exit statuses of --export and --check (2, wrong options, is kUsageStatus).
-inline constexpr int kFindingsStatus = 1;     // --check: there are findings
-inline constexpr int kNoRegisterStatus = 3;   // GMINY.txt is missing
-inline constexpr int kNoDocumentStatus = 4;   // nothing to read, or the single document unreadable
-inline constexpr int kOutputFailedStatus = 5; // the export file or standard output could not be written
-inline constexpr int kUnreadableStatus = 6;   // a summary written, with entries that could not be read
-
 // informacja --export PATH: the chosen documents with their findings. Runs
 // in the working folder (the register is read there). Returns the exit
-// status: 0, kUnreadableStatus when the summary has entries of files or
-// folders that could not be read, or kNoRegisterStatus, kNoDocumentStatus,
-// kOutputFailedStatus.
+// status (exitstatus.h): kOkStatus, kUnreadableStatus when the summary has
+// entries of files or folders that could not be read, or
+// kNoRegisterStatus, kNoDocumentStatus, kOutputFailedStatus.
 int exportDocuments(const DocumentChoice &choice, const QString &path);
 
-// informacja --check: one line per finding on `out`; 0 when there is none,
-// kFindingsStatus when there are findings (a file or folder that cannot be
-// read is one), kNoRegisterStatus, kNoDocumentStatus, or
+// informacja --check: one line per finding on `out`; kOkStatus when there
+// is none, kFindingsStatus when there are findings (a file or folder that
+// cannot be read is one), kNoRegisterStatus, kNoDocumentStatus, or
 // kOutputFailedStatus when `out` cannot be written.
 int checkDocuments(const DocumentChoice &choice, std::FILE *out);
 

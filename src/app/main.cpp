@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/commandline.h"
+#include "app/exitstatus.h"
 
 #include "storage/platform.h"
 
@@ -25,7 +26,7 @@ int main(int argc, char *argv[])
     case iqx::CommandLine::Mode::Help:
     case iqx::CommandLine::Mode::Version:
         std::fputs(cmd.text.toLocal8Bit().constData(), stdout);
-        return 0;
+        return iqx::kOkStatus;
     case iqx::CommandLine::Mode::Error:
         std::fputs(cmd.text.toLocal8Bit().constData(), stderr);
         return iqx::kUsageStatus;

@@ -8,7 +8,7 @@
 #include "print/engine/report.h"
 #include "print/printedpages.h"
 #include "storage/datafile.h"
-#include "storage/export.h"
+#include "export/documentexport.h"
 #include "storage/folderlock.h"
 #include "storage/safefile.h"
 #include "storage/registerfile.h"

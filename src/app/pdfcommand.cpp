@@ -1,5 +1,6 @@
 #include "app/pdfcommand.h"
 
+#include "app/exitstatus.h"
 #include "base/messages.h"
 #include "print/pdfexport.h"
 #include "storage/datafile.h"
@@ -14,12 +15,12 @@ int exportDocumentPdf(const QString &path, const QString &dataFile)
 {
     if (!registerPresent()) {
         messages().error(missingRegisterMessage());
-        return 3;
+        return kNoRegisterStatus;
     }
     const LoadResult loaded = dataFile.isEmpty() ? loadDocument(QDir::current()) : loadDocumentFile(dataFile);
     if (loaded.status == LoadResult::Error) {
         messages().error(loaded.message);
-        return 4;
+        return kNoDocumentStatus;
     }
     if (!loaded.message.isEmpty())
         messages().inform(loaded.message);
@@ -28,14 +29,14 @@ int exportDocumentPdf(const QString &path, const QString &dataFile)
     if (isReadOnlyFile(path)) {
         messages().error(fileErrorText(QStringLiteral("Cannot write file"), QFileInfo(path).fileName(),
                                        readOnlyReason()));
-        return 5;
+        return kOutputFailedStatus;
     }
 
     if (const QString error = writeDocumentPdf(loaded.document, path); !error.isEmpty()) {
         messages().error(error);
-        return 5;
+        return kOutputFailedStatus;
     }
-    return 0;
+    return kOkStatus;
 }
 
 } // namespace iqx

@@ -7,7 +7,8 @@ namespace iqx {
 // loads `dataFile` (without one, the first data file, as the first
 // activation does), fills the print slots and writes the six pages to
 // `path` as one PDF. Problems go to the message sink. Returns the process
-// exit status (0 on success).
+// exit status (exitstatus.h): kOkStatus, kNoRegisterStatus,
+// kNoDocumentStatus or kOutputFailedStatus.
 int exportDocumentPdf(const QString &path, const QString &dataFile = {});
 
 } // namespace iqx

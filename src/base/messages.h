@@ -1,11 +1,11 @@
 #pragma once
-#include <QList>
 #include <QString>
 
 // Every message to the user goes through one small interface, so that the
 // layers below the window (storage, printing, the report engine) can report
 // without knowing how: the program shows a message box (ui/messagebox.h),
-// the tests record, and the command line writes to standard error.
+// the tests record (tests/support/recordingsink.h), and the command line
+// writes to standard error.
 namespace iqx {
 
 inline constexpr const char *kAppTitle = "Informacja QX";
@@ -35,34 +35,6 @@ public:
     void inform(const QString &text) override;
     void error(const QString &text) override;
     Answer confirm(const QString &title, const QString &text) override; // nobody answers: Dismissed
-};
-
-// Records every message in order; confirm() answers Yes or No as `answer`
-// says, or Dismissed when `dismiss` is set.
-class RecordingSink : public MessageSink {
-public:
-    struct Entry {
-        enum Kind { Inform, Error, Confirm } kind;
-        QString title;
-        QString text;
-    };
-    QList<Entry> entries;
-    bool answer = true;
-    bool dismiss = false;
-    void inform(const QString &text) override { entries.append({Entry::Inform, kAppTitle, text}); }
-    void error(const QString &text) override { entries.append({Entry::Error, kAppTitle, text}); }
-    Answer confirm(const QString &title, const QString &text) override
-    {
-        entries.append({Entry::Confirm, title, text});
-        return dismiss ? Answer::Dismissed : answer ? Answer::Yes : Answer::No;
-    }
-    QStringList texts() const
-    {
-        QStringList t;
-        for (const auto &e : entries) t << e.text;
-        return t;
-    }
-    void clear() { entries.clear(); }
 };
 
 // Installs a sink for the lifetime of the guard (tests).

@@ -155,6 +155,19 @@ private slots:
         QVERIFY(QDir(dir.path()).entryList({QStringLiteral("out.*")}).isEmpty());
     }
 
+    // Every status the program ends with, here and in the tests below, is
+    // explained in --help.
+    void helpListsTheStatuses()
+    {
+        QTemporaryDir dir;
+        const Run r = runProgram(dir.path(), {"--help"});
+        QCOMPARE(r.status, 0);
+        const qsizetype table = r.out.indexOf(QStringLiteral("\nStan zakończenia:\n"));
+        QVERIFY2(table >= 0, qPrintable(r.out));
+        for (int status = 0; status <= 6; ++status)
+            QVERIFY2(r.out.indexOf(QStringLiteral("\n  %1  ").arg(status), table) > table, qPrintable(r.out));
+    }
+
     // What cannot be read is an error, never an empty folder or a missing
     // entry: a folder without read permission and a file whose name is not
     // valid UTF-8 (Windows-1250, copied from another system) both get their

@@ -1,7 +1,7 @@
 // What happens before the main window: reading the command line and
 // preparing the per-user folder the desktop launcher works in.
 #include "app/commandline.h"
-#include "base/messages.h"
+#include "support/recordingsink.h"
 #include "app/workfolder.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The command-line export runs without any widget: under a plain GUI
 // application object, where constructing a QWidget is fatal, it writes the
 // six pages of the document in the current folder.
-#include "base/messages.h"
+#include "support/recordingsink.h"
 #include "app/pdfcommand.h"
 #include "support/pdfcheck.h"
 #include "support/workdir.h"

@@ -2,7 +2,7 @@
 // The main window as the GUI tests drive it: in a working folder of its own,
 // with every message recorded, and the key presses and focus moves of a user.
 #include "app/mainwindow.h"
-#include "base/messages.h"
+#include "support/recordingsink.h"
 #include "document/positions.h"
 #include "support/workdir.h"
 

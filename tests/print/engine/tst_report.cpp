@@ -1,4 +1,4 @@
-#include "base/messages.h"
+#include "support/recordingsink.h"
 #include "print/engine/preview.h"
 #include "print/engine/report.h"
 #include "print/pages.h"

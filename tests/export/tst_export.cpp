@@ -3,8 +3,9 @@
 // the findings; a file that cannot be written is reported, never half made.
 #include "document/descriptions.h"
 #include "storage/cp1250.h"
+#include "export/documentexport.h"
+#include "export/summaryexport.h"
 #include "storage/datafile.h"
-#include "storage/export.h"
 #include "support/csvreader.h"
 #include "support/workdir.h"
 
@@ -124,9 +125,9 @@ private slots:
         QVERIFY(!writeDocumentExport(dir.filePath(QStringLiteral("dane.json")), {"x", &doc, 0, {}, {}}).isEmpty());
         QVERIFY(writeDocumentExport(dir.filePath(QStringLiteral("dane.txt")), {"x", &doc, 0, {}, {}})
                     .contains(QLatin1String(".json albo .csv")));
-        const SummaryResult r = writeSummaryExport(dir.filePath(QStringLiteral("brak/dane.csv")),
-                                                   {dir.filePath(QStringLiteral("InfoQX1.iqx"))}, {}, {});
-        QVERIFY(!r.error.isEmpty());
+        SummaryExport summary(dir.filePath(QStringLiteral("brak/dane.csv")));
+        summary.add({"x", &doc, 0, {}, {}});
+        QVERIFY(!summary.commit().isEmpty());
         QCOMPARE(dir.read(QStringLiteral("dane.csv")), QByteArray("stare"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
                  (QStringList{"GMINY.txt", "dane.csv", "dane.json"}));
