@@ -21,7 +21,9 @@
 #include <QTimer>
 #include <QTranslator>
 
+#if defined(IQX_HAVE_FONTCONFIG)
 #include <fontconfig/fontconfig.h>
+#endif
 #include <thread>
 
 namespace iqx {
@@ -39,11 +41,15 @@ void describeApplication()
 
 int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated)
 {
+#if defined(IQX_HAVE_FONTCONFIG)
     // The font configuration is the largest single cost before the first
     // paint; it is loaded while the application connects to the display.
     std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     fonts.join();
+#else
+    QApplication app(argc, argv);
+#endif
     ui::MessageBoxSink boxes;
     ScopedMessages scoped(&boxes);
     return runMainWindow(cmd, onCreated);
