@@ -13,7 +13,7 @@ namespace iqx {
 // The longest data line the reader takes, in bytes. A full document is a
 // few kilobytes; a file beyond this is refused at once, so that a huge file
 // never takes more memory than about this much.
-inline constexpr qsizetype kMaxDataLine = 1024 * 1024;
+inline constexpr qsizetype kMaxDataLine = qsizetype(1024) * 1024;
 
 // "InfoQX" + identifier + ".iqx".
 QString dataFileName(const QString &identifier);

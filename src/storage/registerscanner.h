@@ -11,7 +11,7 @@ namespace iqx {
 // The longest register line the lookup takes, in bytes. A real line is
 // about 60 bytes; a matching line beyond this is refused, so that a damaged
 // register never takes more memory than this.
-inline constexpr qsizetype kMaxRegisterLine = 1024 * 1024;
+inline constexpr qsizetype kMaxRegisterLine = qsizetype(1024) * 1024;
 
 // Scans the register piece by piece as it is read (Windows-1250 bytes;
 // lines end in CRLF or LF, the line end is never part of a field). Every
