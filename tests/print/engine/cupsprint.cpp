@@ -1,9 +1,9 @@
 // Prints a six-page report to the system's default printer with the
 // preview's "Print", and checks that the preview says where the pages
 // went. Driven by cups_print.sh against a private CUPS server.
-#include "base/messages.h"
 #include "print/engine/preview.h"
 #include "print/engine/report.h"
+#include "support/recordingsink.h"
 
 #include <QAction>
 #include <QApplication>
