@@ -2,7 +2,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "print/engine/preview.h"
-#include "print/engine/report.h"
+#include "print/engine/composite.h"
 #include "storage/cp1250.h"
 #include "support/boxclerk.h"
 #include "storage/registerfile.h"
