@@ -33,6 +33,8 @@ QList<ReportPage *> CompositeReport::pages() const
     return out;
 }
 
+QMainWindow *CompositeReport::openPreview() const { return preview_.data(); }
+
 PreparedDocument CompositeReport::run() const { return prepareDocument(pages()); }
 
 void CompositeReport::setExport(const QString &title, ExportHandler handler)

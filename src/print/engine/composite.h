@@ -4,19 +4,19 @@
 #include "print/engine/printing.h"
 
 #include <QList>
-#include <QMainWindow>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
 
+class QMainWindow;
 
-// QRCompositeReport1: the report pages given to it, run as one document
-// whenever it is previewed, printed or written as PDF. Each run lays the
-// pages out as they are at that moment, so whoever fills their slots does
-// so before the run.
+// The composite report: the report pages given to it, run as one document.
 namespace iqx::report {
 
+// QRCompositeReport1: whenever it is previewed, printed or written as PDF,
+// it lays its pages out as they are at that moment, so whoever fills their
+// slots does so before the run.
 class CompositeReport : public QObject {
     Q_OBJECT
 public:
@@ -40,7 +40,7 @@ public:
     // returns at once.
     void preview();
     // The preview window while one is open (a PreviewWindow), else nullptr.
-    QMainWindow *openPreview() const { return preview_; }
+    QMainWindow *openPreview() const;
 
     // Prints a fresh run straight to the printer with the stored settings.
     // False with a user-facing reason (no printer installed, ...).

@@ -31,20 +31,20 @@ namespace iqx::report {
 class PageView : public QWidget {
 public:
     using QWidget::QWidget;
-    static constexpr int kMargin = 10, kShadow = 2;
+    static constexpr int kMarginPx = 10, kShadowPx = 2;
 
     bool hasPage() const { return doc && index >= 0 && index < doc->pageCount(); }
     // The sheet's size on screen at 100 %, in px.
-    QSizeF paperSize() const
+    QSizeF paperSizePx() const
     {
         return (doc ? doc->pageSizeMm(index) : QSizeF(210.0, 297.0)) * pxPerMm(logicalDpiX());
     }
     void setScale(double s)
     {
         scale = s;
-        const QSizeF size = paperSize() * scale;
-        setFixedSize(int(std::ceil(size.width())) + 2 * kMargin + kShadow,
-                     int(std::ceil(size.height())) + 2 * kMargin + kShadow);
+        const QSizeF size = paperSizePx() * scale;
+        setFixedSize(int(std::ceil(size.width())) + 2 * kMarginPx + kShadowPx,
+                     int(std::ceil(size.height())) + 2 * kMarginPx + kShadowPx);
         update();
     }
 
@@ -58,8 +58,8 @@ protected:
         if (!hasPage())
             return;
         QPainter painter(this);
-        const QRectF sheet(QPointF(kMargin, kMargin), paperSize() * scale);
-        painter.fillRect(sheet.translated(kShadow, kShadow), Qt::black);
+        const QRectF sheet(QPointF(kMarginPx, kMarginPx), paperSizePx() * scale);
+        painter.fillRect(sheet.translated(kShadowPx, kShadowPx), Qt::black);
         painter.fillRect(sheet, Qt::white);
         painter.save();
         painter.translate(sheet.topLeft());
@@ -362,7 +362,7 @@ void PreviewWindow::zoomToWidth()
 
 void PreviewWindow::applyZoomMode()
 {
-    const QSizeF paper = view_->paperSize();
+    const QSizeF paper = view_->paperSizePx();
     const QSize area = scroll_->viewport()->size();
     switch (mode_) {
     case ZoomMode::Fit:
