@@ -41,7 +41,7 @@ int main(int argc, char **argv)
         first = false;
         painter.setPen(QPen(Qt::black, 0));
         for (const iqx::report::ShapeRow &s : page->shapes)
-            painter.drawRect(QRectF((10 + s.x) * k, (10 + s.y) * k, s.width * k, s.height * k));
+            painter.drawRect(QRectF((10 + s.xMm) * k, (10 + s.yMm) * k, s.widthMm * k, s.heightMm * k));
         for (const iqx::report::LabelRow &l : page->labels) {
             QString text = QString::fromUtf8(l.caption);
             if (l.name[0] == 'P') {
@@ -52,7 +52,7 @@ int main(int argc, char **argv)
             font.setPointSize(l.pointSize > 0 ? l.pointSize : 10);
             font.setBold(l.bold);
             painter.setFont(font);
-            painter.drawText(QPointF((10 + l.x) * k, (10 + l.y + 3) * k), text);
+            painter.drawText(QPointF((10 + l.xMm) * k, (10 + l.yMm + 3) * k), text);
         }
     }
     return painter.end() ? 0 : 1;

@@ -5,7 +5,7 @@
 #include "base/messages.h"
 #include "document/navigation.h"
 #include "document/exitrules.h"
-#include "print/engine/report.h"
+#include "print/engine/composite.h"
 #include "print/printedpages.h"
 #include "storage/datafile.h"
 #include "export/documentexport.h"
@@ -229,11 +229,13 @@ report::CompositeReport *MainWindow::compositeReport()
     if (!composite_) {
         composite_ = new report::CompositeReport;
         composite_->setObjectName(QStringLiteral("QRCompositeReport1"));
-        // QRCompositeReport1AddReports: the six printed pages, on every run.
-        connect(composite_, &report::CompositeReport::addReports, this, [this] {
-            for (report::ReportPage *page : printedPages())
-                composite_->addReport(page);
-        });
+        // The six printed pages, filled before every run.
+        composite_->setPages(printedPages());
+        // What the preview could not do is shown as every other message.
+        connect(composite_, &report::CompositeReport::failed, this,
+                [](const QString &text) { messages().error(text); });
+        connect(composite_, &report::CompositeReport::informed, this,
+                [](const QString &text) { messages().inform(text); });
     }
     return composite_;
 }
@@ -409,10 +411,11 @@ void MainWindow::printDocument()
     // name in the working folder.
     composite->setProposedPath(QDir::current().absoluteFilePath(QFileInfo(saved.fileName).completeBaseName()));
     // "Export" in the preview writes the data of the document printed.
-    composite->setExportHandler([doc, findings, file = saved.fileName](const QString &path, QString *error) {
-        *error = writeDocumentExport(path, {file, &doc, 0, {}, findings});
-        return error->isEmpty();
-    });
+    composite->setExport(QStringLiteral("Export"),
+                         [doc, findings, file = saved.fileName](const QString &path, QString *error) {
+                             *error = writeDocumentExport(path, {file, &doc, 0, {}, findings});
+                             return error->isEmpty();
+                         });
     composite->preview();
     // Back from the preview: the clerk goes on in the box they left.
     if (!waiting && lastBox_ && isVisible())

@@ -7,6 +7,7 @@
 namespace iqx::print {
 
 namespace {
+constexpr report::Align L = report::Align::Left;
 constexpr double kAnswer = 169.33; // answers, years and the right column of H.1
 constexpr double kStamps = 127.00; // left column of H.1
 constexpr double kSlotWidth = 5.82;
@@ -64,34 +65,34 @@ const report::PageTable &printedPage5()
 
             // Section F: years, "TAK"/"NIE" answers and the free-text name of
             // another database software (190), which runs on to the right.
-            {"P181", kAnswer, 10.58, kSlotWidth, kSlotHeight, "P181", 7},
-            {"P182", kAnswer, 16.93, kSlotWidth, kSlotHeight, "P182", 7},
-            {"P183", kAnswer, 29.63, kSlotWidth, kSlotHeight, "P183", 7},
-            {"P184", kAnswer, 35.98, kSlotWidth, kSlotHeight, "P184", 7},
-            {"P185", kAnswer, 42.33, kSlotWidth, kSlotHeight, "P185", 7},
-            {"P186", kAnswer, 48.42, kSlotWidth, kSlotHeight, "P186", 7},
-            {"P187", kAnswer, 57.68, kSlotWidth, kSlotHeight, "P187", 7},
-            {"P188", kAnswer, 64.03, kSlotWidth, kSlotHeight, "P188", 7},
-            {"P189", kAnswer, 70.38, kSlotWidth, kSlotHeight, "P189", 7},
-            {"P190", kAnswer, 76.73, kSlotWidth, kSlotHeight, "P190", 7},
-            {"P191", kAnswer, 89.43, kSlotWidth, kSlotHeight, "P191", 7},
-            {"P192", kAnswer, 95.25, kSlotWidth, kSlotHeight, "P192", 7},
-            {"P193", kAnswer, 101.60, kSlotWidth, kSlotHeight, "P193", 7},
-            {"P194", kAnswer, 110.07, kSlotWidth, kSlotHeight, "P194", 7},
-            {"P195", kAnswer, 118.53, kSlotWidth, kSlotHeight, "P195", 7},
-            {"P196", kAnswer, 124.88, kSlotWidth, kSlotHeight, "P196", 7},
-            {"P197", kAnswer, 131.23, kSlotWidth, kSlotHeight, "P197", 7},
+            {"P181", kAnswer, 10.58, kSlotWidth, kSlotHeight, "P181", 7, false, L, false, 181},
+            {"P182", kAnswer, 16.93, kSlotWidth, kSlotHeight, "P182", 7, false, L, false, 182},
+            {"P183", kAnswer, 29.63, kSlotWidth, kSlotHeight, "P183", 7, false, L, false, 183},
+            {"P184", kAnswer, 35.98, kSlotWidth, kSlotHeight, "P184", 7, false, L, false, 184},
+            {"P185", kAnswer, 42.33, kSlotWidth, kSlotHeight, "P185", 7, false, L, false, 185},
+            {"P186", kAnswer, 48.42, kSlotWidth, kSlotHeight, "P186", 7, false, L, false, 186},
+            {"P187", kAnswer, 57.68, kSlotWidth, kSlotHeight, "P187", 7, false, L, false, 187},
+            {"P188", kAnswer, 64.03, kSlotWidth, kSlotHeight, "P188", 7, false, L, false, 188},
+            {"P189", kAnswer, 70.38, kSlotWidth, kSlotHeight, "P189", 7, false, L, false, 189},
+            {"P190", kAnswer, 76.73, kSlotWidth, kSlotHeight, "P190", 7, false, L, false, 190},
+            {"P191", kAnswer, 89.43, kSlotWidth, kSlotHeight, "P191", 7, false, L, false, 191},
+            {"P192", kAnswer, 95.25, kSlotWidth, kSlotHeight, "P192", 7, false, L, false, 192},
+            {"P193", kAnswer, 101.60, kSlotWidth, kSlotHeight, "P193", 7, false, L, false, 193},
+            {"P194", kAnswer, 110.07, kSlotWidth, kSlotHeight, "P194", 7, false, L, false, 194},
+            {"P195", kAnswer, 118.53, kSlotWidth, kSlotHeight, "P195", 7, false, L, false, 195},
+            {"P196", kAnswer, 124.88, kSlotWidth, kSlotHeight, "P196", 7, false, L, false, 196},
+            {"P197", kAnswer, 131.23, kSlotWidth, kSlotHeight, "P197", 7, false, L, false, 197},
             // Section G: the answer stands between the heading's two lines.
-            {"P198", kAnswer, 141.82, kSlotWidth, kSlotHeight, "P198", 7},
+            {"P198", kAnswer, 141.82, kSlotWidth, kSlotHeight, "P198", 7, false, L, false, 198},
             // Table H.1, row by row: paid with stamps, paid otherwise.
-            {"P199", kStamps, 179.92, kSlotWidth, kSlotHeight, "P199", 7},
-            {"P200", kAnswer, 179.92, kSlotWidth, kSlotHeight, "P200", 7},
-            {"P201", kStamps, 186.27, kSlotWidth, kSlotHeight, "P201", 7},
-            {"P202", kAnswer, 186.27, kSlotWidth, kSlotHeight, "P202", 7},
-            {"P203", kStamps, 194.73, kSlotWidth, kSlotHeight, "P203", 7},
-            {"P204", kAnswer, 194.73, kSlotWidth, kSlotHeight, "P204", 7},
-            {"P205", kStamps, 203.20, kSlotWidth, kSlotHeight, "P205", 7},
-            {"P206", kAnswer, 203.20, kSlotWidth, kSlotHeight, "P206", 7},
+            {"P199", kStamps, 179.92, kSlotWidth, kSlotHeight, "P199", 7, false, L, false, 199},
+            {"P200", kAnswer, 179.92, kSlotWidth, kSlotHeight, "P200", 7, false, L, false, 200},
+            {"P201", kStamps, 186.27, kSlotWidth, kSlotHeight, "P201", 7, false, L, false, 201},
+            {"P202", kAnswer, 186.27, kSlotWidth, kSlotHeight, "P202", 7, false, L, false, 202},
+            {"P203", kStamps, 194.73, kSlotWidth, kSlotHeight, "P203", 7, false, L, false, 203},
+            {"P204", kAnswer, 194.73, kSlotWidth, kSlotHeight, "P204", 7, false, L, false, 204},
+            {"P205", kStamps, 203.20, kSlotWidth, kSlotHeight, "P205", 7, false, L, false, 205},
+            {"P206", kAnswer, 203.20, kSlotWidth, kSlotHeight, "P206", 7, false, L, false, 206},
         },
         {
             {"QRShape1", 5.82, 136.26, 178.86, 0.53}, // between sections F and G

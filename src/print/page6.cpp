@@ -6,6 +6,10 @@
 // places for the signatures (section K). Every label is left-justified.
 namespace iqx::print {
 
+namespace {
+constexpr report::Align L = report::Align::Left;
+} // namespace
+
 const report::PageTable &printedPage6()
 {
     static const report::PageTable table{
@@ -67,26 +71,26 @@ const report::PageTable &printedPage6()
 
             // Print slots, all left-justified: values start at the slot's x.
             // H.2: cost per proceeding and number of proceedings.
-            {"P207", 135.47, 8.47, 5.82, 3.44, "P207", 7},
-            {"P208", 135.47, 14.82, 5.82, 3.44, "P208", 7},
+            {"P207", 135.47, 8.47, 5.82, 3.44, "P207", 7, false, L, false, 207},
+            {"P208", 135.47, 14.82, 5.82, 3.44, "P208", 7, false, L, false, 208},
             // H.3: commission and outlets, municipality | tax offices.
-            {"P209", 86.78, 38.10, 5.82, 3.44, "P209", 7},
-            {"P210", 158.75, 38.10, 5.82, 3.44, "P210", 7},
-            {"P211", 86.78, 44.45, 5.82, 3.44, "P211", 7},
-            {"P212", 158.75, 44.45, 5.82, 3.44, "P212", 7},
+            {"P209", 86.78, 38.10, 5.82, 3.44, "P209", 7, false, L, false, 209},
+            {"P210", 158.75, 38.10, 5.82, 3.44, "P210", 7, false, L, false, 210},
+            {"P211", 86.78, 44.45, 5.82, 3.44, "P211", 7, false, L, false, 211},
+            {"P212", 158.75, 44.45, 5.82, 3.44, "P212", 7, false, L, false, 212},
             // H.4 to H.6: "TAK"/"NIE" answers; those of the first H.5 row
             // stand 0.53 mm above their row caption.
-            {"P213", 158.75, 59.27, 5.82, 3.44, "P213", 7},
-            {"P214", 158.75, 67.73, 5.82, 3.44, "P214", 7},
-            {"P215", 158.75, 76.20, 5.82, 3.44, "P215", 7},
-            {"P216", 107.95, 95.25, 5.82, 3.44, "P216", 7},
-            {"P217", 158.75, 95.25, 5.82, 3.44, "P217", 7},
-            {"P218", 107.95, 101.60, 5.82, 3.44, "P218", 7},
-            {"P219", 158.75, 101.60, 5.82, 3.44, "P219", 7},
-            {"P220", 158.75, 120.65, 5.82, 3.44, "P220", 7},
+            {"P213", 158.75, 59.27, 5.82, 3.44, "P213", 7, false, L, false, 213},
+            {"P214", 158.75, 67.73, 5.82, 3.44, "P214", 7, false, L, false, 214},
+            {"P215", 158.75, 76.20, 5.82, 3.44, "P215", 7, false, L, false, 215},
+            {"P216", 107.95, 95.25, 5.82, 3.44, "P216", 7, false, L, false, 216},
+            {"P217", 158.75, 95.25, 5.82, 3.44, "P217", 7, false, L, false, 217},
+            {"P218", 107.95, 101.60, 5.82, 3.44, "P218", 7, false, L, false, 218},
+            {"P219", 158.75, 101.60, 5.82, 3.44, "P219", 7, false, L, false, 219},
+            {"P220", 158.75, 120.65, 5.82, 3.44, "P220", 7, false, L, false, 220},
             // J: telephone number and e-mail address, free text.
-            {"P221", 35.98, 196.85, 5.82, 3.44, "P221", 7},
-            {"P222", 91.02, 196.85, 5.82, 3.44, "P222", 7},
+            {"P221", 35.98, 196.85, 5.82, 3.44, "P221", 7, false, L, false, 221},
+            {"P222", 91.02, 196.85, 5.82, 3.44, "P222", 7, false, L, false, 222},
         },
         {
             {"QRShape1", 5.82, 129.91, 178.86, 0.53}, // between sections H and I

@@ -1,6 +1,6 @@
 #include "print/pdfexport.h"
 
-#include "print/engine/report.h"
+#include "print/engine/composite.h"
 #include "print/printedpages.h"
 
 namespace iqx {
@@ -10,11 +10,7 @@ QString writeDocumentPdf(const Document &doc, const QString &path)
     QObject owner;
     const QList<report::ReportPage *> pages = createPrintedPages(&owner);
     fillPrintSlots(doc, pages);
-    report::CompositeReport composite(&owner);
-    QObject::connect(&composite, &report::CompositeReport::addReports, &composite, [&] {
-        for (report::ReportPage *page : pages)
-            composite.addReport(page);
-    });
+    report::CompositeReport composite(pages, &owner);
     QString error;
     if (!composite.exportPdf(path, &error))
         return error;

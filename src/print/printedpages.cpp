@@ -1,7 +1,8 @@
 #include "print/printedpages.h"
 
 #include "document/document.h"
-#include "print/engine/report.h"
+#include "document/positions.h"
+#include "print/engine/pagemodel.h"
 #include "print/pages.h"
 
 namespace iqx {
@@ -18,15 +19,11 @@ QList<report::ReportPage *> createPrintedPages(QObject *owner)
 
 void fillPrintSlots(const Document &doc, const QList<report::ReportPage *> &pages)
 {
-    // Slots are found by their names, each page's elements walked once.
-    for (report::ReportPage *page : pages) {
-        for (QObject *element : page->band()->elements()) {
-            auto *slot = qobject_cast<report::ReportLabel *>(element);
-            const int n = slot ? positionFromName(slot->objectName(), u"P") : -1;
-            if (n >= 0)
-                slot->setCaption(doc.printedValue(n));
-        }
-    }
+    // Each slot shows the position its table row names.
+    for (report::ReportPage *page : pages)
+        for (report::ReportLabel *slot : page->printSlots())
+            if (slot->position() < kPositionCount)
+                slot->setCaption(doc.printedValue(slot->position()));
 }
 
 } // namespace iqx

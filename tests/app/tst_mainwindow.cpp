@@ -2,7 +2,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "print/engine/preview.h"
-#include "print/engine/report.h"
+#include "print/engine/composite.h"
 #include "storage/cp1250.h"
 #include "support/boxclerk.h"
 #include "storage/registerfile.h"
@@ -805,6 +805,31 @@ private slots:
         free->insert(QStringLiteral("€uro→")); // an arrow has no Windows-1250 byte
         QCOMPARE(free->text(), QStringLiteral("Łódź"));
     }
+    // What the preview cannot do reaches the clerk as every other message:
+    // a missing report as a plain message, an unreadable one as an error.
+    void previewFailuresReachTheClerk()
+    {
+        guitest::Window f;
+        QVERIFY(f.show());
+        QTest::keyClicks(f.edit(1), QStringLiteral("0201011"));
+        press(Qt::Key_Tab);
+        f.dir.write(QStringLiteral("obcy.iqr"), "not a saved report");
+        QTimer::singleShot(0, &f.w, [&] {
+            auto *preview = qobject_cast<report::PreviewWindow *>(f.w.compositeReport()->openPreview());
+            QVERIFY(preview);
+            preview->loadReport(f.dir.filePath(QStringLiteral("nie-ma.iqr")));
+            preview->loadReport(f.dir.filePath(QStringLiteral("obcy.iqr")));
+            preview->close();
+        });
+        f.w.printButton()->click();
+        QVERIFY2(f.sink.entries.size() == 2, qPrintable(f.sink.texts().join(u'|')));
+        QCOMPARE(f.sink.entries[0].kind, RecordingSink::Entry::Inform);
+        QCOMPARE(f.sink.entries[0].text, QStringLiteral("File does not exist"));
+        QCOMPARE(f.sink.entries[1].kind, RecordingSink::Entry::Error);
+        QVERIFY2(f.sink.entries[1].text.endsWith(QLatin1String("The file is not a saved report.")),
+                 qPrintable(f.sink.entries[1].text));
+    }
+
     // "Export" in the preview writes the document that is being printed,
     // with the findings of the whole-document check, to the file chosen.
     void previewExportsThePrintedDocument()

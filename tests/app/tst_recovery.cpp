@@ -1,7 +1,7 @@
 // The recovery copy: entries survive a killed process, the copy follows
 // saves and closes, and a damaged copy is never loaded.
 #include "app/recovery.h"
-#include "print/engine/report.h"
+#include "print/engine/composite.h"
 #include "storage/datafile.h"
 #include "storage/recoveryfile.h"
 #include "support/boxclerk.h"

@@ -1,37 +1,58 @@
+#include "print/engine/composite.h"
+
 #include "print/engine/preview.h"
-#include "print/engine/report.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace iqx::report {
 
 CompositeReport::CompositeReport(QObject *parent) : QObject(parent) {}
 
+CompositeReport::CompositeReport(const QList<ReportPage *> &pages, QObject *parent) : QObject(parent)
+{
+    setPages(pages);
+}
+
 CompositeReport::~CompositeReport() { delete preview_.data(); }
 
-void CompositeReport::addReport(ReportPage *page)
+void CompositeReport::setPages(const QList<ReportPage *> &pages)
 {
-    if (page)
-        reports_ << page;
+    pages_.clear();
+    for (ReportPage *page : pages)
+        if (page)
+            pages_ << page;
 }
 
-QList<ReportPage *> CompositeReport::collectReports()
+QList<ReportPage *> CompositeReport::pages() const
 {
-    reports_.clear();
-    emit addReports();
-    return reports_;
+    QList<ReportPage *> out;
+    for (const QPointer<ReportPage> &page : pages_)
+        if (page)
+            out << page.data();
+    return out;
 }
 
-PreparedDocument CompositeReport::run()
+QMainWindow *CompositeReport::openPreview() const { return preview_.data(); }
+
+PreparedDocument CompositeReport::run() const { return prepareDocument(pages()); }
+
+void CompositeReport::setExport(const QString &title, ExportHandler handler)
 {
-    PreparedDocument doc;
-    for (const ReportPage *page : collectReports())
-        doc.pages << preparePage(*page);
-    return doc;
+    exportTitle_ = title;
+    exportHandler_ = std::move(handler);
+}
+
+// What the open preview shows beside the sheets of this run.
+void CompositeReport::showDetails()
+{
+    auto *window = qobject_cast<PreviewWindow *>(preview_.data());
+    if (!window)
+        return;
+    window->setRemarks(remarks_);
+    window->setProposedPath(proposedPath_);
+    if (exportHandler_)
+        window->setExport(exportTitle_, exportHandler_);
 }
 
 void CompositeReport::preview()
@@ -39,9 +60,11 @@ void CompositeReport::preview()
     if (preview_) {
         // The open window shows this run's pages, not the last run's.
         if (auto *window = qobject_cast<PreviewWindow *>(preview_.data())) {
-            const QList<ReportPage *> pages = collectReports();
-            if (!pages.isEmpty())
-                window->restart(pages);
+            const QList<ReportPage *> list = pages();
+            if (!list.isEmpty()) {
+                window->restart(PageRun(list));
+                showDetails();
+            }
         }
         preview_->showMaximized();
         preview_->raise();
@@ -50,11 +73,14 @@ void CompositeReport::preview()
     }
     if (QCoreApplication::closingDown())
         return;
-    const QList<ReportPage *> pages = collectReports();
-    if (pages.isEmpty())
+    const QList<ReportPage *> list = pages();
+    if (list.isEmpty())
         return; // no document
-    auto *window = new PreviewWindow(*this, pages);
+    auto *window = new PreviewWindow(PageRun(list), settings_);
     preview_ = window;
+    connect(window, &PreviewWindow::failed, this, &CompositeReport::failed);
+    connect(window, &PreviewWindow::informed, this, &CompositeReport::informed);
+    showDetails();
     QEventLoop loop;
     connect(window, &PreviewWindow::closed, &loop, &QEventLoop::quit);
     connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -64,82 +90,8 @@ void CompositeReport::preview()
     delete preview_.data();
 }
 
-bool CompositeReport::print(QString *error, PrintedJob *job)
-{
-    const PreparedDocument doc = run();
-    if (doc.pages.isEmpty()) {
-        if (error)
-            *error = tr("The report has no pages to print.");
-        return false;
-    }
-    return printDocument(doc, error, job);
-}
+bool CompositeReport::print(QString *error, PrintedJob *job) { return printDocument(run(), settings_, error, job); }
 
-bool CompositeReport::printDocument(const PreparedDocument &doc, QString *error, PrintedJob *job)
-{
-    auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    const int count = int(doc.pages.size());
-    if (count == 0)
-        return fail(tr("The report has no pages to print."));
-
-    QPrinterInfo info = settings_.printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                        : QPrinterInfo::printerInfo(settings_.printerName);
-    if (info.isNull()) {
-        if (QPrinterInfo::availablePrinters().isEmpty())
-            return fail(tr("No printer is installed. Install a printer, or save the report as PDF."));
-        if (settings_.printerName.isEmpty())
-            return fail(tr("No default printer is set. Choose a printer in Printer setup."));
-        return fail(tr("The printer \"%1\" is not available. Choose another printer in Printer setup.")
-                        .arg(settings_.printerName));
-    }
-
-    // 0, 0 means all pages; otherwise print the part of the range that exists.
-    int first = 1, last = count;
-    if (settings_.fromPage > 0 || settings_.toPage > 0) {
-        first = std::max(1, settings_.fromPage);
-        last = settings_.toPage > 0 ? std::min(count, settings_.toPage) : count;
-        if (first > last)
-            return fail(tr("The page range %1 to %2 contains no page of the report.")
-                            .arg(settings_.fromPage)
-                            .arg(settings_.toPage));
-    }
-
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Informacja QX"));
-    printer.setFullPage(true); // device origin at the paper's corner
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), settings_.orientation, QMarginsF()));
-    printer.setCopyCount(std::max(1, settings_.copies));
-    printer.setDuplex(QPrinter::DuplexNone);
-    if (!printer.isValid())
-        return fail(tr("The printer \"%1\" cannot be used.").arg(info.printerName()));
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return fail(tr("Printing on \"%1\" could not start.").arg(info.printerName()));
-    const double dpi = printer.resolution();
-    bool ok = true;
-    for (int page = first; page <= last && ok; ++page) {
-        if (page > first)
-            ok = printer.newPage();
-        if (ok)
-            paintPage(painter, doc.pages[page - 1], dpi);
-    }
-    ok = painter.end() && ok;
-    if (!ok || printer.printerState() == QPrinter::Error)
-        return fail(tr("The printer \"%1\" reported an error; the report may not have been printed.")
-                        .arg(info.printerName()));
-    if (job)
-        *job = {info.printerName(), last - first + 1, printer.copyCount()};
-    return true;
-}
-
-bool CompositeReport::exportPdf(const QString &path, QString *error)
-{
-    return writePdf(run(), path, error);
-}
+bool CompositeReport::exportPdf(const QString &path, QString *error) { return writePdf(run(), path, error); }
 
 } // namespace iqx::report

@@ -1,4 +1,4 @@
-#include "print/engine/report.h"
+#include "print/engine/prepared.h"
 
 #include "storage/cp1250.h"
 
@@ -89,11 +89,12 @@ bool readItem(QDataStream &in, PreparedItem &item)
 {
     quint8 kind = 0, align = 0, bold = 0;
     qint32 pointSize = 0, line = 0;
-    in >> kind >> item.x >> item.y >> item.w >> item.h >> align >> item.text >> item.family
+    in >> kind >> item.xMm >> item.yMm >> item.widthMm >> item.heightMm >> align >> item.text >> item.family
         >> pointSize >> bold >> line;
     if (in.status() != QDataStream::Ok || kind > PreparedItem::Text || align > quint8(Align::Center) || bold > 1)
         return false;
-    if (!validCoordinate(item.x) || !validCoordinate(item.y) || !validLength(item.w) || !validLength(item.h))
+    if (!validCoordinate(item.xMm) || !validCoordinate(item.yMm) || !validLength(item.widthMm)
+        || !validLength(item.heightMm))
         return false;
     if (item.family.size() > kMaxFamily)
         return false;
@@ -119,7 +120,7 @@ bool savePrepared(const PreparedDocument &doc, QIODevice &out)
         for (const PreparedPage &page : doc.pages) {
             s << page.widthMm << page.heightMm << quint32(page.items.size());
             for (const PreparedItem &i : page.items)
-                s << quint8(i.kind) << i.x << i.y << i.w << i.h << quint8(i.align) << i.text << i.family
+                s << quint8(i.kind) << i.xMm << i.yMm << i.widthMm << i.heightMm << quint8(i.align) << i.text << i.family
                   << qint32(i.pointSize) << i.bold << qint32(i.line);
         }
     }
@@ -191,8 +192,8 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
             if (!readItem(s, item))
                 return fail(tr("The saved report is damaged."));
             if (item.kind != PreparedItem::Text) {
-                const double w = std::min(item.x + item.w, page.widthMm) - std::max(item.x, 0.0);
-                const double h = std::min(item.y + item.h, page.heightMm) - std::max(item.y, 0.0);
+                const double w = std::min(item.xMm + item.widthMm, page.widthMm) - std::max(item.xMm, 0.0);
+                const double h = std::min(item.yMm + item.heightMm, page.heightMm) - std::max(item.yMm, 0.0);
                 covered += std::max(w, 0.0) * std::max(h, 0.0);
                 if (covered > kMaxCoveredSheets * page.widthMm * page.heightMm)
                     return fail(tr("Page %1 of the saved report paints over its sheet more than %2 times.")
@@ -251,7 +252,7 @@ bool writePdf(const PreparedDocument &doc, const QString &path, QString *error)
         for (qsizetype i = 0; i < doc.pages.size(); ++i) {
             if (i > 0)
                 writer.newPage();
-            paintPage(painter, doc.pages[i], kDpi);
+            doc.paintPage(painter, int(i), kDpi);
         }
         painter.end();
     }

@@ -1,6 +1,7 @@
 #include "print/engine/preview.h"
 
-#include "base/messages.h"
+#include "base/messages.h" // fileErrorText: how file errors are worded
+#include "print/engine/units.h"
 #include "storage/safefile.h"
 
 #include <QActionGroup>
@@ -30,25 +31,20 @@ namespace iqx::report {
 class PageView : public QWidget {
 public:
     using QWidget::QWidget;
-    static constexpr int kMargin = 10, kShadow = 2;
+    static constexpr int kMarginPx = 10, kShadowPx = 2;
 
-    const PreparedPage *page() const
+    bool hasPage() const { return doc && index >= 0 && index < doc->pageCount(); }
+    // The sheet's size on screen at 100 %, in px.
+    QSizeF paperSizePx() const
     {
-        return doc && index >= 0 && index < doc->pages.size() ? &doc->pages[index] : nullptr;
-    }
-    // The sheet's size on screen at 100 %.
-    QSizeF paperSize() const
-    {
-        const PreparedPage *p = page();
-        const double k = logicalDpiX() / 25.4;
-        return p ? QSizeF(p->widthMm * k, p->heightMm * k) : QSizeF(210.0 * k, 297.0 * k);
+        return (doc ? doc->pageSizeMm(index) : QSizeF(210.0, 297.0)) * pxPerMm(logicalDpiX());
     }
     void setScale(double s)
     {
         scale = s;
-        const QSizeF size = paperSize() * scale;
-        setFixedSize(int(std::ceil(size.width())) + 2 * kMargin + kShadow,
-                     int(std::ceil(size.height())) + 2 * kMargin + kShadow);
+        const QSizeF size = paperSizePx() * scale;
+        setFixedSize(int(std::ceil(size.width())) + 2 * kMarginPx + kShadowPx,
+                     int(std::ceil(size.height())) + 2 * kMarginPx + kShadowPx);
         update();
     }
 
@@ -59,17 +55,16 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        const PreparedPage *p = page();
-        if (!p)
+        if (!hasPage())
             return;
         QPainter painter(this);
-        const QRectF sheet(QPointF(kMargin, kMargin), paperSize() * scale);
-        painter.fillRect(sheet.translated(kShadow, kShadow), Qt::black);
+        const QRectF sheet(QPointF(kMarginPx, kMarginPx), paperSizePx() * scale);
+        painter.fillRect(sheet.translated(kShadowPx, kShadowPx), Qt::black);
         painter.fillRect(sheet, Qt::white);
         painter.save();
         painter.translate(sheet.topLeft());
         painter.scale(scale, scale);
-        paintPage(painter, *p, logicalDpiX());
+        doc->paintPage(painter, index, logicalDpiX());
         painter.restore();
         painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(Qt::NoBrush);
@@ -77,13 +72,11 @@ protected:
     }
 };
 
-PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> &pages, QWidget *parent)
-    : QMainWindow(parent), report_(report), total_(int(pages.size()))
+PreviewWindow::PreviewWindow(PageRun run, PrinterSettings &settings, QWidget *parent)
+    : QMainWindow(parent), run_(std::move(run)), settings_(settings)
 {
     setWindowTitle(tr("Print Preview"));
     resize(800, 600);
-    for (ReportPage *page : pages)
-        pending_ << page;
 
     openFileName = [this](const QString &title, const QString &filter) {
         return QFileDialog::getOpenFileName(this, title, QString(), filter);
@@ -136,7 +129,7 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
     layout->addWidget(scroll_, 1);
     setCentralWidget(central);
 
-    QToolBar *bar = addToolBar(tr("Preview"));
+    QToolBar *bar = bar_ = addToolBar(tr("Preview"));
     bar->setObjectName(QStringLiteral("previewToolBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
@@ -196,15 +189,8 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
         if (!path.isEmpty())
             savePdf(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path);
     });
-    // Only a report that knows the data behind its pages can export them.
-    export_ = nullptr;
-    if (report_.exportHandler())
-        export_ = add("actionExport", tr("Export"), none, {}, [this] {
-            const QString path = saveFileName(tr("Export"), tr("JSON (*.json);;CSV (*.csv)"), proposed(".json"));
-            if (!path.isEmpty())
-                exportData(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".json") : path);
-        });
-    bar->addSeparator();
+    // Export joins here, once whoever fills the pages hands in a handler.
+    beforeClose_ = bar->addSeparator();
     close_ = add("actionClose", tr("&Close"), none,
                  {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)}, [this] { close(); });
     close_->setToolTip(tr("Close"));
@@ -221,13 +207,13 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
     statusBar()->addWidget(progressPanel_);
     statusBar()->addWidget(pagePanel_);
     statusBar()->addWidget(noticePanel_, 1);
-    takeReportDetails();
+    showRemarks({});
 
     // One page per pass of the event loop keeps the window responsive.
     timer_ = new QTimer(this);
     timer_->setInterval(0);
     connect(timer_, &QTimer::timeout, this, &PreviewWindow::prepareNext);
-    if (pending_.isEmpty())
+    if (run_.atEnd())
         prepared_ = true;
     else
         timer_->start();
@@ -237,23 +223,42 @@ PreviewWindow::PreviewWindow(CompositeReport &report, const QList<ReportPage *> 
 
 PreviewWindow::~PreviewWindow() = default;
 
+void PreviewWindow::setExport(const QString &title, ExportHandler handler)
+{
+    exportHandler_ = std::move(handler);
+    if (!export_) {
+        export_ = new QAction(title, this);
+        export_->setObjectName(QStringLiteral("actionExport"));
+        connect(export_, &QAction::triggered, this, [this] {
+            const QString path
+                = saveFileName(export_->text(), tr("JSON (*.json);;CSV (*.csv)"), proposed(".json"));
+            if (!path.isEmpty())
+                exportData(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".json") : path);
+        });
+        bar_->insertAction(beforeClose_, export_);
+    }
+    export_->setText(title);
+    export_->setToolTip(title);
+    updateActions();
+}
+
 void PreviewWindow::prepareNext()
 {
-    if (pending_.isEmpty()) {
+    if (run_.atEnd()) {
         stopPreparing();
         return;
     }
-    const QPointer<ReportPage> page = pending_.takeFirst();
-    doc_.pages << (page ? preparePage(*page) : PreparedPage{});
-    const int shown = std::min(returnTo_, total_ - 1);
+    doc_.pages << run_.next();
+    const int total = run_.pageCount();
+    const int shown = std::min(returnTo_, total - 1);
     if (doc_.pages.size() == shown + 1)
         showPage(shown);
-    const int progress = int(doc_.pages.size() * 100 / std::max(1, total_));
+    const int progress = int(doc_.pages.size() * 100 / std::max(1, total));
     if (progress >= 100)
         shownProgress_ = 0;
     else if (progress - shownProgress_ >= 5)
         shownProgress_ = progress;
-    if (pending_.isEmpty()) {
+    if (run_.atEnd()) {
         prepared_ = true;
         timer_->stop();
     }
@@ -264,25 +269,24 @@ void PreviewWindow::prepareNext()
 void PreviewWindow::stopPreparing()
 {
     timer_->stop();
-    pending_.clear();
+    run_.stop();
     shownProgress_ = 0;
 }
 
-void PreviewWindow::restart(const QList<ReportPage *> &pages)
+void PreviewWindow::restart(PageRun run)
 {
     stopPreparing();
     returnTo_ = std::max(0, current_);
     doc_ = {};
-    for (ReportPage *page : pages)
-        pending_ << page;
-    total_ = int(pages.size());
+    run_ = std::move(run);
     current_ = -1;
     view_->index = -1;
     view_->update();
     loaded_ = false;
-    prepared_ = pending_.isEmpty();
+    prepared_ = run_.atEnd();
     setWindowTitle(tr("Print Preview"));
-    takeReportDetails();
+    proposedPath_.clear();
+    showRemarks({});
     setNotice({});
     if (!prepared_)
         timer_->start();
@@ -290,11 +294,9 @@ void PreviewWindow::restart(const QList<ReportPage *> &pages)
     updateStatus();
 }
 
-void PreviewWindow::takeReportDetails()
-{
-    proposedPath_ = report_.proposedPath();
-    showRemarks(report_.remarks());
-}
+void PreviewWindow::setRemarks(const QStringList &lines) { showRemarks(lines); }
+
+void PreviewWindow::setProposedPath(const QString &basePath) { proposedPath_ = basePath; }
 
 void PreviewWindow::showRemarks(const QStringList &lines)
 {
@@ -360,7 +362,7 @@ void PreviewWindow::zoomToWidth()
 
 void PreviewWindow::applyZoomMode()
 {
-    const QSizeF paper = view_->paperSize();
+    const QSizeF paper = view_->paperSizePx();
     const QSize area = scroll_->viewport()->size();
     switch (mode_) {
     case ZoomMode::Fit:
@@ -414,9 +416,8 @@ void PreviewWindow::print()
     setNotice({});
     QString error;
     PrintedJob job;
-    const bool ok = loaded_ ? report_.printDocument(doc_, &error, &job) : report_.print(&error, &job);
-    if (!ok) {
-        messages().error(error);
+    if (!printDocument(doc_, settings_, &error, &job)) {
+        emit failed(error);
         return;
     }
     QString text = job.pages == 1 ? tr("1 page sent to the printer \"%1\"").arg(job.printerName)
@@ -430,7 +431,7 @@ void PreviewWindow::printerSetup()
 {
     if (!setup_->isEnabled())
         return;
-    PrinterSettings &settings = report_.printerSettings();
+    PrinterSettings &settings = settings_;
     QPrinter printer(QPrinter::HighResolution);
     const QString name = settings.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : settings.printerName;
     if (!name.isEmpty())
@@ -467,14 +468,14 @@ bool PreviewWindow::saveReport(const QString &path)
     } else {
         reason = file.errorString();
     }
-    messages().error(fileErrorText(tr("Cannot save the report to"), path, reason));
+    emit failed(fileErrorText(tr("Cannot save the report to"), path, reason));
     return false;
 }
 
 bool PreviewWindow::loadReport(const QString &path)
 {
     if (!QFileInfo::exists(path)) {
-        messages().inform(tr("File does not exist"));
+        emit informed(tr("File does not exist"));
         return false;
     }
     // Only a regular file, opened without waiting: a FIFO or a device in
@@ -482,13 +483,13 @@ bool PreviewWindow::loadReport(const QString &path)
     QFile file;
     QString why;
     if (!iqx::openRegularFile(file, path, &why)) {
-        messages().error(fileErrorText(tr("Cannot open the report"), path, why));
+        emit failed(fileErrorText(tr("Cannot open the report"), path, why));
         return false;
     }
     PreparedDocument loaded;
     QString reason;
     if (!loadPrepared(file, &loaded, &reason)) {
-        messages().error(fileErrorText(tr("Cannot load the report"), path, reason));
+        emit failed(fileErrorText(tr("Cannot load the report"), path, reason));
         return false;
     }
     stopPreparing();
@@ -519,11 +520,11 @@ bool PreviewWindow::exportData(const QString &path)
     if (!export_ || !export_->isEnabled())
         return false;
     setNotice({});
-    if (report_.exportHandler()(path, &error)) {
+    if (exportHandler_ && exportHandler_(path, &error)) {
         setNotice(tr("Data exported to %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
         return true;
     }
-    messages().error(error);
+    emit failed(error);
     return false;
 }
 
@@ -535,7 +536,7 @@ bool PreviewWindow::savePdf(const QString &path)
         setNotice(tr("PDF saved to %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
         return true;
     }
-    messages().error(error);
+    emit failed(error);
     return false;
 }
 

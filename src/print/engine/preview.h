@@ -1,5 +1,7 @@
 #pragma once
-#include "print/engine/report.h"
+#include "print/engine/pagemodel.h"
+#include "print/engine/prepared.h"
+#include "print/engine/printing.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -10,25 +12,43 @@ class QLabel;
 class QPrinter;
 class QScrollArea;
 class QTimer;
+class QToolBar;
 
 namespace iqx::report {
 
 class PageView;
 
-// The print preview: shows the prepared sheets one at a time, prepares
-// them page by page through the event loop, and prints, saves, loads and
-// exports them.
+// The print preview: shows the sheets of a run one at a time, lays them
+// out page by page through the event loop, and prints, saves, loads and
+// exports them. Of its document it asks only the page count, each page's
+// size and to paint page n; it prints and saves that same document. What
+// goes wrong it reports through failed() and informed(), in its own
+// (English) words, and leaves the showing to whoever connects them.
 class PreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Prepares `pages` (already collected by `report`) in the background.
-    PreviewWindow(CompositeReport &report, const QList<ReportPage *> &pages, QWidget *parent = nullptr);
+    // Lays out the pages of `run` in the background. Printer setup edits
+    // `settings`, which must outlive the window; printing uses them.
+    PreviewWindow(PageRun run, PrinterSettings &settings, QWidget *parent = nullptr);
     ~PreviewWindow() override;
 
-    // Shows a fresh run of `pages` in place of what the window shows,
-    // prepared as on opening, with the report's current remarks and
-    // proposed path; the page on show stays on show once it is ready.
-    void restart(const QList<ReportPage *> &pages);
+    // Shows a fresh run in place of what the window shows, laid out as on
+    // opening; the page on show stays on show once it is ready. The
+    // remarks and the proposed path are cleared until they are set again.
+    void restart(PageRun run);
+
+    // Remarks on the data behind the pages, one line each, shown above
+    // them; none: the box is hidden.
+    void setRemarks(const QStringList &lines);
+    // The path, without extension, proposed for a saved report, PDF or
+    // export; empty: none proposed.
+    void setProposedPath(const QString &basePath);
+    // Adds the action `title` (or gives the one added its new handler),
+    // which writes the data behind the pages on show to the file the clerk
+    // names, the format chosen by its extension; the handler returns false
+    // with a user-facing reason. It is off while a loaded report is shown.
+    using ExportHandler = std::function<bool(const QString &path, QString *error)>;
+    void setExport(const QString &title, ExportHandler handler);
 
     // Dialog hooks, replaceable in tests. An empty file name means Cancel.
     // `proposed` is the path the save dialog offers (empty: none).
@@ -38,7 +58,7 @@ public:
     std::function<bool(QPrinter &printer, int pageCount)> printDialog;
 
     const PreparedDocument &document() const { return doc_; }
-    int pageCount() const { return int(doc_.pages.size()); }
+    int pageCount() const { return doc_.pageCount(); }
     int currentPage() const { return current_ + 1; } // 1-based; 0 when empty
     int zoom() const { return zoom_; }               // percent
     bool isPrepared() const { return prepared_; }
@@ -53,14 +73,19 @@ public:
     bool saveReport(const QString &path);
     bool loadReport(const QString &path);
     bool savePdf(const QString &path);
-    // Hands `path` to the report's export handler; its error goes to the
-    // message sink.
+    // Hands `path` to the export handler; its error goes to failed().
     bool exportData(const QString &path);
+    // Prints the document on show with the printer settings.
     void print();
     void printerSetup();
 
 signals:
     void closed();
+    // An error the clerk should see: a file not written or not read, a
+    // printer missing.
+    void failed(const QString &text);
+    // A plain message to the clerk ("File does not exist").
+    void informed(const QString &text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -75,15 +100,14 @@ private:
     void updateStatus();
     void updateActions();
     void stopPreparing();
-    void takeReportDetails();
     void showRemarks(const QStringList &lines);
     void setNotice(const QString &text);
     QString proposed(const char *extension) const;
 
-    CompositeReport &report_;
-    QList<QPointer<ReportPage>> pending_;
+    PageRun run_;
+    PrinterSettings &settings_;
+    ExportHandler exportHandler_;
     PreparedDocument doc_;
-    int total_ = 0;
     int current_ = -1;
     int zoom_ = 100;
     int shownProgress_ = 0;
@@ -102,7 +126,10 @@ private:
     QGroupBox *remarksBox_;
     QLabel *remarks_;
     QAction *fit_, *actual_, *width_, *first_, *previous_, *next_, *last_;
-    QAction *setup_, *print_, *save_, *load_, *pdf_, *export_, *close_;
+    QToolBar *bar_;
+    QAction *setup_, *print_, *save_, *load_, *pdf_, *close_;
+    QAction *export_ = nullptr;
+    QAction *beforeClose_; // the separator before Close
 };
 
 } // namespace iqx::report

@@ -1,8 +1,9 @@
 // Prints a six-page report to the system's default printer with the
 // preview's "Print", and checks that the preview says where the pages
 // went. Driven by cups_print.sh against a private CUPS server.
+#include "base/messages.h"
+#include "print/engine/composite.h"
 #include "print/engine/preview.h"
-#include "print/engine/report.h"
 #include "support/recordingsink.h"
 
 #include <QAction>
@@ -38,14 +39,11 @@ int main(int argc, char **argv)
         pages << new ReportPage(table, &report);
         pages.last()->label(QStringLiteral("P5"))->setCaption(QStringLiteral("1234,56"));
     }
-    QObject::connect(&report, &CompositeReport::addReports, &report, [&] {
-        for (ReportPage *page : pages)
-            report.addReport(page);
-    });
+    report.setPages(pages);
 
     RecordingSink sink;
-    ScopedMessages guard(&sink);
-    PreviewWindow preview(report, report.collectReports());
+    PreviewWindow preview(PageRun(report.pages()), report.printerSettings());
+    QObject::connect(&preview, &PreviewWindow::failed, [&sink](const QString &text) { sink.error(text); });
     preview.show();
     QElapsedTimer clock;
     clock.start();

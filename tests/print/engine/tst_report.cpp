@@ -1,6 +1,11 @@
+#include "base/messages.h"
+#include "print/engine/composite.h"
+#include "print/engine/pagemodel.h"
+#include "print/engine/prepared.h"
 #include "support/recordingsink.h"
 #include "print/engine/preview.h"
-#include "print/engine/report.h"
+#include "print/engine/printing.h"
+#include "print/engine/textmetrics.h"
 #include "print/pages.h"
 #include "support/pdfcheck.h"
 
@@ -52,22 +57,27 @@ PageTable samplePage(int n)
     };
 }
 
-// Six numbered pages whose addReports handler appends them in order.
+// Six numbered pages of one composite report, in order.
 struct SixPages {
     CompositeReport report;
     QList<ReportPage *> pages;
-    int calls = 0;
     SixPages()
     {
         for (int i = 1; i <= 6; ++i) {
             pages << new ReportPage(samplePage(i), &report);
             pages.last()->setObjectName(QStringLiteral("TStrona%1").arg(i));
         }
-        QObject::connect(&report, &CompositeReport::addReports, &report, [this] {
-            ++calls;
-            for (ReportPage *p : pages)
-                report.addReport(p);
-        });
+        report.setPages(pages);
+    }
+};
+
+// A preview of the six pages whose messages go to the installed sink, as
+// the print run has them shown.
+struct SixPagePreview : PreviewWindow {
+    explicit SixPagePreview(SixPages &six) : PreviewWindow(PageRun(six.pages), six.report.printerSettings())
+    {
+        connect(this, &PreviewWindow::failed, this, [](const QString &text) { messages().error(text); });
+        connect(this, &PreviewWindow::informed, this, [](const QString &text) { messages().inform(text); });
     }
 };
 
@@ -146,6 +156,8 @@ private slots:
     void widthsMatchShapedText();
     void designedRightEdges();
     void pageStructure();
+    void printSlotsCarryPositions_data();
+    void printSlotsCarryPositions();
     void preparedSheet();
     void paintsOnImage_data();
     void paintsOnImage();
@@ -196,9 +208,9 @@ void TestReport::captionKeepsAnchor()
     ReportLabel *label = page.label(QStringLiteral("P7"));
     QVERIFY(label);
     auto anchor = [&] {
-        return a == Align::Left    ? label->left()
-               : a == Align::Right ? label->left() + label->width()
-                                   : label->left() + label->width() / 2;
+        return a == Align::Left    ? label->leftTenths()
+               : a == Align::Right ? label->leftTenths() + label->widthTenths()
+                                   : label->leftTenths() + label->widthTenths() / 2;
     };
     const double designed = a == Align::Left ? x * 10 : a == Align::Right ? (x + width) * 10 : (x + width / 2) * 10;
     QCOMPARE(anchor(), designed);
@@ -208,11 +220,11 @@ void TestReport::captionKeepsAnchor()
     }
     double widest = 0;
     for (const QString &line : label->lines())
-        widest = std::max(widest, measureText(label->font(), line));
-    QCOMPARE(label->width(), widest + kPixel);
+        widest = std::max(widest, textWidthTenths(label->font(), line));
+    QCOMPARE(label->widthTenths(), widest + kPixel);
     QCOMPARE(label->lines().size(), caption.count(QLatin1Char('\r')) + 1);
     if (caption.isEmpty())
-        QCOMPARE(label->width(), kPixel);
+        QCOMPARE(label->widthTenths(), kPixel);
 }
 
 // Widths are summed from glyph advances measured once per glyph; they must
@@ -233,7 +245,7 @@ void TestReport::widthsMatchShapedText()
             reference.setPixelSize(size * 100);
             const QFontMetricsF metrics(reference);
             for (const QString &text : texts)
-                QVERIFY2(measureText(font, text) == metrics.horizontalAdvance(text) * 254.0 / 7200.0,
+                QVERIFY2(textWidthTenths(font, text) == metrics.horizontalAdvance(text) * 254.0 / 7200.0,
                          qPrintable(QStringLiteral("%1 pt%2: %3").arg(size).arg(bold ? " bold" : "").arg(text)));
         }
 }
@@ -252,10 +264,10 @@ void TestReport::captionLinesAndHeight()
     QCOMPARE(a->lines(), QStringList{QStringLiteral("jeden")});
 
     // A zero height is raised to one line; a taller box is never lowered.
-    QCOMPARE(a->height(), lineHeight(a->font()));
-    QVERIFY(a->height() > 30 && a->height() < 60); // 10 pt: about 4.2 mm
+    QCOMPARE(a->heightTenths(), lineHeightTenths(a->font()));
+    QVERIFY(a->heightTenths() > 30 && a->heightTenths() < 60); // 10 pt: about 4.2 mm
     b->setCaption(QString());
-    QCOMPARE(b->height(), 120.0);
+    QCOMPARE(b->heightTenths(), 120.0);
 }
 
 // Slots of one column designed with the same left edge and names one
@@ -268,8 +280,8 @@ void TestReport::designedRightEdges()
     for (const QString &value : {QStringLiteral("1"), QStringLiteral("123456789,00"), QString()}) {
         p5->setCaption(value);
         p10->setCaption(value);
-        QVERIFY(std::fabs(p5->left() + p5->width() - 769.9) < 1e-9);
-        QVERIFY(std::fabs(p10->left() + p10->width() - 783.2) < 1e-9);
+        QVERIFY(std::fabs(p5->leftTenths() + p5->widthTenths() - 769.9) < 1e-9);
+        QVERIFY(std::fabs(p10->leftTenths() + p10->widthTenths() - 783.2) < 1e-9);
     }
 }
 
@@ -283,7 +295,7 @@ void TestReport::pageStructure()
     QCOMPARE(page.objectName(), QStringLiteral("TStrona1"));
     QCOMPARE(page.instanceName(), QStringLiteral("StronaX"));
     QCOMPARE(page.band()->objectName(), QStringLiteral("QRBand1"));
-    QCOMPARE(page.band()->width(), 1899.7);
+    QCOMPARE(page.band()->widthTenths(), 1899.7);
     QStringList names;
     for (QObject *e : page.band()->elements())
         names << e->objectName();
@@ -292,6 +304,44 @@ void TestReport::pageStructure()
     QVERIFY(!page.label(QStringLiteral("P2")));
     QCOMPARE(page.label(QStringLiteral("P1"))->caption(), QStringLiteral("P1"));
     QCOMPARE(page.label(QStringLiteral("QRLabel99"))->font().pointSize(), 9); // the band's font
+}
+
+void TestReport::printSlotsCarryPositions_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page = 1; page <= 6; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+// Each slot P<n> of the printed pages shows position n, once in all six,
+// and no other label shows a position: a row with a mistyped number would
+// print another position's value in its place.
+void TestReport::printSlotsCarryPositions()
+{
+    QFETCH(int, page);
+    const QList<const PageTable *> tables{&print::printedPage1(), &print::printedPage2(), &print::printedPage3(),
+                                          &print::printedPage4(), &print::printedPage5(), &print::printedPage6()};
+    static QSet<int> seen; // over the rows of all pages
+    const PageTable &table = *tables[page - 1];
+    QStringList expected;
+    for (const LabelRow &row : table.labels) {
+        const QString name = QString::fromUtf8(row.name);
+        if (row.position < 0) {
+            QVERIFY2(!QRegularExpression(QStringLiteral("^P\\d+$")).match(name).hasMatch(), row.name);
+            continue;
+        }
+        QCOMPARE(name, QStringLiteral("P%1").arg(row.position));
+        QCOMPARE(QString::fromUtf8(row.caption), name);
+        QVERIFY2(!seen.contains(row.position), row.name);
+        seen.insert(row.position);
+        expected << name;
+    }
+    QVERIFY(!expected.isEmpty());
+    ReportPage built(table);
+    QStringList slotNames;
+    for (const ReportLabel *slot : built.printSlots())
+        slotNames << slot->objectName();
+    QCOMPARE(slotNames, expected);
 }
 
 void TestReport::preparedSheet()
@@ -304,9 +354,9 @@ void TestReport::preparedSheet()
     QCOMPARE(sheet.widthMm, 210.0);
     // The band at the margins' corner, printed whole.
     QCOMPARE(sheet.items[0].kind, PreparedItem::Box);
-    QCOMPARE(sheet.items[0].x, 10.0);
-    QCOMPARE(sheet.items[0].y, 10.0);
-    QCOMPARE(sheet.items[0].h, 276.49);
+    QCOMPARE(sheet.items[0].xMm, 10.0);
+    QCOMPARE(sheet.items[0].yMm, 10.0);
+    QCOMPARE(sheet.items[0].heightMm, 276.49);
     // Every box before every rule before every text.
     QList<int> kinds;
     for (const PreparedItem &i : sheet.items)
@@ -324,7 +374,7 @@ void TestReport::preparedSheet()
     QVERIFY(!texts.contains(QStringLiteral("dwa")));
 
     // A box tall enough keeps both lines, the second one line lower.
-    t.labels.last().height = 10;
+    t.labels.last().heightMm = 10;
     ReportPage tall(t);
     int second = 0;
     for (const PreparedItem &i : preparePage(tall).items)
@@ -388,7 +438,7 @@ void TestReport::paintsOnImage()
     QVERIFY(digitsLeft < 10 + 78.32 - 8); // six 7 pt digits: about 9.3 mm
     const auto [textLeft, textRight] = ink(10 + 19.05, 4.0, 0, 210);
     QVERIFY2(std::fabs(textLeft - (10 + 53.18)) < tolerance, qPrintable(QString::number(textLeft)));
-    const double measured = 10 + (caption->left() + caption->width() - 254.0 / 96.0) / 10;
+    const double measured = 10 + (caption->leftTenths() + caption->widthTenths() - 254.0 / 96.0) / 10;
     QVERIFY2(std::fabs(textRight - measured) < tolerance,
              qPrintable(QStringLiteral("%1 vs %2").arg(textRight).arg(measured)));
 }
@@ -397,7 +447,6 @@ void TestReport::compositeRuns()
 {
     SixPages six;
     const PreparedDocument first = six.report.run();
-    QCOMPARE(six.calls, 1);
     QCOMPARE(first.pages.size(), 6);
     for (int i = 0; i < 6; ++i)
         QCOMPARE(footerOf(first.pages[i]), QStringLiteral("Strona %1/6").arg(i + 1));
@@ -406,8 +455,7 @@ void TestReport::compositeRuns()
     six.report.printerSettings().printerName = QStringLiteral("Biuro");
     six.pages[0]->label(QStringLiteral("P1"))->setCaption(QStringLiteral("0201011"));
     const PreparedDocument second = six.report.run();
-    QCOMPARE(six.calls, 2);
-    QCOMPARE(six.report.reports().size(), 6); // rebuilt, not appended
+    QCOMPARE(six.report.pages().size(), 6); // the same pages, not appended
     QCOMPARE(second.pages.size(), 6);
     QCOMPARE(six.report.printerSettings().copies, 3);
     QCOMPARE(six.report.printerSettings().printerName, QStringLiteral("Biuro"));
@@ -415,6 +463,10 @@ void TestReport::compositeRuns()
     for (const PreparedItem &i : second.pages[0].items)
         found |= i.text == QLatin1String("0201011");
     QVERIFY(found);
+
+    // A page deleted meanwhile is left out, not run.
+    delete six.pages.takeLast();
+    QCOMPARE(six.report.run().pages.size(), 5);
 
     CompositeReport empty;
     QVERIFY(empty.run().pages.isEmpty());
@@ -431,7 +483,8 @@ void TestReport::preparedRoundTrip()
         QCOMPARE(doc.pages[p].items.size(), original.pages[p].items.size());
         for (int i = 0; i < doc.pages[p].items.size(); ++i) {
             const PreparedItem &a = doc.pages[p].items[i], &b = original.pages[p].items[i];
-            QVERIFY(a.kind == b.kind && a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h && a.align == b.align
+            QVERIFY(a.kind == b.kind && a.xMm == b.xMm && a.yMm == b.yMm && a.widthMm == b.widthMm
+                    && a.heightMm == b.heightMm && a.align == b.align
                     && a.text == b.text && a.family == b.family && a.pointSize == b.pointSize
                     && a.bold == b.bold && a.line == b.line);
         }
@@ -556,8 +609,8 @@ void TestReport::forgedReportsPaintQuickly_data()
     const auto shape = [](double x, double w) {
         PreparedItem item;
         item.kind = PreparedItem::Shape;
-        item.x = x;
-        item.w = item.h = w;
+        item.xMm = x;
+        item.widthMm = item.heightMm = w;
         return item;
     };
     QTest::newRow("sheet painted over four times")
@@ -659,7 +712,7 @@ void TestReport::previewWindow()
     RecordingSink sink;
     ScopedMessages guard(&sink);
     SixPages six;
-    PreviewWindow w(six.report, six.report.collectReports());
+    SixPagePreview w(six);
     QCOMPARE(w.windowTitle(), QStringLiteral("Print Preview"));
     auto action = [&](const char *name) { return w.findChild<QAction *>(QString::fromLatin1(name)); };
     QVERIFY(!action("actionPrint")->isEnabled());
@@ -720,7 +773,6 @@ void TestReport::previewWindow()
     action("actionPrint")->trigger();
     QCOMPARE(sink.texts().size(), 1);
     QVERIFY(sink.texts().first().startsWith(QLatin1String("No printer is installed")));
-    QCOMPARE(six.calls, 2); // a fresh run
 
     QSignalSpy closed(&w, &PreviewWindow::closed);
     QTest::keyClick(&w, Qt::Key_Escape);
@@ -728,7 +780,7 @@ void TestReport::previewWindow()
     QVERIFY(!w.isVisible());
 
     // Closing before the pages are ready stops the preparation.
-    PreviewWindow early(six.report, six.report.collectReports());
+    SixPagePreview early(six);
     early.close();
     QTest::qWait(20);
     QCOMPARE(early.pageCount(), 0);
@@ -741,7 +793,7 @@ void TestReport::previewLoadAndSetup()
     ScopedMessages guard(&sink);
     QTemporaryDir dir;
     SixPages six;
-    PreviewWindow w(six.report, six.report.collectReports());
+    SixPagePreview w(six);
     QTRY_VERIFY(w.isPrepared());
 
     // Printer setup: OK stores the choice, Cancel keeps the settings.
@@ -823,9 +875,6 @@ void TestReport::previewLoadAndSetup()
     QCOMPARE(w.pageCount(), 6);
     QVERIFY(w.findChild<QAction *>(QStringLiteral("actionPrint"))->isEnabled());
     QVERIFY(!w.findChild<QAction *>(QStringLiteral("actionPrinterSetup"))->isEnabled());
-    const int runs = six.calls;
-    w.print(); // the loaded pages, not a fresh run
-    QCOMPARE(six.calls, runs);
 
     // Without an export handler there is nothing to export.
     QVERIFY(!w.findChild<QAction *>(QStringLiteral("actionExport")));
@@ -848,21 +897,25 @@ void TestReport::previewLoadAndSetup()
 void TestReport::previewCall()
 {
     SixPages six;
-    bool secondReturned = false;
+    bool secondReturned = false, freshRun = false;
     int pagesSeen = 0;
     QTimer::singleShot(0, &six.report, [&] {
         auto *open = qobject_cast<PreviewWindow *>(six.report.openPreview());
         QVERIFY(open);
+        QTRY_VERIFY(open->isPrepared());
+        six.pages[0]->label(QStringLiteral("P1"))->setCaption(QStringLiteral("0201011"));
         six.report.preview();
         secondReturned = six.report.openPreview() == open;
         QTRY_VERIFY(open->isPrepared());
         pagesSeen = open->pageCount();
+        for (const PreparedItem &item : open->document().pages[0].items)
+            freshRun = freshRun || item.text == QLatin1String("0201011");
         open->close();
     });
     six.report.preview();
     QVERIFY(secondReturned);
     QCOMPARE(pagesSeen, 6);
-    QCOMPARE(six.calls, 2);
+    QVERIFY(freshRun);
     QVERIFY(!six.report.openPreview()); // deleted after closing
 
     CompositeReport empty; // no pages: no window, no wait
@@ -892,7 +945,7 @@ void TestReport::failedWritesExplained()
     ScopedMessages guard(&sink);
     QTemporaryDir dir;
     SixPages six;
-    PreviewWindow w(six.report, six.report.collectReports());
+    SixPagePreview w(six);
     QTRY_VERIFY(w.isPrepared());
     const QString path = dir.filePath(pdf ? QStringLiteral("wynik.pdf") : QStringLiteral("raport.iqr"));
     QFile earlier(path);
