@@ -3,7 +3,7 @@
 // input is tried as a whole file and, since a checksum guards the payload,
 // also as a payload behind a valid header, so that the parser is reached.
 #include "fuzzinput.h"
-#include "print/engine/report.h"
+#include "print/engine/prepared.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
