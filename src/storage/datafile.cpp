@@ -56,7 +56,7 @@ std::optional<QByteArray> encodeDocument(const Document &doc, const QString &fil
 
 SaveResult saveDocument(const Document &doc, const QDir &dir)
 {
-    const QString identifier = doc.identifier();
+    const QString &identifier = doc.identifier();
     const QString fileName = dataFileName(identifier);
     // The identifier becomes part of a path: anything but digits could lead
     // the file out of the program's directory or make an invalid name.
@@ -128,7 +128,7 @@ LoadResult loadDocumentFile(const QByteArray &path, const QString &name)
         return failure(QStringLiteral("Plik %1 jest za duży (ponad %2 MB w wierszu danych), więc nie jest plikiem "
                                       "danych tego programu; dane nie zostały wczytane.")
                            .arg(result.fileName)
-                           .arg(kMaxDataLine / (1024 * 1024)));
+                           .arg(kMaxDataLine / (qsizetype(1024) * 1024)));
     if (!bytes)
         return failure(fileErrorText(QStringLiteral("Cannot read file"), result.fileName, reason));
     file.close();
