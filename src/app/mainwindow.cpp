@@ -120,7 +120,8 @@ void MainWindow::buildWindow()
         sheet->setAutoFillBackground(true);
         pageControl_->addTab(sheet, QString::fromUtf8(t->caption));
     }
-    ui::buildRows(pageControl_->widget(0), ui::entryPage1().rows);
+    ui::buildRows(pageControl_->widget(0), ui::entryPage1().rows, &controls_);
+    bindPositions();
     content_->installEventFilter(this);
     // Clicking a page's tab (or turning the wheel over the tabs) puts the
     // focus on the tab bar, as a tab control does: the box that had it is
@@ -146,7 +147,7 @@ void MainWindow::buildAllPages() const
     remainingBuilt_ = true;
     auto *self = const_cast<MainWindow *>(this);
     for (int i = 1; i < entryPageTables().size(); ++i)
-        ui::buildRows(pageControl_->widget(i), entryPageTables()[i]->rows);
+        ui::buildRows(pageControl_->widget(i), entryPageTables()[i]->rows, &self->controls_);
     self->bindPositions();
 }
 
@@ -167,61 +168,50 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::bindPositions()
 {
-    // One walk over the pages finds every position's control by its name.
-    for (QWidget *w : pageControl_->findChildren<QWidget *>()) {
-        if (auto *edit = qobject_cast<ui::EntryEdit *>(w)) {
-            const int n = positionFromName(edit->objectName(), u"Edit");
-            if (n >= 0 && !position(n).isFlag()) {
-                edits_[n] = edit;
-                positionOf_.insert(edit, n);
-            }
-        } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
-            const int n = positionFromName(check->objectName(), u"CheckBox");
-            if (n >= 0 && position(n).isFlag()) {
-                checks_[n] = check;
-                positionOf_.insert(check, n);
-            }
-        }
+    // Each control built since the last call is bound to its position in
+    // the model: what is typed or ticked goes into the model, and what the
+    // model is given (a check's correction, the register's names, a loaded
+    // document) shows in the control.
+    if (positionOf_.isEmpty()) {
+        connect(&model_, &DocumentModel::valueChanged, this, &MainWindow::showModelValue);
+        connect(&model_, &DocumentModel::documentReplaced, this, [this] {
+            for (const Position &p : positionTable())
+                showModelValue(p.number);
+        });
     }
-    for (const Position &p : positionTable())
-        Q_ASSERT_X(p.isFlag() ? checks_[p.number] != nullptr : edits_[p.number] != nullptr, "bindPositions",
-                   qPrintable(controlName(p.number)));
+    for (const Position &p : positionTable()) {
+        const int n = p.number;
+        QWidget *control = controls_.control(n);
+        if (!control || positionOf_.contains(control))
+            continue;
+        positionOf_.insert(control, n);
+        if (QCheckBox *check = controls_.checks[n])
+            connect(check, &QCheckBox::toggled, this, [this, n](bool on) { model_.setChecked(n, on); });
+        else
+            connect(controls_.edits[n], &QLineEdit::textChanged, this,
+                    [this, n](const QString &t) { model_.setText(n, t); });
+        showModelValue(n);
+    }
+}
+
+void MainWindow::showModelValue(int n)
+{
+    if (QCheckBox *check = controls_.checks[n])
+        check->setChecked(model_.isChecked(n));
+    else if (ui::EntryEdit *edit = controls_.edits[n]; edit && edit->text() != model_.text(n))
+        edit->showValue(model_.text(n));
 }
 
 QLineEdit *MainWindow::textBox(int n) const
 {
     buildAllPages();
-    return n >= 0 && n < kPositionCount ? edits_[n] : nullptr;
+    return n >= 0 && n < kPositionCount ? controls_.edits[n] : nullptr;
 }
 
 QCheckBox *MainWindow::checkBox(int n) const
 {
     buildAllPages();
-    return n >= 0 && n < kPositionCount ? checks_[n] : nullptr;
-}
-
-Document MainWindow::document() const
-{
-    buildAllPages();
-    Document doc;
-    for (const Position &p : positionTable()) {
-        if (p.isFlag())
-            doc.setChecked(p.number, checks_[p.number]->isChecked());
-        else
-            doc.setText(p.number, edits_[p.number]->text());
-    }
-    return doc;
-}
-
-void MainWindow::showDocument(const Document &doc)
-{
-    buildAllPages();
-    for (const Position &p : positionTable()) {
-        if (p.isFlag())
-            checks_[p.number]->setChecked(doc.isChecked(p.number));
-        else
-            edits_[p.number]->showValue(doc.text(p.number));
-    }
+    return n >= 0 && n < kPositionCount ? controls_.checks[n] : nullptr;
 }
 
 report::CompositeReport *MainWindow::compositeReport()
@@ -322,7 +312,7 @@ bool MainWindow::runFirstActivation()
             messages().inform(notes.join(QLatin1Char('\n')));
     }
     // Entries a run left unsaved are offered; from now on they are kept.
-    recovery_ = std::make_unique<Recovery>(*this, QDir::current());
+    recovery_ = std::make_unique<Recovery>(model_, QDir::current());
     recovery_->start(loaded.document);
     if (loaded.status == LoadResult::Error)
         return true; // the remaining start-up steps are skipped
@@ -330,7 +320,7 @@ bool MainWindow::runFirstActivation()
     const bool guard = inExitCheck_;
     inExitCheck_ = true;
     pageControl_->setCurrentIndex(0);
-    focusBox(edits_[1]->text().size() == 7 ? edits_[5] : edits_[1]);
+    focusBox(model_.text(1).size() == 7 ? controls_.edits[5] : controls_.edits[1]);
     inExitCheck_ = guard;
     return true;
 }
@@ -352,11 +342,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::offerSaveOnClose()
 {
-    if (edits_[1]->text().size() != 7 || edits_[2]->text().isEmpty())
+    if (model_.text(1).size() != 7 || model_.text(2).isEmpty())
         return;
     switch (messages().confirm(QStringLiteral("Confirm"), kSaveQuestion)) {
     case Answer::Yes:
-        if (const SaveResult r = writeDataFile(document()); r.ok)
+        if (const SaveResult r = writeDataFile(model_.document()); r.ok)
             messages().inform(kSaved + r.fileName);
         break;
     case Answer::No:
@@ -370,7 +360,7 @@ void MainWindow::offerSaveOnClose()
     }
 }
 
-bool MainWindow::saveDocument() { return writeDataFile(document()).ok; }
+bool MainWindow::saveDocument() { return writeDataFile(model_.document()).ok; }
 
 SaveResult MainWindow::writeDataFile(const Document &doc)
 {
@@ -393,7 +383,7 @@ void MainWindow::printDocument()
     // Every press is a whole run; with a preview open, it shows the new
     // pages and the call returns at once (the first call still waits).
     const bool waiting = composite->openPreview() != nullptr;
-    const Document doc = document();
+    const Document doc = model_.document();
     const SaveResult saved = writeDataFile(doc);
     if (!saved.ok)
         return;
@@ -433,8 +423,8 @@ void MainWindow::onFocusChanged(QWidget *old, QWidget *now)
     // program does not.
     if (old->window() != this || now->window() != this)
         return;
-    if (now == edits_[1])
-        rememberIdentifier(edits_[1]);
+    if (now == controls_.edits[1])
+        rememberIdentifier();
     const int n = positionOf_.value(old, -1);
     if (n < 0 || position(n).exit == ExitCheck::None)
         return;
@@ -458,7 +448,7 @@ void MainWindow::runExitCheck(QWidget *box)
     if (inExitCheck_ || n < 0)
         return;
     inExitCheck_ = true;
-    const ExitOutcome out = iqx::runExitCheck(n, document(), &lookupRegisterHere, remembered_);
+    const ExitOutcome out = iqx::runExitCheck(n, model_.document(), &lookupRegisterHere, remembered_);
     for (const ExitOutcome::Message &m : out.messages) {
         if (m.error)
             messages().error(m.text);
@@ -466,13 +456,13 @@ void MainWindow::runExitCheck(QWidget *box)
             messages().inform(m.text);
     }
     if (out.newText)
-        edits_[n]->setText(*out.newText);
+        model_.setText(n, *out.newText);
     if (out.identity) {
         // In this order; each name shows at once in its header label.
-        edits_[3]->setText(out.identity->county);
-        edits_[2]->setText(out.identity->municipality);
-        edits_[0]->setText(translateType(out.identity->typeCode));
-        edits_[4]->setText(out.identity->voivodeship);
+        model_.setText(3, out.identity->county);
+        model_.setText(2, out.identity->municipality);
+        model_.setText(0, translateType(out.identity->typeCode));
+        model_.setText(4, out.identity->voivodeship);
     }
     if (!out.accepted)
         placeFocus(box);
@@ -508,12 +498,12 @@ void MainWindow::placeFocus(QWidget *box)
     inExitCheck_ = guard;
 }
 
-void MainWindow::rememberIdentifier(QLineEdit *box)
+void MainWindow::rememberIdentifier()
 {
     // The identifier an unrecognised one is replaced with: the box's text
     // when it holds a whole identifier on entry.
-    if (box->text().size() == 7)
-        remembered_ = box->text();
+    if (model_.text(1).size() == 7)
+        remembered_ = model_.text(1);
     else if (remembered_.size() != 7)
         remembered_.clear();
 }
@@ -527,7 +517,7 @@ void MainWindow::turnPage(int fromPage)
     inExitCheck_ = true;
     pageControl_->setCurrentIndex(page - 1);
     if (const int first = firstBoxOfPage(page); first >= 0)
-        focusBox(position(first).isFlag() ? static_cast<QWidget *>(checks_[first]) : edits_[first]);
+        focusBox(controls_.control(first));
     inExitCheck_ = guard;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 #include "document/document.h"
+#include "document/documentmodel.h"
+#include "ui/pages/entrytable.h"
 
 #include <QHash>
 #include <QList>
@@ -50,11 +52,12 @@ public:
     // reaches a position.
     void buildAllPages() const;
 
-    // The document the boxes hold.
-    Document document() const;
+    // The document being edited, which the boxes show and change.
+    DocumentModel &model() { return model_; }
+    const Document &document() const { return model_.document(); }
     // Shows `doc` in the boxes. A value is never cut: a box shows a value
     // longer than typing may enter whole.
-    void showDocument(const Document &doc);
+    void showDocument(const Document &doc) { model_.setDocument(doc); }
 
     // The composite report and the printed pages TStrona1 ... TStrona6,
     // created at the first print.
@@ -97,6 +100,7 @@ private:
     static const QList<const ui::EntryPageTable *> &entryPageTables();
     void buildWindow();
     void bindPositions();
+    void showModelValue(int n);
     void scheduleFirstActivation();
     void runPendingActivation();
     void onFocusChanged(QWidget *old, QWidget *now);
@@ -107,7 +111,7 @@ private:
     void runPendingExitCheck();
     void focusBox(QWidget *box);
     int pageOf(const QWidget *box) const;
-    void rememberIdentifier(QLineEdit *box);     // Edit1Enter
+    void rememberIdentifier();
 
     QScrollArea *scroll_ = nullptr;
     QWidget *content_ = nullptr;
@@ -116,8 +120,8 @@ private:
     QTabWidget *pageControl_ = nullptr;
     report::CompositeReport *composite_ = nullptr;
     QList<report::ReportPage *> printedPages_;
-    std::array<ui::EntryEdit *, kPositionCount> edits_{};
-    std::array<QCheckBox *, kPositionCount> checks_{};
+    DocumentModel model_;
+    ui::PositionControls controls_;
     QHash<const QWidget *, int> positionOf_;
     std::unique_ptr<FolderLock> folderLock_;
     QPointer<QWidget> pendingExit_; // left, its check not run yet
