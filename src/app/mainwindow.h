@@ -1,135 +1,68 @@
 #pragma once
-#include "document/document.h"
+#include "app/session.h"
+#include "document/documentmodel.h"
+#include "storage/folderlock.h"
+#include "ui/entryform.h"
 
-#include <QHash>
-#include <QList>
 #include <QMainWindow>
-#include <QPointer>
-#include <QString>
-#include <array>
 #include <memory>
 
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
-class QScrollArea;
-class QTabWidget;
-
 namespace iqx {
-namespace report {
-class CompositeReport;
-class ReportPage;
-} // namespace report
-class FolderLock;
-struct SaveResult;
-class Recovery;
-namespace ui {
-class EntryEdit;
-struct EntryPageTable;
-} // namespace ui
 
-// The main window (object name "TInformacja"): the title block with the
-// print button and the six entry pages. It shows a Document in its boxes
-// and collects one from them; the checks run when a box is left. Data files
-// and the register are addressed relative to the current directory.
+// The main window (object name "TInformacja"): the shell that joins the
+// document model, the entry form that shows and edits it, and the session
+// that loads, saves, keeps and prints it. It runs the start-up at its first
+// activation and the save question when it closes.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    QTabWidget *pageControl() const { return pageControl_; }
-    QPushButton *printButton() const { return button1_; }
-    // The box of text position `n` / the check box of flag position `n`;
-    // nullptr for a position of the other kind.
-    QLineEdit *textBox(int n) const;
-    QCheckBox *checkBox(int n) const;
+    DocumentModel &model() { return model_; }
+    ui::EntryForm &form() const { return *form_; }
+    Session &session() const { return *session_; }
 
-    // Builds entry pages 2 to 6 now if they are not built yet. They are
-    // built right after the window's first paint, or as soon as anything
-    // reaches a position.
-    void buildAllPages() const;
+    // What the form and the session offer, reached through the window.
+    QTabWidget *pageTabs() const { return form_->pageTabs(); }
+    QPushButton *printButton() const { return form_->printButton(); }
+    QLineEdit *textBox(int n) const { return form_->textBox(n); }
+    QCheckBox *checkBox(int n) const { return form_->checkBox(n); }
+    void buildAllPages() const { form_->buildAllPages(); }
+    void placeFocus(QWidget *box) { form_->placeFocus(box); }
+    const Document &document() const { return model_.document(); }
+    void showDocument(const Document &doc) { model_.setDocument(doc); }
+    report::CompositeReport *compositeReport() { return session_->compositeReport(); }
+    Recovery *recovery() const { return session_->recovery(); }
+    bool saveDocument() { return session_->save(); }
+    void offerSaveOnClose() { session_->offerSaveOnClose(); }
+    void adoptFolderLock(std::unique_ptr<FolderLock> lock) { session_->adoptFolderLock(std::move(lock)); }
 
-    // The document the boxes hold.
-    Document document() const;
-    // Shows `doc` in the boxes. A value is never cut: a box shows a value
-    // longer than typing may enter whole.
-    void showDocument(const Document &doc);
-
-    // The composite report and the printed pages TStrona1 ... TStrona6,
-    // created at the first print.
-    report::CompositeReport *compositeReport();
-    QList<report::ReportPage *> printedPages();
-    QString rememberedIdentifier() const { return remembered_; }
-    // The recovery copy's keeper, from the first activation on; else nullptr.
-    Recovery *recovery() const { return recovery_.get(); }
-
-    // First activation (FormActivate): the register check, the folder
-    // taken for this window alone, loading the first data file, page 1 and
-    // the first focus. The window runs it once,
-    // when it first becomes active or is first shown; false when the
-    // register is missing or another window holds the folder, and the
-    // program must end.
+    // The first activation: every page built, the session started (the
+    // register check, the folder taken, the first data file loaded, the
+    // recovery copy offered), then page 1 and the first focus. The window
+    // runs it once, when it first becomes active or is first shown; false
+    // when the program must end.
     bool runFirstActivation();
-    // The folder's lock, taken before the window was shown; the first
-    // activation then takes none of its own.
-    void adoptFolderLock(std::unique_ptr<FolderLock> lock);
-    // Closing (FormClose): the save question and the save.
-    void offerSaveOnClose();
-    // The print run (PrintForm): save, fill every print slot, preview.
+    // The print run: the check of the box just left, then the session's
+    // print, then the focus back in that box.
     void printDocument();
-    // Writes the data file (ZapiszDane); reports a failure through the error box.
-    bool saveDocument();
-    // NextPage: turns to the page after `fromPage` (1-based) and focuses
-    // its first box.
-    void turnPage(int fromPage);
-    // Puts the focus on `box` (showing its page) without running the exit
-    // check of the box that had it: after a refusal, at start, on a page turn.
-    void placeFocus(QWidget *box);
 
 protected:
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    static const QList<const ui::EntryPageTable *> &entryPageTables();
-    void buildWindow();
-    void bindPositions();
     void scheduleFirstActivation();
     void runPendingActivation();
-    void onFocusChanged(QWidget *old, QWidget *now);
-    // Writes `doc` to its data file: a failure goes to the error box, a
-    // success to the recovery copy, which goes.
-    SaveResult writeDataFile(const Document &doc);
-    void runExitCheck(QWidget *box);
-    void runPendingExitCheck();
-    void focusBox(QWidget *box);
-    int pageOf(const QWidget *box) const;
-    void rememberIdentifier(QLineEdit *box);     // Edit1Enter
 
-    QScrollArea *scroll_ = nullptr;
-    QWidget *content_ = nullptr;
-    QWidget *panel1_ = nullptr;
-    QPushButton *button1_ = nullptr;
-    QTabWidget *pageControl_ = nullptr;
-    report::CompositeReport *composite_ = nullptr;
-    QList<report::ReportPage *> printedPages_;
-    std::array<ui::EntryEdit *, kPositionCount> edits_{};
-    std::array<QCheckBox *, kPositionCount> checks_{};
-    QHash<const QWidget *, int> positionOf_;
-    std::unique_ptr<FolderLock> folderLock_;
-    QPointer<QWidget> pendingExit_; // left, its check not run yet
-    QPointer<QWidget> lastBox_;     // the position box that last had the focus
-    std::unique_ptr<Recovery> recovery_;
-    QString remembered_;
+    DocumentModel model_;
+    std::unique_ptr<Session> session_;
+    ui::EntryForm *form_ = nullptr;
     bool activated_ = false;
     bool activationPending_ = false;
-    bool painted_ = false;
-    mutable bool remainingBuilt_ = false;
     bool endRequested_ = false;
-    bool inExitCheck_ = false;
 };
 
 } // namespace iqx

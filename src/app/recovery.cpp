@@ -1,16 +1,14 @@
 #include "app/recovery.h"
 
-#include "app/mainwindow.h"
 #include "base/messages.h"
+#include "document/documentmodel.h"
 #include "storage/recoveryfile.h"
 
-#include <QCheckBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 
 namespace iqx {
 
-Recovery::Recovery(MainWindow &window, const QDir &dir) : window_(window), dir_(dir)
+Recovery::Recovery(DocumentModel &model, const QDir &dir) : model_(model), dir_(dir)
 {
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
@@ -34,13 +32,8 @@ void Recovery::start(const Document &loaded)
 {
     baseline_ = loaded;
     offerCopy(loaded);
-    // Connected only now: filling the boxes from a file is no change.
-    for (const Position &p : positionTable()) {
-        if (p.isFlag())
-            connect(window_.checkBox(p.number), &QCheckBox::toggled, this, &Recovery::changed);
-        else
-            connect(window_.textBox(p.number), &QLineEdit::textChanged, this, &Recovery::changed);
-    }
+    // Connected only now: the document loaded or restored is no change.
+    connect(&model_, &DocumentModel::valueChanged, this, &Recovery::changed);
 }
 
 void Recovery::offerCopy(const Document &loaded)
@@ -83,7 +76,7 @@ void Recovery::offerCopy(const Document &loaded)
     question += QStringLiteral("Czy przywrócić niezapisane wpisy?");
     switch (messages().confirm(QStringLiteral("Odzyskiwanie danych"), question)) {
     case Answer::Yes:
-        window_.showDocument(copy.document); // the copy stays until the document is saved
+        model_.setDocument(copy.document); // the copy stays until the document is saved
         break;
     case Answer::No:
         removeRecoveryCopy(dir_);
@@ -116,7 +109,7 @@ void Recovery::queueWrite()
     if (!pending_)
         return;
     pending_ = false;
-    const Document doc = window_.document();
+    const Document doc = model_.document();
     if (doc == baseline_) {
         removeCopy();
         return;

@@ -10,7 +10,7 @@ const QString kIdLength = QStringLiteral(
     "ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr pow. reszta to nr gminy");
 const QString kIdUnknown = QStringLiteral("Wprowadzono nierozpoznany kod gminy :");
 
-// ValFloat: the number check with 3 decimal places.
+// The number check with 3 decimal places.
 void numberCheck(int n, const QString &text, ExitOutcome &out)
 {
     const NumberCheck r = checkNumber(n, text);
@@ -20,7 +20,7 @@ void numberCheck(int n, const QString &text, ExitOutcome &out)
     out.accepted = r.accepted;
 }
 
-// CheckIdGminy: the length, then the register.
+// The identifier check: the length, then the register.
 void identifierCheck(const QString &id, const RegisterLookupFn &lookup, const QString &remembered,
                      ExitOutcome &out)
 {
@@ -54,21 +54,21 @@ ExitOutcome runExitCheck(int n, const Document &doc, const RegisterLookupFn &loo
     switch (position(n).exit) {
     case ExitCheck::None:
         break;
-    case ExitCheck::ValFloat:
+    case ExitCheck::Number:
         numberCheck(n, text, out);
         break;
-    case ExitCheck::ValFloatNextPage:
+    case ExitCheck::NumberThenNextPage:
         // The page turns even when the value is refused.
         numberCheck(n, text, out);
         out.turnsPage = true;
         break;
-    case ExitCheck::Exit50_CheckSum:
-    case ExitCheck::Exit51_CheckSum: {
+    case ExitCheck::ColumnSum: {
+        // The position names its column's summands and message.
         QStringList summands;
         for (int s : sumSummands(n))
             summands << doc.text(s);
         const SumCheck sum = checkSum(text, summands);
-        if (sum.badText) { // the conversion error ends the handler
+        if (sum.badText) { // the conversion error ends the check
             out.messages.append({true, conversionErrorText(*sum.badText)});
             break;
         }
@@ -77,7 +77,7 @@ ExitOutcome runExitCheck(int n, const Document &doc, const RegisterLookupFn &loo
         numberCheck(n, text, out);
         break;
     }
-    case ExitCheck::CheckIdGminy:
+    case ExitCheck::MunicipalityIdentifier:
         identifierCheck(text, lookup, remembered, out);
         break;
     case ExitCheck::NextPage:

@@ -7,17 +7,6 @@
 
 namespace iqx {
 
-QString keyFilterName(KeyFilter f)
-{
-    switch (f) {
-    case KeyFilter::Decimal: return QStringLiteral("TylkoLiczbyKeyPress");
-    case KeyFilter::Whole: return QStringLiteral("TylkoIntKeyPress");
-    case KeyFilter::Identifier: return QStringLiteral("TylkoInt2KeyPress");
-    case KeyFilter::None: break;
-    }
-    return {};
-}
-
 KeyDecision filterKey(KeyFilter filter, QChar typed, const QString &currentText)
 {
     if (filter == KeyFilter::None)

@@ -11,14 +11,10 @@ namespace iqx {
 // The three key filters of numeric boxes and the identifier box.
 enum class KeyFilter {
     None,
-    Decimal,    // TylkoLiczbyKeyPress
-    Whole,      // TylkoIntKeyPress
-    Identifier, // TylkoInt2KeyPress
+    Decimal,    // digits, '-' and one decimal comma ('.' is typed as ',')
+    Whole,      // digits and '-'
+    Identifier, // digits only
 };
-
-// Handler name of a key filter as the entry pages attach it
-// ("TylkoLiczbyKeyPress", ...; empty for None).
-QString keyFilterName(KeyFilter f);
 
 // What a key filter does with one typed character.
 struct KeyDecision {
@@ -65,7 +61,7 @@ QString sumMessage(int position);     // "Niepoprawna wartość w polu 50 (błą
 
 struct SumCheck {
     // Set when a text is not a number: the error box shows
-    // conversionErrorText(*badText) and the exit handler stops.
+    // conversionErrorText(*badText) and the exit check stops.
     std::optional<QString> badText;
     bool equal = true;
 };

@@ -35,18 +35,18 @@ PositionKind kindOf(char c)
 ExitCheck exitOf(int n, PositionKind kind)
 {
     switch (n) {
-    case 50: return ExitCheck::Exit50_CheckSum;
-    case 51: return ExitCheck::Exit51_CheckSum;
+    case 50:
+    case 51: return ExitCheck::ColumnSum;
     case 85: return ExitCheck::NextPage;
     case 119:
     case 180:
-    case 206: return ExitCheck::ValFloatNextPage;
+    case 206: return ExitCheck::NumberThenNextPage;
     default: break;
     }
     switch (kind) {
-    case PositionKind::Identifier: return ExitCheck::CheckIdGminy;
+    case PositionKind::Identifier: return ExitCheck::MunicipalityIdentifier;
     case PositionKind::Decimal:
-    case PositionKind::Whole: return ExitCheck::ValFloat;
+    case PositionKind::Whole: return ExitCheck::Number;
     default: return ExitCheck::None;
     }
 }
@@ -91,38 +91,8 @@ const std::array<Position, kPositionCount> &positionTable()
 
 const Position &position(int n) { return positionTable()[n]; }
 
-QString exitCheckName(ExitCheck check)
-{
-    switch (check) {
-    case ExitCheck::None: return {};
-    case ExitCheck::ValFloat: return QStringLiteral("ValFloat");
-    case ExitCheck::ValFloatNextPage: return QStringLiteral("ValFloatNextPage");
-    case ExitCheck::Exit50_CheckSum: return QStringLiteral("Exit50_CheckSum");
-    case ExitCheck::Exit51_CheckSum: return QStringLiteral("Exit51_CheckSum");
-    case ExitCheck::CheckIdGminy: return QStringLiteral("CheckIdGminy");
-    case ExitCheck::NextPage: return QStringLiteral("NextPage");
-    }
-    return {};
-}
-
 QString editName(int n) { return numbered(QLatin1StringView("Edit"), n); }
 QString checkBoxName(int n) { return numbered(QLatin1StringView("CheckBox"), n); }
 QString controlName(int n) { return position(n).isFlag() ? checkBoxName(n) : editName(n); }
-
-int positionFromName(QStringView name, QStringView prefix)
-{
-    if (!name.startsWith(prefix) || name.size() == prefix.size() || name.size() - prefix.size() > 3)
-        return -1;
-    const QStringView digits = name.mid(prefix.size());
-    if (digits.size() > 1 && digits.front() == u'0') // "Edit07" is not a position
-        return -1;
-    int n = 0;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return -1;
-        n = n * 10 + (c.unicode() - u'0');
-    }
-    return n < kPositionCount ? n : -1;
-}
 
 } // namespace iqx

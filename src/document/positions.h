@@ -22,16 +22,14 @@ enum class PositionKind {
     Flag,         // a "TAK" check box: ticked or not
 };
 
-// The check that runs when a position's box is left. The names are those of
-// the handlers the entry pages attach.
+// The check that runs when a position's box is left.
 enum class ExitCheck {
     None,
-    ValFloat,         // the number check; the focus goes back on a refusal
-    ValFloatNextPage, // the number check, then the next page (last box of pages 3-5)
-    Exit50_CheckSum,  // the sum of column 4, then the number check
-    Exit51_CheckSum,  // the sum of column 5, then the number check
-    CheckIdGminy,     // the register lookup of the identifier
-    NextPage,         // the next page (last box of page 2)
+    Number,                 // the number check; the focus goes back on a refusal
+    NumberThenNextPage,     // the number check, then the next page (last box of pages 3-5)
+    ColumnSum,              // the sum of the column the position closes (50, 51), then the number check
+    MunicipalityIdentifier, // the identifier's length, then its register lookup
+    NextPage,               // the next page (last box of page 2)
 };
 
 struct Position {
@@ -49,17 +47,10 @@ struct Position {
 const Position &position(int n);
 const std::array<Position, kPositionCount> &positionTable();
 
-// Handler names as the entry pages attach them ("ValFloat", ...; empty for None).
-QString exitCheckName(ExitCheck check);
-
 // The control of a position on the entry pages: "Edit<n>" for a text
 // position, "CheckBox<n>" for a flag position.
 QString editName(int n);
 QString checkBoxName(int n);
 QString controlName(int n);
-
-// The position number that an object name "Edit<n>", "CheckBox<n>" or
-// "P<n>" carries (decimal, no leading zeros), or -1.
-int positionFromName(QStringView name, QStringView prefix);
 
 } // namespace iqx

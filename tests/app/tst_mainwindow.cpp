@@ -70,7 +70,7 @@ private slots:
     {
         guitest::Window f;
         QVERIFY(f.show());
-        QCOMPARE(f.w.pageControl()->currentIndex(), 0);
+        QCOMPARE(f.w.pageTabs()->currentIndex(), 0);
         QCOMPARE(focusName(), QStringLiteral("Edit1"));
         QVERIFY(f.edit(1)->text().isEmpty());
         QVERIFY(f.sink.entries.isEmpty());
@@ -81,7 +81,7 @@ private slots:
         guitest::Window f;
         f.dir.write(QStringLiteral("InfoQX0201011.iqx"), dataLine(QStringLiteral("0201011")));
         QVERIFY(f.show());
-        QCOMPARE(f.w.pageControl()->currentIndex(), 0);
+        QCOMPARE(f.w.pageTabs()->currentIndex(), 0);
         QCOMPARE(focusName(), QStringLiteral("Edit5"));
         QCOMPARE(f.w.findChild<QLabel *>(QStringLiteral("NazGmi"))->text(), QStringLiteral("Bolesławiec"));
         QCOMPARE(f.w.findChild<QLabel *>(QStringLiteral("TypGmi"))->text(), QStringLiteral("miejska"));
@@ -365,11 +365,11 @@ private slots:
         QVERIFY(f.show());
         f.sink.clear(); // the file is incomplete on purpose: every box empty
         QCOMPARE(focusName(), QStringLiteral("Edit5"));
-        QTabBar *tabs = f.w.pageControl()->tabBar();
+        QTabBar *tabs = f.w.pageTabs()->tabBar();
         for (int page : {4, 5, 6, 1, 4, 2}) {
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page - 1).center());
             settle();
-            QCOMPARE(f.w.pageControl()->currentIndex(), page - 1);
+            QCOMPARE(f.w.pageTabs()->currentIndex(), page - 1);
             QCOMPARE(QApplication::focusWidget(), tabs);
         }
         QVERIFY(f.sink.entries.isEmpty());
@@ -397,10 +397,10 @@ private slots:
         guitest::Window f;
         QVERIFY(f.show());
         QVERIFY(f.focus(f.w.findChild<QWidget *>(box)));
-        QTabBar *tabs = f.w.pageControl()->tabBar();
+        QTabBar *tabs = f.w.pageTabs()->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(clicked - 1).center());
         settle();
-        QCOMPARE(f.w.pageControl()->currentIndex(), page - 1);
+        QCOMPARE(f.w.pageTabs()->currentIndex(), page - 1);
         QCOMPARE(focusName(), focus);
         QVERIFY(f.sink.entries.isEmpty());
     }

@@ -1,9 +1,14 @@
 #include "support/entrycheck.h"
 
+#include "document/positions.h"
+#include "ui/pages/entryedit.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+
+#include <optional>
 
 namespace entrycheck {
 
@@ -11,6 +16,37 @@ namespace {
 QString rectText(const QRect &r)
 {
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The tables name key filters and exit checks by labels of their own.
+std::optional<iqx::KeyFilter> keyFilterOf(QLatin1StringView label)
+{
+    if (label.isEmpty())
+        return iqx::KeyFilter::None;
+    if (label == "TylkoLiczbyKeyPress")
+        return iqx::KeyFilter::Decimal;
+    if (label == "TylkoIntKeyPress")
+        return iqx::KeyFilter::Whole;
+    if (label == "TylkoInt2KeyPress")
+        return iqx::KeyFilter::Identifier;
+    return std::nullopt;
+}
+
+std::optional<iqx::ExitCheck> exitCheckOf(QLatin1StringView label)
+{
+    if (label.isEmpty())
+        return iqx::ExitCheck::None;
+    if (label == "ValFloat")
+        return iqx::ExitCheck::Number;
+    if (label == "ValFloatNextPage")
+        return iqx::ExitCheck::NumberThenNextPage;
+    if (label == "Exit50_CheckSum" || label == "Exit51_CheckSum")
+        return iqx::ExitCheck::ColumnSum;
+    if (label == "CheckIdGminy")
+        return iqx::ExitCheck::MunicipalityIdentifier;
+    if (label == "NextPage")
+        return iqx::ExitCheck::NextPage;
+    return std::nullopt;
 }
 } // namespace
 
@@ -33,12 +69,18 @@ QString checkPosition(const QWidget *sheet, const ExpectedPosition &p)
         return QStringLiteral("%1 at %2, expected %3").arg(name, rectText(w->geometry()), rectText(p.box));
     if (const auto *check = qobject_cast<const QCheckBox *>(w); check && check->text() != QLatin1String("TAK"))
         return QStringLiteral("%1 has caption \"%2\"").arg(name, check->text());
-    if (!p.flag && w->property("keyFilter").toString() != QLatin1String(p.keyFilter))
-        return QStringLiteral("%1 key filter \"%2\", expected \"%3\"")
-            .arg(name, w->property("keyFilter").toString(), QLatin1String(p.keyFilter));
-    if (w->property("exitHandler").toString() != QLatin1String(p.exitHandler))
-        return QStringLiteral("%1 exit handler \"%2\", expected \"%3\"")
-            .arg(name, w->property("exitHandler").toString(), QLatin1String(p.exitHandler));
+    if (p.n < 0 || p.n >= iqx::kPositionCount || iqx::position(p.n).isFlag() != p.flag)
+        return QStringLiteral("%1 is not a position of its kind").arg(name);
+    const auto filter = keyFilterOf(QLatin1StringView(p.keyFilter));
+    const auto exit = exitCheckOf(QLatin1StringView(p.exitHandler));
+    if (!filter || !exit)
+        return QStringLiteral("%1: the table names an unknown key filter or exit check").arg(name);
+    if (const auto *edit = qobject_cast<const iqx::ui::EntryEdit *>(w); edit && edit->keyFilter() != *filter)
+        return QStringLiteral("%1 key filter is not \"%2\"").arg(name, QLatin1String(p.keyFilter));
+    if (!p.flag && !qobject_cast<const iqx::ui::EntryEdit *>(w))
+        return QStringLiteral("%1 is not an entry box").arg(name);
+    if (iqx::position(p.n).exit != *exit)
+        return QStringLiteral("%1 exit check is not \"%2\"").arg(name, QLatin1String(p.exitHandler));
     if (p.number)
         return checkLabel(sheet, QString::fromUtf8(p.number), p.numberAt);
     return {};

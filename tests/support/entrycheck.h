@@ -14,8 +14,13 @@ struct ExpectedPosition {
     int n;
     bool flag;            // CheckBox<n> ("TAK") rather than Edit<n>
     QRect box;            // relative to the tab page
-    const char *keyFilter;   // "TylkoLiczbyKeyPress", ...; "" for none
-    const char *exitHandler; // "ValFloat", ...; "" for none
+    // The key filter and the exit check by the labels of the layout tables:
+    // "TylkoLiczbyKeyPress" (decimal), "TylkoIntKeyPress" (whole),
+    // "TylkoInt2KeyPress" (identifier); "ValFloat" (number), "ValFloatNextPage"
+    // (number, then the next page), "Exit50_CheckSum" and "Exit51_CheckSum"
+    // (column sum), "CheckIdGminy" (identifier), "NextPage"; "" for none.
+    const char *keyFilter;
+    const char *exitHandler;
     const char *number;      // the number label's text, nullptr for none
     QPoint numberAt;         // its top-left corner
 };

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace guitest {
 
-// Lets the exit handlers run, which the window queues on every focus change.
+// Lets the exit checks run, which the form queues on every focus change.
 void settle();
 
 // Presses `key` in the focus widget, settles and returns the new focus widget.

@@ -198,7 +198,7 @@ void TestEntryPage1::unitLabelsAndRule()
 
 void TestEntryPage1::tabCaptionsAndTitleBlock()
 {
-    const QTabWidget *tabs = f_->w.pageControl();
+    const QTabWidget *tabs = f_->w.pageTabs();
     const QStringList captions{"Strona 1", "Strona 2", "Strona 3", " Strona 4", " Strona 5", " Strona 6"};
     QCOMPARE(tabs->count(), captions.size());
     for (int i = 0; i < tabs->count(); ++i) {

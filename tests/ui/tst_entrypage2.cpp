@@ -152,16 +152,16 @@ void TestEntryPage2::tabOrderRunsThroughThePageAndTurnsIt()
         edit(n)->setText(QStringLiteral("%1,5").arg(n * 100));
     QVERIFY(f_->show());
     QVERIFY(f_->focus(checkBox(52)));
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 1);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 1);
     QStringList expected;
     for (qsizetype i = 1; i < kPositions.size(); ++i)
         expected << controlName(kPositions[i]);
     QCOMPARE(guitest::tabThrough(expected.size()), expected);
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 1);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 1);
 
     // Leaving the last answer turns to page 3, into its first box.
     guitest::press(Qt::Key_Tab);
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 2);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 2);
     QCOMPARE(guitest::focusName(), QStringLiteral("Edit86"));
     QCOMPARE(f_->sink.texts(), QStringList());
 }

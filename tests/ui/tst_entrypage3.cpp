@@ -195,11 +195,11 @@ void TestEntryPage3::tabOrderRunsThroughThePageAndTurnsIt()
         expected << iqx::editName(p.n);
     expected.removeFirst();
     QCOMPARE(guitest::tabThrough(expected.size()), expected);
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 2);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 2);
 
     // Leaving the last box turns to page 4, into its first box.
     QCOMPARE(press(Qt::Key_Tab), edit(120));
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 3);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 3);
     QCOMPARE(f_->sink.texts(), QStringList());
 }
 
@@ -243,7 +243,7 @@ void TestEntryPage3::leavingTheLastBoxTurnsThePage()
     }
     QCOMPARE(f_->sink.texts(), messages);
     QCOMPARE(edit(119)->text(), typed);
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 3);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 3);
     QCOMPARE(QApplication::focusWidget(), edit(120));
 }
 

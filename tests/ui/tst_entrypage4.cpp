@@ -105,7 +105,7 @@ void TestEntryPage4::init()
 {
     f_ = std::make_unique<guitest::Window>();
     QVERIFY(sheet());
-    QCOMPARE(f_->w.pageControl()->indexOf(sheet()), kPageIndex);
+    QCOMPARE(f_->w.pageTabs()->indexOf(sheet()), kPageIndex);
 }
 
 // Fills every text box of the page with a value its exit check accepts,
@@ -192,7 +192,7 @@ void TestEntryPage4::tabOrderWalksThePageAndTurnsIt()
     // Leaving the last box turns to entry page 5, into its first box.
     press(Qt::Key_Tab);
     QCOMPARE(f_->sink.texts(), QStringList());
-    QCOMPARE(f_->w.pageControl()->currentIndex(), kPageIndex + 1);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), kPageIndex + 1);
     QCOMPARE(guitest::focusName(), QStringLiteral("Edit181"));
 }
 
@@ -224,7 +224,7 @@ void TestEntryPage4::refusedValueIn180StillTurnsThePage()
     press(Qt::Key_Tab);
     QCOMPARE(f_->sink.texts(), QStringList{QStringLiteral("Za duzo miejsc po przecinku")});
     QCOMPARE(edit(180)->text(), QStringLiteral("1,2345"));
-    QCOMPARE(f_->w.pageControl()->currentIndex(), kPageIndex + 1);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), kPageIndex + 1);
     QCOMPARE(guitest::focusName(), QStringLiteral("Edit181"));
 }
 

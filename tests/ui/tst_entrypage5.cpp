@@ -105,8 +105,8 @@ void TestEntryPage5::positions()
 void TestEntryPage5::pageHoldsExactlyItsPositions()
 {
     QCOMPARE(entrycheck::positionCount(sheet()), 26);
-    QCOMPARE(f_->w.pageControl()->indexOf(sheet()), 4);
-    QCOMPARE(f_->w.pageControl()->tabText(4), QStringLiteral(" Strona 5"));
+    QCOMPARE(f_->w.pageTabs()->indexOf(sheet()), 4);
+    QCOMPARE(f_->w.pageTabs()->tabText(4), QStringLiteral(" Strona 5"));
 
     // The two rules between the sections, cut off at the page's left edge.
     QList<QRect> rules;
@@ -172,11 +172,11 @@ void TestEntryPage5::tabOrderSkipsTheFreeTextBox()
         if (n != 190)
             expected << name(n);
     QCOMPARE(guitest::tabThrough(expected.size()), expected);
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 4);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 4);
 
     // Leaving the last box turns to page 6, into its first box.
     press(Qt::Key_Tab);
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 5);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 5);
     QCOMPARE(guitest::focusName(), QStringLiteral("Edit207"));
     QCOMPARE(f_->sink.texts(), QStringList());
 }
@@ -188,7 +188,7 @@ void TestEntryPage5::refusedValueIn206StillTurnsThePage()
     press(Qt::Key_Tab);
     QCOMPARE(f_->sink.texts(), QStringList{QStringLiteral("Za duzo miejsc po przecinku")});
     QCOMPARE(edit(206)->text(), QStringLiteral("12,3456"));
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 5);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 5);
     QCOMPARE(guitest::focusName(), QStringLiteral("Edit207"));
 }
 
@@ -204,7 +204,7 @@ void TestEntryPage5::freeTextTakesAnyTextButTheSeparator()
     QCOMPARE(edit(190)->text(), QStringLiteral("Baza: SQL-Łódź wer. 8,1 (źródło)"));
     // Enter does not move on, and no check runs on this box.
     QCOMPARE(press(Qt::Key_Return), edit(190));
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 4);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 4);
     QCOMPARE(f_->sink.texts(), QStringList());
 }
 

@@ -99,8 +99,8 @@ void TestEntryPage6::positions()
 void TestEntryPage6::pageHoldsExactlyItsPositions()
 {
     QCOMPARE(entrycheck::positionCount(sheet()), int(std::size(kPositions)));
-    QCOMPARE(f_->w.pageControl()->indexOf(sheet()), 5);
-    QCOMPARE(f_->w.pageControl()->tabText(5), QStringLiteral(" Strona 6"));
+    QCOMPARE(f_->w.pageTabs()->indexOf(sheet()), 5);
+    QCOMPARE(f_->w.pageTabs()->tabText(5), QStringLiteral(" Strona 6"));
 }
 
 void TestEntryPage6::captions_data()
@@ -186,7 +186,7 @@ void TestEntryPage6::tabOrderRunsThroughThePage()
     // Leaving the last box runs nothing and does not turn the page: the
     // focus goes on to the print button, next in the window's tab order.
     QCOMPARE(press(Qt::Key_Tab), f_->w.printButton());
-    QCOMPARE(f_->w.pageControl()->currentIndex(), 5);
+    QCOMPARE(f_->w.pageTabs()->currentIndex(), 5);
     QCOMPARE(f_->sink.texts(), QStringList());
 }
 

@@ -50,7 +50,7 @@ bool isNumberLabel(const EntryRow &row)
     return row.kind == Kind::Label && row.text && number.match(QString::fromUtf8(row.text)).hasMatch();
 }
 
-QWidget *buildRow(QWidget *parent, const EntryRow &row)
+QWidget *buildRow(QWidget *parent, const EntryRow &row, PositionControls *controls)
 {
     const QString text = row.text ? QString::fromUtf8(row.text) : QString();
     QWidget *w = nullptr;
@@ -72,28 +72,29 @@ QWidget *buildRow(QWidget *parent, const EntryRow &row)
         break;
     }
     case Kind::Edit: {
+        Q_ASSERT(row.position >= 0 && row.position < kPositionCount && !position(row.position).isFlag());
+        const Position &p = position(row.position);
         auto *edit = new EntryEdit(parent);
-        const int n = positionFromName(QString::fromUtf8(row.name), u"Edit");
-        if (n >= 0) {
-            const Position &p = position(n);
-            edit->setKeyFilter(p.filter);
-            edit->setProperty("exitHandler", exitCheckName(p.exit));
-            edit->setTypingLimit(p.typingLimit);
-            if (p.kind == PositionKind::IdentityName) {
-                edit->setEnabled(false);
-                edit->setVisible(false);
-            }
-            nameForScreenReaders(edit, n);
+        edit->setObjectName(editName(p.number));
+        edit->setKeyFilter(p.filter);
+        edit->setTypingLimit(p.typingLimit);
+        if (p.kind == PositionKind::IdentityName) {
+            edit->setEnabled(false);
+            edit->setVisible(false);
         }
+        nameForScreenReaders(edit, p.number);
+        if (controls)
+            controls->edits[p.number] = edit;
         w = edit;
         break;
     }
     case Kind::Check: {
+        Q_ASSERT(row.position >= 0 && row.position < kPositionCount && position(row.position).isFlag());
         auto *check = new QCheckBox(QStringLiteral("TAK"), parent);
-        const int n = positionFromName(QString::fromUtf8(row.name), u"CheckBox");
-        check->setProperty("exitHandler", exitCheckName(n >= 0 ? position(n).exit : ExitCheck::None));
-        if (n >= 0)
-            nameForScreenReaders(check, n);
+        check->setObjectName(checkBoxName(row.position));
+        nameForScreenReaders(check, row.position);
+        if (controls)
+            controls->checks[row.position] = check;
         w = check;
         break;
     }
@@ -130,17 +131,26 @@ QWidget *buildRow(QWidget *parent, const EntryRow &row)
 
 } // namespace
 
-void buildRows(QWidget *parent, const QList<EntryRow> &rows)
+QWidget *PositionControls::control(int n) const
 {
-    for (const EntryRow &row : rows)
-        buildRow(parent, row);
-    // Header labels show their box's whole text on every change.
+    if (n < 0 || n >= kPositionCount)
+        return nullptr;
+    return edits[n] ? static_cast<QWidget *>(edits[n]) : checks[n];
+}
+
+void buildRows(QWidget *parent, const QList<EntryRow> &rows, PositionControls *controls)
+{
+    QList<std::pair<QLabel *, int>> headers;
     for (const EntryRow &row : rows) {
-        if (row.kind != Kind::Header || !row.mirrors)
-            continue;
-        auto *label = parent->findChild<QLabel *>(QString::fromUtf8(row.name));
-        auto *box = parent->findChild<QLineEdit *>(QString::fromUtf8(row.mirrors));
-        if (!label || !box)
+        QWidget *w = buildRow(parent, row, controls);
+        if (row.kind == Kind::Header && row.mirrors >= 0)
+            headers.append({static_cast<QLabel *>(w), row.mirrors});
+    }
+    // Header labels show their box's whole text on every change.
+    for (const auto &[label, n] : headers) {
+        QLineEdit *box = controls ? controls->edits[n] : nullptr;
+        Q_ASSERT_X(box, "buildRows", "a header label mirrors a box built before it");
+        if (!box)
             continue;
         QObject::connect(box, &QLineEdit::textChanged, label, [label](const QString &t) {
             label->setText(t);

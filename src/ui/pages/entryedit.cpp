@@ -40,7 +40,6 @@ void EntryEdit::setTypingLimit(int limit)
 void EntryEdit::setKeyFilter(KeyFilter filter)
 {
     filter_ = filter;
-    setProperty("keyFilter", keyFilterName(filter));
 }
 
 void EntryEdit::showValue(const QString &value)

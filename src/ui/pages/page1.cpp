@@ -17,13 +17,13 @@ EntryRow small(int x, int y, const char *text)
 
 // Box of the identity block (hidden and disabled, as every identity name
 // is); the user sees its header label.
-EntryRow identityBox(const char *name, int y, int w)
+EntryRow identityBox(int n, int y, int w)
 {
-    return {.kind = Kind::Edit, .name = name, .x = 620, .y = y, .w = w, .h = kIdentityHeight,
+    return {.kind = Kind::Edit, .position = n, .x = 620, .y = y, .w = w, .h = kIdentityHeight,
             .fontPx = kIdentityPx, .bold = true};
 }
 
-EntryRow header(const char *name, int y, const char *mirrors)
+EntryRow header(const char *name, int y, int mirrors)
 {
     return {.kind = Kind::Header, .name = name, .x = 198, .y = y, .fontPx = kIdentityPx, .bold = true,
             .mirrors = mirrors};
@@ -36,7 +36,7 @@ const EntryPageTable &entryPage1()
     static const EntryPageTable page{"TabSheet1", "Strona 1", {
         // Identity block.
         bold(15, 30, "Identyfikator gminy :", kIdentityPx),
-        {.kind = Kind::Edit, .name = "Edit1", .x = 205, .y = 22, .w = 124, .h = kIdentityHeight,
+        {.kind = Kind::Edit, .position = 1, .x = 205, .y = 22, .w = 124, .h = kIdentityHeight,
          .fontPx = kIdentityPx, .bold = true},
         label(337, 26, "siedmio cyfrowy kod;"),
         label(337, 40, "pierwsze dwie cyfry - kod województwa, następne dwie - kod pow., ostatnie trzy - kod gminy"),
@@ -49,14 +49,14 @@ const EntryPageTable &entryPage1()
         label(15, 134, "Nazwa powiatu :", kIdentityPx),
         small(2, 166, "4."),
         label(16, 171, "Nazwa województwa :", kIdentityPx),
-        identityBox("Edit0", 57, 52),
-        identityBox("Edit2", 91, 28),
-        identityBox("Edit3", 126, 30),
-        identityBox("Edit4", 169, 32),
-        header("TypGmi", 65, "Edit0"),
-        header("NazGmi", 98, "Edit2"),
-        header("NazPow", 132, "Edit3"),
-        header("NazWoj", 172, "Edit4"),
+        identityBox(0, 57, 52),
+        identityBox(2, 91, 28),
+        identityBox(3, 126, 30),
+        identityBox(4, 169, 32),
+        header("TypGmi", 65, 0),
+        header("NazGmi", 98, 2),
+        header("NazPow", 132, 3),
+        header("NazWoj", 172, 4),
         line("Shape1", 10, 214, 911),
 
         // Section headings and the column headings of table B.1.
@@ -86,96 +86,96 @@ const EntryPageTable &entryPage1()
         label(18, 355, "Grunty związane z prowadzeniem działalności "),
         label(21, 370, "gospodarczej, bez względu na sposób "),
         label(21, 385, "zakwalifikowania w ewidencji gruntów i  budynków"),
-        small(318, 355, "  5."), box("Edit5", 337, 355),
-        small(464, 355, "  6."), box("Edit6", 482, 355, 100),
-        small(592, 355, "  7."), box("Edit7", 612, 355, 100),
-        small(725, 355, " 8."), box("Edit8", 742, 355, 100),
-        small(850, 355, "  9."), box("Edit9", 869, 355, 100),
+        small(318, 355, "  5."), box(5, 337, 355),
+        small(464, 355, "  6."), box(6, 482, 355, 100),
+        small(592, 355, "  7."), box(7, 612, 355, 100),
+        small(725, 355, " 8."), box(8, 742, 355, 100),
+        small(850, 355, "  9."), box(9, 869, 355, 100),
 
         // Row 2: land under lakes and reservoirs, in hectares; the revenue
         // boxes sit 2 px higher than the rest of the row.
         label(18, 410, "Grunty pod jeziorami zajęte na zbiorniki wodne "),
         label(21, 425, "retencyjne lub elektrowni wodnych "),
-        small(318, 410, "10."), box("Edit10", 337, 410, 90), label(430, 418, "ha"),
-        small(464, 410, "11."), box("Edit11", 482, 410, 100),
-        small(592, 410, "12."), box("Edit12", 612, 410, 100),
-        label(725, 407, "13."), box("Edit13", 742, 408, 100),
-        label(850, 407, "14."), box("Edit14", 869, 408, 100),
+        small(318, 410, "10."), box(10, 337, 410, 90), label(430, 418, "ha"),
+        small(464, 410, "11."), box(11, 482, 410, 100),
+        small(592, 410, "12."), box(12, 612, 410, 100),
+        label(725, 407, "13."), box(13, 742, 408, 100),
+        label(850, 407, "14."), box(14, 869, 408, 100),
 
         // Row 3: other land.
         label(16, 450, "Grunty pozostałe, w tym grunty zajęte na"),
         label(21, 465, "prowadzenie odpłatnej statutowej działalności "),
         label(21, 480, "pożytku publicznego przez organizacje pożytku "),
         label(21, 495, "publicznego"),
-        label(318, 450, "15."), box("Edit15", 337, 450),
-        label(464, 450, "16."), box("Edit16", 482, 450, 100),
-        label(592, 450, "17."), box("Edit17", 612, 450, 100),
-        label(725, 450, "18."), box("Edit18", 742, 450, 100),
-        label(850, 450, "19."), box("Edit19", 869, 450, 100),
+        label(318, 450, "15."), box(15, 337, 450),
+        label(464, 450, "16."), box(16, 482, 450, 100),
+        label(592, 450, "17."), box(17, 612, 450, 100),
+        label(725, 450, "18."), box(18, 742, 450, 100),
+        label(850, 450, "19."), box(19, 869, 450, 100),
 
         // Row 4: dwellings.
         label(16, 520, "Budynki mieszkalne lub ich części "),
-        label(318, 520, "20."), box("Edit20", 337, 520),
-        label(464, 520, "21."), box("Edit21", 482, 520, 100),
-        label(592, 520, "22."), box("Edit22", 612, 520, 100),
-        label(725, 520, "23."), box("Edit23", 742, 520, 100),
-        label(850, 520, "24."), box("Edit24", 869, 520, 100),
+        label(318, 520, "20."), box(20, 337, 520),
+        label(464, 520, "21."), box(21, 482, 520, 100),
+        label(592, 520, "22."), box(22, 612, 520, 100),
+        label(725, 520, "23."), box(23, 742, 520, 100),
+        label(850, 520, "24."), box(24, 869, 520, 100),
 
         // Row 5: business buildings.
         label(16, 555, "Budynki lub ich części związane z prowadzeniem"),
         label(21, 570, "działalności gospodarczej oraz od budynków"),
         label(21, 585, "mieszkalnych lub ich części zajętych na "),
         label(21, 600, "prowadzenie działalności gospodarczej "),
-        label(318, 555, "25."), box("Edit25", 337, 555),
-        label(464, 555, "26."), box("Edit26", 482, 555, 100),
-        label(592, 555, "27."), box("Edit27", 612, 555, 100),
-        label(725, 555, "28."), box("Edit28", 742, 555, 100),
-        label(850, 555, "29."), box("Edit29", 869, 555, 100),
+        label(318, 555, "25."), box(25, 337, 555),
+        label(464, 555, "26."), box(26, 482, 555, 100),
+        label(592, 555, "27."), box(27, 612, 555, 100),
+        label(725, 555, "28."), box(28, 742, 555, 100),
+        label(850, 555, "29."), box(29, 869, 555, 100),
 
         // Row 6: buildings used for trade in certified seed.
         label(16, 625, "Budynki lub ich części zajęte na prowadzenie "),
         label(21, 640, "działalności gospodarczej w zakresie "),
         label(21, 655, "obrotu kwalifikowanym materiałem siewnym "),
-        label(318, 625, "30."), box("Edit30", 337, 625),
-        label(464, 625, "31."), box("Edit31", 482, 625, 100),
-        label(592, 625, "32."), box("Edit32", 612, 625, 100),
-        label(725, 625, "33."), box("Edit33", 742, 625, 100),
-        label(850, 625, "34."), box("Edit34", 869, 625, 100),
+        label(318, 625, "30."), box(30, 337, 625),
+        label(464, 625, "31."), box(31, 482, 625, 100),
+        label(592, 625, "32."), box(32, 612, 625, 100),
+        label(725, 625, "33."), box(33, 742, 625, 100),
+        label(850, 625, "34."), box(34, 869, 625, 100),
 
         // Row 7: buildings used for health care.
         label(16, 680, "Budynki lub ich części zajęte na prowadzenie "),
         label(21, 695, "działalności gospodarczej w zakresie"),
         label(21, 710, "udzielania świadczeń zdrowotnych"),
-        label(318, 680, "35."), box("Edit35", 337, 680),
-        label(464, 680, "36."), box("Edit36", 482, 680, 100),
-        label(592, 680, "37."), box("Edit37", 612, 680, 100),
-        label(725, 680, "38."), box("Edit38", 742, 680, 100),
-        label(850, 680, "39."), box("Edit39", 869, 680, 100),
+        label(318, 680, "35."), box(35, 337, 680),
+        label(464, 680, "36."), box(36, 482, 680, 100),
+        label(592, 680, "37."), box(37, 612, 680, 100),
+        label(725, 680, "38."), box(38, 742, 680, 100),
+        label(850, 680, "39."), box(39, 869, 680, 100),
 
         // Row 8: other buildings.
         label(16, 730, "Pozostałe budynki lub ich części , w tym zajęte na"),
         label(21, 745, "prowadzenie odpłatnej statutowej działalności"),
         label(21, 760, "pożytku publicznego przez  organizacje "),
         label(21, 775, "pożytku publicznego "),
-        label(318, 730, "40."), box("Edit40", 337, 730),
-        label(464, 730, "41."), box("Edit41", 482, 730, 100),
-        label(592, 730, "42."), box("Edit42", 612, 730, 100),
-        label(725, 730, "43."), box("Edit43", 742, 730, 100),
-        label(850, 730, "44."), box("Edit44", 869, 730, 100),
+        label(318, 730, "40."), box(40, 337, 730),
+        label(464, 730, "41."), box(41, 482, 730, 100),
+        label(592, 730, "42."), box(42, 612, 730, 100),
+        label(725, 730, "43."), box(43, 742, 730, 100),
+        label(850, 730, "44."), box(44, 869, 730, 100),
 
         // Row 9: structures; the base is a value in złoty and the rate a
         // percentage.
         label(16, 800, "Budowle lub ich części "),
-        label(318, 800, "45."), box("Edit45", 337, 800, 90), label(430, 812, "zł"),
-        label(464, 800, "46."), box("Edit46", 482, 800, 100),
-        label(592, 800, "47."), box("Edit47", 612, 800, 85), label(700, 810, "%"),
-        label(725, 800, "48."), box("Edit48", 742, 800, 100),
-        label(850, 800, "49."), box("Edit49", 869, 800, 100),
+        label(318, 800, "45."), box(45, 337, 800, 90), label(430, 812, "zł"),
+        label(464, 800, "46."), box(46, 482, 800, 100),
+        label(592, 800, "47."), box(47, 612, 800, 85), label(700, 810, "%"),
+        label(725, 800, "48."), box(48, 742, 800, 100),
+        label(850, 800, "49."), box(49, 869, 800, 100),
 
         // Totals of the two revenue columns.
         label(16, 835, "Ogółem"),
-        label(725, 835, "50."), box("Edit50", 742, 835, 100),
-        label(850, 835, "51."), box("Edit51", 869, 835, 100),
+        label(725, 835, "50."), box(50, 742, 835, 100),
+        label(850, 835, "51."), box(51, 869, 835, 100),
     }};
     return page;
 }

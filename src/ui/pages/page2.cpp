@@ -17,15 +17,15 @@ constexpr int kRightCheckX = 816, kRightCheckW = 97;
 constexpr int kLandX = 419, kBuildingsX = 600, kStructuresX = 760;
 
 // A yes/no answer of the right column (number labels at x 796).
-EntryRow rightCheck(const char *name, int y)
+EntryRow rightCheck(int n, int y)
 {
-    return check(name, kRightCheckX, y, kRightCheckW);
+    return check(n, kRightCheckX, y, kRightCheckW);
 }
 
 // An area or value of table B.3.
-EntryRow amount(const char *name, int x, int y)
+EntryRow amount(int n, int x, int y)
 {
-    return box(name, x, y, 110);
+    return box(n, x, y, 110);
 }
 
 } // namespace
@@ -37,31 +37,31 @@ const EntryPageTable &entryPage2()
         subsection(16, 16, "B.2. Kryteria różnicowania stawek w podatku od nieruchomości w 2005r."),
         label(16, 40, "Gmina, na mocy uchwały rady gminy, różnicuje stawki dla poszczególnych przedmiotów opodatkowania  "),
         label(21, 55, "ze względu na następujące kryteria:"),
-        label(796, 40, "52."), rightCheck("CheckBox52", 40),
+        label(796, 40, "52."), rightCheck(52, 40),
 
         // Six criteria in two columns; the left one of a row comes first.
         label(16, 85, "Lokalizacja"),
-        label(320, 85, "53."), check("CheckBox53", kLeftCheckX, 85, kLeftCheckW),
+        label(320, 85, "53."), check(53, kLeftCheckX, 85, kLeftCheckW),
         label(440, 85, "Przeznaczenie i sposób wykorzystywania nieruchomości"),
-        label(796, 85, "54."), rightCheck("CheckBox54", 85),
+        label(796, 85, "54."), rightCheck(54, 85),
         label(16, 110, "Rodzaj prowadzonej działalności"),
-        label(320, 110, "55."), check("CheckBox55", kLeftCheckX, 110, kLeftCheckW),
+        label(320, 110, "55."), check(55, kLeftCheckX, 110, kLeftCheckW),
         label(440, 110, "Stan techniczny i wiek budynku"),
-        label(796, 110, "56."), rightCheck("CheckBox56", 110),
+        label(796, 110, "56."), rightCheck(56, 110),
         label(16, 135, "Rodzaj zabudowy"),
-        label(320, 135, "57."), check("CheckBox57", kLeftCheckX, 135, kLeftCheckW),
+        label(320, 135, "57."), check(57, kLeftCheckX, 135, kLeftCheckW),
         label(440, 135, "Inne"),
-        label(796, 135, "58."), rightCheck("CheckBox58", 135),
+        label(796, 135, "58."), rightCheck(58, 135),
 
         // Rates differentiated by kind of business; the answers sit 0, 5
         // and 10 px lower than their captions.
         label(16, 160, "Gmina różnicuje ze względu na rodzaj działalności gospodarczej"),
         label(90, 180, "stawkę opodatkowania gruntów związanych z prowadzeniem działalności gospodarczej"),
-        label(796, 180, "59."), rightCheck("CheckBox59", 180),
+        label(796, 180, "59."), rightCheck(59, 180),
         label(90, 200, "stawkę opodatkowania budynków związanych z prowadzeniem działalności gospodarczej"),
-        label(796, 205, "60."), rightCheck("CheckBox60", 205),
+        label(796, 205, "60."), rightCheck(60, 205),
         label(90, 220, "stawkę opodatkowania budowli"),
-        label(796, 230, "61."), rightCheck("CheckBox61", 230),
+        label(796, 230, "61."), rightCheck(61, 230),
 
         // B.3: statutory exemptions, one row per provision of the act; a row
         // has boxes only in the columns that apply to it.
@@ -77,50 +77,50 @@ const EntryPageTable &entryPage2()
         label(800, 315, "[zł]"),
 
         label(21, 340, "Art. 7 ust. 1 pkt 4   "),
-        label(582, 340, "62."), amount("Edit62", kBuildingsX, 340),
+        label(582, 340, "62."), amount(62, kBuildingsX, 340),
         label(21, 370, "Art. 7 ust. 1 pkt 5"),
-        label(400, 370, "63."), amount("Edit63", kLandX, 370),
-        label(582, 370, "64."), amount("Edit64", kBuildingsX, 370),
+        label(400, 370, "63."), amount(63, kLandX, 370),
+        label(582, 370, "64."), amount(64, kBuildingsX, 370),
         label(21, 400, "Art. 7 ust. 1 pkt 11"),
-        label(400, 400, "65."), amount("Edit65", kLandX, 400),
+        label(400, 400, "65."), amount(65, kLandX, 400),
         label(21, 430, "Art. 7 ust. 1 pkt 12"),
-        label(582, 430, "66."), amount("Edit66", kBuildingsX, 430),
+        label(582, 430, "66."), amount(66, kBuildingsX, 430),
         label(21, 460, "Art. 7 ust. 1 pkt 13"),
-        label(582, 460, "67."), amount("Edit67", kBuildingsX, 460),
-        label(740, 460, "68."), amount("Edit68", kStructuresX, 460),
+        label(582, 460, "67."), amount(67, kBuildingsX, 460),
+        label(740, 460, "68."), amount(68, kStructuresX, 460),
         label(21, 490, "Art. 7 ust. 1 pkt 14"),
-        label(400, 490, "69."), amount("Edit69", kLandX, 490),
-        label(582, 490, "70."), amount("Edit70", kBuildingsX, 490),
-        label(740, 490, "71."), amount("Edit71", kStructuresX, 490),
+        label(400, 490, "69."), amount(69, kLandX, 490),
+        label(582, 490, "70."), amount(70, kBuildingsX, 490),
+        label(740, 490, "71."), amount(71, kStructuresX, 490),
         label(21, 520, "Art. 7 ust. 2 pkt 4   "),
-        label(400, 520, "72."), amount("Edit72", kLandX, 520),
-        label(582, 520, "73."), amount("Edit73", kBuildingsX, 520),
-        label(740, 520, "74."), amount("Edit74", kStructuresX, 520),
+        label(400, 520, "72."), amount(72, kLandX, 520),
+        label(582, 520, "73."), amount(73, kBuildingsX, 520),
+        label(740, 520, "74."), amount(74, kStructuresX, 520),
         label(21, 550, "Art. 7 ust. 2 pkt 5  "),
-        label(400, 550, "75."), amount("Edit75", kLandX, 550),
-        label(582, 550, "76."), amount("Edit76", kBuildingsX, 550),
+        label(400, 550, "75."), amount(75, kLandX, 550),
+        label(582, 550, "76."), amount(76, kBuildingsX, 550),
         label(21, 580, "Art. 7 ust. 2 pkt 6   "),
-        label(400, 580, "77."), amount("Edit77", kLandX, 580),
-        label(582, 580, "78."), amount("Edit78", kBuildingsX, 580),
+        label(400, 580, "77."), amount(77, kLandX, 580),
+        label(582, 580, "78."), amount(78, kBuildingsX, 580),
 
         // B.4: exemptions adopted by the council. Leaving the last answer
         // turns to page 3.
         subsection(16, 635, "B.4. Zwolnienia na mocy uchwały rady gminy w podatku od nieruchomości w 2005r."),
         label(21, 655, "Zwolnienie budynków mieszkalnych"),
         label(90, 680, "wszystkich budynków mieszkalnych na terenie gminy"),
-        label(796, 680, "79."), rightCheck("CheckBox79", 680),
+        label(796, 680, "79."), rightCheck(79, 680),
         label(90, 705, "budynków położonych na terenie gospodarstw rolnych"),
-        label(796, 705, "80."), rightCheck("CheckBox80", 705),
+        label(796, 705, "80."), rightCheck(80, 705),
         label(90, 730, "grupy budynków mieszkalnych określonej ze względu na podatnika "),
-        label(796, 730, "81."), rightCheck("CheckBox81", 730),
+        label(796, 730, "81."), rightCheck(81, 730),
         label(90, 755, "grupy budynków mieszkalnych określonej ze względu na atrybuty budynku "),
-        label(796, 755, "82."), rightCheck("CheckBox82", 755),
+        label(796, 755, "82."), rightCheck(82, 755),
         label(21, 785, "Zwolnienie nieruchomości dla podatników prowadzących działalność gospodarczą, w tym"),
-        label(796, 785, "83."), rightCheck("CheckBox83", 785),
+        label(796, 785, "83."), rightCheck(83, 785),
         label(90, 810, "zwolnienie z tytułu nowych inwestycji i tworzenia nowych miejsc pracy"),
-        label(796, 810, "84."), rightCheck("CheckBox84", 810),
+        label(796, 810, "84."), rightCheck(84, 810),
         label(21, 835, "Gmina posiada program pomocowy w związku ze stosowaniem zwolnień podatkowych "),
-        label(796, 835, "85."), rightCheck("CheckBox85", 835),
+        label(796, 835, "85."), rightCheck(85, 835),
     }};
     return page;
 }

@@ -29,10 +29,10 @@ EntryRow gridNumber(int column, int y, const char *text)
     return label(kGridNumberX[column], y, text);
 }
 
-EntryRow gridBox(int column, int y, const char *name)
+EntryRow gridBox(int column, int y, int n)
 {
-    return column % 2 == 0 ? check(name, kGridBoxX[column], y, kGridCheckW)
-                           : box(name, kGridBoxX[column], y, kGridEditW);
+    return column % 2 == 0 ? check(n, kGridBoxX[column], y, kGridCheckW)
+                           : box(n, kGridBoxX[column], y, kGridEditW);
 }
 
 } // namespace
@@ -43,16 +43,16 @@ const EntryPageTable &entryPage4()
         // D: forest tax.
         section(16, 16, "D. PODATEK LEŚNY "),
         subsection(16, 36, "D.1. Stawka podatku obowiązująca na terenie gminy- w 2005r."),
-        label(kNumberX, 36, "120."), box("Edit120", kBoxX, 36),
+        label(kNumberX, 36, "120."), box(120, kBoxX, 36),
         subsection(16, 66, "D.2. Zwolnienia ustawowe w podatku leśnym w 2005r."),
         label(90, 91, "Podstawa prawna zwolnienia - ustawa z dnia 30 października 2002r. o podatku leśnym"),
         label(732, 91, "Powierzchnia, w ha "),
         caption(121, "Art. 7 ust. 2 pkt 4"),
-        label(kNumberX, 121, "121."), box("Edit121", kBoxX, 121),
+        label(kNumberX, 121, "121."), box(121, kBoxX, 121),
         caption(151, "Art. 7 ust. 2 pkt 5"),
-        label(kNumberX, 151, "122."), box("Edit122", kBoxX, 151),
+        label(kNumberX, 151, "122."), box(122, kBoxX, 151),
         subsection(16, 181, "D.3. Utracone dochody z tytułu  zwolnień w podatku leśnym na mocy uchwały rady gminy w 2005 r. [zł]"),
-        label(kNumberX, 181, "123."), box("Edit123", kBoxX, 181),
+        label(kNumberX, 181, "123."), box(123, kBoxX, 181),
         line("Shape41", -15, 211),
 
         // E: the tax register of real estate. E.1: what the land and
@@ -60,11 +60,11 @@ const EntryPageTable &entryPage4()
         section(16, 225, "E. EWIDENCJA PODATKOWA NIERUCHOMOŚCI (EPN) - stan na 2005 r."),
         subsection(16, 250, "E.1. Zasób danych w ewidencji gruntów i budynków"),
         caption(280, "Dane ewidencji gruntów i budynków są dostępne w formacie SWDE"),
-        label(kNumberX, 280, "124."), check("CheckBox124", kBoxX, 280),
+        label(kNumberX, 280, "124."), check(124, kBoxX, 280),
         caption(310, "Ewidencja gruntów i budynków zawiera dane o budynkach"),
-        label(kNumberX, 310, "125."), check("CheckBox125", kBoxX, 310),
+        label(kNumberX, 310, "125."), check(125, kBoxX, 310),
         caption(340, "Ewidencja gruntów i budynków zawiera dane o lokalach"),
-        label(kNumberX, 340, "126."), check("CheckBox126", kBoxX, 340),
+        label(kNumberX, 340, "126."), check(126, kBoxX, 340),
 
         // E.2: the grid's headings, four lines per column and the tax's
         // name under each pair of columns.
@@ -88,91 +88,91 @@ const EntryPageTable &entryPage4()
 
         // The grid's eight rows: position = 127 + 6 * row + column.
         caption(475, "Numer Identyfikacji Podatkowej NIP"),
-        gridNumber(0, 475, "127."), gridBox(0, 475, "CheckBox127"),
-        gridNumber(1, 475, "128."), gridBox(1, 475, "Edit128"),
-        gridNumber(2, 475, "129."), gridBox(2, 475, "CheckBox129"),
-        gridNumber(3, 475, "130."), gridBox(3, 475, "Edit130"),
-        gridNumber(4, 475, "131."), gridBox(4, 475, "CheckBox131"),
-        gridNumber(5, 475, "132."), gridBox(5, 475, "Edit132"),
+        gridNumber(0, 475, "127."), gridBox(0, 475, 127),
+        gridNumber(1, 475, "128."), gridBox(1, 475, 128),
+        gridNumber(2, 475, "129."), gridBox(2, 475, 129),
+        gridNumber(3, 475, "130."), gridBox(3, 475, 130),
+        gridNumber(4, 475, "131."), gridBox(4, 475, 131),
+        gridNumber(5, 475, "132."), gridBox(5, 475, 132),
 
         caption(505, "Identyfikatory działek"),
-        gridNumber(0, 505, "133."), gridBox(0, 505, "CheckBox133"),
-        gridNumber(1, 505, "134."), gridBox(1, 505, "Edit134"),
-        gridNumber(2, 505, "135."), gridBox(2, 505, "CheckBox135"),
-        gridNumber(3, 505, "136."), gridBox(3, 505, "Edit136"),
-        gridNumber(4, 505, "137."), gridBox(4, 505, "CheckBox137"),
-        gridNumber(5, 505, "138."), gridBox(5, 505, "Edit138"),
+        gridNumber(0, 505, "133."), gridBox(0, 505, 133),
+        gridNumber(1, 505, "134."), gridBox(1, 505, 134),
+        gridNumber(2, 505, "135."), gridBox(2, 505, 135),
+        gridNumber(3, 505, "136."), gridBox(3, 505, 136),
+        gridNumber(4, 505, "137."), gridBox(4, 505, 137),
+        gridNumber(5, 505, "138."), gridBox(5, 505, 138),
 
         caption(535, "Identyfikatory budynków"),
-        gridNumber(0, 535, "139."), gridBox(0, 535, "CheckBox139"),
-        gridNumber(1, 535, "140."), gridBox(1, 535, "Edit140"),
-        gridNumber(2, 535, "141."), gridBox(2, 535, "CheckBox141"),
-        gridNumber(3, 535, "142."), gridBox(3, 535, "Edit142"),
-        gridNumber(4, 535, "143."), gridBox(4, 535, "CheckBox143"),
-        gridNumber(5, 535, "144."), gridBox(5, 535, "Edit144"),
+        gridNumber(0, 535, "139."), gridBox(0, 535, 139),
+        gridNumber(1, 535, "140."), gridBox(1, 535, 140),
+        gridNumber(2, 535, "141."), gridBox(2, 535, 141),
+        gridNumber(3, 535, "142."), gridBox(3, 535, 142),
+        gridNumber(4, 535, "143."), gridBox(4, 535, 143),
+        gridNumber(5, 535, "144."), gridBox(5, 535, 144),
 
         caption(565, "Identyfikatory lokali"),
-        gridNumber(0, 563, "145."), gridBox(0, 563, "CheckBox145"),
-        gridNumber(1, 563, "146."), gridBox(1, 563, "Edit146"),
-        gridNumber(2, 563, "147."), gridBox(2, 563, "CheckBox147"),
-        gridNumber(3, 563, "148."), gridBox(3, 563, "Edit148"),
-        gridNumber(4, 563, "149."), gridBox(4, 563, "CheckBox149"),
-        gridNumber(5, 563, "150."), gridBox(5, 563, "Edit150"),
+        gridNumber(0, 563, "145."), gridBox(0, 563, 145),
+        gridNumber(1, 563, "146."), gridBox(1, 563, 146),
+        gridNumber(2, 563, "147."), gridBox(2, 563, 147),
+        gridNumber(3, 563, "148."), gridBox(3, 563, 148),
+        gridNumber(4, 563, "149."), gridBox(4, 563, 149),
+        gridNumber(5, 563, "150."), gridBox(5, 563, 150),
 
         caption(595, "Numer księgi wieczystej"),
-        gridNumber(0, 595, "151."), gridBox(0, 595, "CheckBox151"),
-        gridNumber(1, 595, "152."), gridBox(1, 595, "Edit152"),
-        gridNumber(2, 595, "153."), gridBox(2, 595, "CheckBox153"),
-        gridNumber(3, 595, "154."), gridBox(3, 595, "Edit154"),
-        gridNumber(4, 595, "155."), gridBox(4, 595, "CheckBox155"),
-        gridNumber(5, 595, "156."), gridBox(5, 595, "Edit156"),
+        gridNumber(0, 595, "151."), gridBox(0, 595, 151),
+        gridNumber(1, 595, "152."), gridBox(1, 595, 152),
+        gridNumber(2, 595, "153."), gridBox(2, 595, 153),
+        gridNumber(3, 595, "154."), gridBox(3, 595, 154),
+        gridNumber(4, 595, "155."), gridBox(4, 595, 155),
+        gridNumber(5, 595, "156."), gridBox(5, 595, 156),
 
         caption(625, "Dane o zwolnieniach podatkowych ustawowych"),
-        gridNumber(0, 625, "157."), gridBox(0, 625, "CheckBox157"),
-        gridNumber(1, 625, "158."), gridBox(1, 625, "Edit158"),
-        gridNumber(2, 625, "159."), gridBox(2, 625, "CheckBox159"),
-        gridNumber(3, 625, "160."), gridBox(3, 625, "Edit160"),
-        gridNumber(4, 625, "161."), gridBox(4, 625, "CheckBox161"),
-        gridNumber(5, 625, "162."), gridBox(5, 625, "Edit162"),
+        gridNumber(0, 625, "157."), gridBox(0, 625, 157),
+        gridNumber(1, 625, "158."), gridBox(1, 625, 158),
+        gridNumber(2, 625, "159."), gridBox(2, 625, 159),
+        gridNumber(3, 625, "160."), gridBox(3, 625, 160),
+        gridNumber(4, 625, "161."), gridBox(4, 625, 161),
+        gridNumber(5, 625, "162."), gridBox(5, 625, 162),
 
         // Two caption lines; the number label of 167 has no period.
         caption(655, "Dane o zwolnieniach podatkowych udzielanych "),
         caption(671, "na  mocy uchwał rady gminy"),
-        gridNumber(0, 655, "163."), gridBox(0, 655, "CheckBox163"),
-        gridNumber(1, 655, "164."), gridBox(1, 655, "Edit164"),
-        gridNumber(2, 655, "165."), gridBox(2, 655, "CheckBox165"),
-        gridNumber(3, 655, "166."), gridBox(3, 655, "Edit166"),
-        gridNumber(4, 655, "167"), gridBox(4, 655, "CheckBox167"),
-        gridNumber(5, 655, "168."), gridBox(5, 655, "Edit168"),
+        gridNumber(0, 655, "163."), gridBox(0, 655, 163),
+        gridNumber(1, 655, "164."), gridBox(1, 655, 164),
+        gridNumber(2, 655, "165."), gridBox(2, 655, 165),
+        gridNumber(3, 655, "166."), gridBox(3, 655, 166),
+        gridNumber(4, 655, "167"), gridBox(4, 655, 167),
+        gridNumber(5, 655, "168."), gridBox(5, 655, 168),
 
         caption(701, "Adres nieruchomości"),
-        gridNumber(0, 701, "169."), gridBox(0, 701, "CheckBox169"),
-        gridNumber(1, 701, "170."), gridBox(1, 701, "Edit170"),
-        gridNumber(2, 701, "171."), gridBox(2, 701, "CheckBox171"),
-        gridNumber(3, 701, "172."), gridBox(3, 701, "Edit172"),
-        gridNumber(4, 701, "173."), gridBox(4, 701, "CheckBox173"),
-        gridNumber(5, 701, "174."), gridBox(5, 701, "Edit174"),
+        gridNumber(0, 701, "169."), gridBox(0, 701, 169),
+        gridNumber(1, 701, "170."), gridBox(1, 701, 170),
+        gridNumber(2, 701, "171."), gridBox(2, 701, 171),
+        gridNumber(3, 701, "172."), gridBox(3, 701, 172),
+        gridNumber(4, 701, "173."), gridBox(4, 701, 173),
+        gridNumber(5, 701, "174."), gridBox(5, 701, 174),
 
         // Below the grid: the national taxpayer register.
         caption(731, "Urząd gminy  skorzystał  z dostępu do danych o podatnikach  z Krajowej Ewidencji Podatników"),
-        label(833, 731, "175."), check("CheckBox175", 860, 731, kGridCheckW),
+        label(833, 731, "175."), check(175, 860, 731, kGridCheckW),
 
         // E.3: export to XML; 177 is a year.
         subsection(16, 761, "E.3. Eksport danych EPN"),
         caption(781, "Oprogramowanie EPN umożliwia eksport danych do pliku w formacie XML"),
-        label(833, 779, "176."), check("CheckBox176", 860, 779, kGridCheckW),
+        label(833, 779, "176."), check(176, 860, 779, kGridCheckW),
         caption(811, "Eksport danych do pliku w formacie XML zostanie zapewniony w roku"),
-        label(833, 805, "177."), box("Edit177", 860, 805, 80),
+        label(833, 805, "177."), box(177, 860, 805, 80),
 
         // E.4: costs of adapting the register software; leaving 180 turns
         // to entry page 5.
         subsection(16, 841, "E.4. Koszty dostosowania oprogramowania EPN do przepisów rozporządzenia w sprawie ewidencji podatkowej nieruchomości [zł]"),
         caption(861, "Koszty rozbudowy struktury bazy danych oprogramowania EPN"),
-        label(833, 861, "178."), box("Edit178", 861, 861, 80),
+        label(833, 861, "178."), box(178, 861, 861, 80),
         caption(891, "Koszty  uzupełnienia danych w EPN"),
-        label(833, 891, "179."), box("Edit179", 861, 891, 80),
+        label(833, 891, "179."), box(179, 861, 891, 80),
         caption(921, "Koszty budowy modułu eksportu danych do pliku w  formacie XML"),
-        label(833, 921, "180."), box("Edit180", 860, 921, 80),
+        label(833, 921, "180."), box(180, 860, 921, 80),
         line("Shape42", 1, 950),
     }};
     return page;

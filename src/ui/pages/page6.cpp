@@ -13,9 +13,9 @@ const EntryPageTable &entryPage6()
         // H.2: cost of collecting unpaid stamp duty.
         subsection(16, 16, "H.2. Koszty ściągnięcia nieuiszczonej opłaty skarbowej od podań w 2004r."),
         label(21, 35, "Średni koszt jednego postępowania"),
-        label(738, 35, "207."), box("Edit207", 764, 35), label(872, 40, "zł"),
+        label(738, 35, "207."), box(207, 764, 35), label(872, 40, "zł"),
         label(21, 65, "Liczba przeprowadzonych postępowań w 2004r."),
-        label(738, 65, "208."), box("Edit208", 764, 65),
+        label(738, 65, "208."), box(208, 764, 65),
 
         // H.3: sale of duty stamps, contracts of the municipality (left) and
         // of the tax offices (right).
@@ -23,20 +23,20 @@ const EntryPageTable &entryPage6()
         label(360, 120, "Umowy zawarte przez gminę"),
         label(640, 120, "Umowy zawarte przez urzędy skarbowe"),
         label(21, 150, "Średnia wysokość prowizji"),
-        label(370, 150, "209."), box("Edit209", 396, 150), label(504, 156, "%"),
-        label(674, 150, "210."), box("Edit210", 700, 150), label(808, 156, "%"),
+        label(370, 150, "209."), box(209, 396, 150), label(504, 156, "%"),
+        label(674, 150, "210."), box(210, 700, 150), label(808, 156, "%"),
         label(21, 180, "Liczba punktów sprzedaży detalicznej"),
-        label(370, 180, "211."), box("Edit211", 396, 180),
-        label(674, 180, "212."), box("Edit212", 700, 180),
+        label(370, 180, "211."), box(211, 396, 180),
+        label(674, 180, "212."), box(212, 700, 180),
 
         // H.4: problems in contracting the retail sale of stamps.
         subsection(16, 220, "H.4. Problemy w zakresie zawierania umów na sprzedaż detaliczną znaków wartościowych"),
         label(21, 250, "Procedury zamówień publicznych"),
-        label(738, 250, "213."), check("CheckBox213", 764, 250),
+        label(738, 250, "213."), check(213, 764, 250),
         label(21, 280, "Brak podmiotów chętnych do prowadzenia punktów"),
-        label(738, 280, "214."), check("CheckBox214", 764, 280),
+        label(738, 280, "214."), check(214, 764, 280),
         label(21, 310, "Inne"),
-        label(738, 310, "215."), check("CheckBox215", 764, 310),
+        label(738, 310, "215."), check(215, 764, 310),
 
         // H.5: control of the bank's transfers; whether it is checked (left)
         // and whether irregularities were found (right).
@@ -46,18 +46,18 @@ const EntryPageTable &entryPage6()
         label(384, 381, " podanym zakresie"),
         label(640, 365, "Czy stwierdzono nieprawidłowości"),
         label(21, 405, "Prawidłowości wyliczania należności"),
-        label(370, 405, "216."), check("CheckBox216", 396, 405),
-        label(674, 410, "217."), check("CheckBox217", 700, 405),
+        label(370, 405, "216."), check(216, 396, 405),
+        label(674, 410, "217."), check(217, 700, 405),
         label(21, 435, "Terminowości przekazywania"),
-        label(370, 435, "218."), check("CheckBox218", 396, 435),
-        label(674, 435, "219."), check("CheckBox219", 700, 435),
+        label(370, 435, "218."), check(218, 396, 435),
+        label(674, 435, "219."), check(219, 700, 435),
 
         // H.6: a four-line question answered by one check box.
         subsection(16, 468, "H.6. Czy przy założeniu, że zniesiona zostanie możliwość zapłaty opłaty skarbowej "
                          "znakami tej opłaty, "),
         subsection(21, 488, "istnieje potrzeba wprowadzenia przepisów umożliwiających zawieranie przez gminę "
                          "porozumień z"),
-        label(738, 502, "220."), check("CheckBox220", 764, 502),
+        label(738, 502, "220."), check(220, 764, 502),
         subsection(21, 508, "organami administracji publicznej na pobór opłaty skarbowej od dokonywanych przez te "
                          "organy "),
         subsection(21, 528, "czynności urzędowych lub wydawanych zaświadczeń i zezwoleń (pozwoleń, koncesji)"),
@@ -84,8 +84,8 @@ const EntryPageTable &entryPage6()
         section(16, 776, "J. KONTAKT Z OSOBĄ WYPEŁNIAJĄCĄ ANKIETĘ"),
         label(90, 806, "numer telefonu (wraz z numerem  kierunkowym):"),
         label(500, 806, "adres e-mail:"),
-        label(90, 836, "221."), box("Edit221", 116, 836, 300),
-        label(498, 836, "222."), box("Edit222", 524, 836, 397),
+        label(90, 836, "221."), box(221, 116, 836, 300),
+        label(498, 836, "222."), box(222, 524, 836, 397),
     }};
     return page;
 }

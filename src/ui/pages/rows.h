@@ -3,7 +3,7 @@
 
 // Constructors of the rows the entry-page tables are written in, with the
 // sizes all pages share. A table reads as one call per control:
-//     label(318, 450, "15."), box("Edit15", 337, 450),
+//     label(318, 450, "15."), box(15, 337, 450),
 namespace iqx::ui {
 
 constexpr int kBoxHeight = 24;    // text boxes
@@ -24,17 +24,17 @@ constexpr EntryRow bold(int x, int y, const char *text, int px = 0) { return lab
 constexpr EntryRow section(int x, int y, const char *text) { return bold(x, y, text, kSectionPx); }
 constexpr EntryRow subsection(int x, int y, const char *text) { return bold(x, y, text, kSubsectionPx); }
 
-// Text box of a position. Its key filter, its check on leaving, its
+// Text box of position `n`. Its key filter, its check on leaving, its
 // length limit and whether it is hidden come from the position table.
-constexpr EntryRow box(const char *name, int x, int y, int w = kBoxWidth)
+constexpr EntryRow box(int n, int x, int y, int w = kBoxWidth)
 {
-    return {.kind = Kind::Edit, .name = name, .x = x, .y = y, .w = w, .h = kBoxHeight};
+    return {.kind = Kind::Edit, .position = n, .x = x, .y = y, .w = w, .h = kBoxHeight};
 }
 
-// Yes/no check box captioned "TAK".
-constexpr EntryRow check(const char *name, int x, int y, int w = kCheckWidth)
+// Yes/no check box of flag position `n`, captioned "TAK".
+constexpr EntryRow check(int n, int x, int y, int w = kCheckWidth)
 {
-    return {.kind = Kind::Check, .name = name, .x = x, .y = y, .w = w, .h = kCheckHeight};
+    return {.kind = Kind::Check, .position = n, .x = x, .y = y, .w = w, .h = kCheckHeight};
 }
 
 // Horizontal 1-px line; separators start left of the page (negative x) when
