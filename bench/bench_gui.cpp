@@ -39,7 +39,9 @@ qint64 monotonicNs()
 class FirstPaint : public QObject {
 public:
     FirstPaint(std::function<bool(QWidget *)> belongs, std::function<void()> done)
-        : belongs_(std::move(belongs)), done_(std::move(done)) {}
+        : belongs_(std::move(belongs)), done_(std::move(done))
+    {}
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -50,6 +52,7 @@ protected:
         }
         return false;
     }
+
 private:
     std::function<bool(QWidget *)> belongs_;
     std::function<void()> done_;
@@ -66,8 +69,8 @@ int main(int argc, char **argv)
     const iqx::CommandLine cmd; // the window in the current folder
     return iqx::runWindow(argc, argv, cmd, [print](iqx::MainWindow &window) {
         if (!print) {
-            auto *filter = new FirstPaint([&window](QWidget *w) { return w->window() == &window; },
-                                          [] { report(monotonicNs()); });
+            auto *filter =
+                new FirstPaint([&window](QWidget *w) { return w->window() == &window; }, [] { report(monotonicNs()); });
             qApp->installEventFilter(filter);
             return;
         }

@@ -59,7 +59,9 @@ Stats stats(std::vector<double> v)
 
 QString ms(const Stats &s, int decimals = 1)
 {
-    return QStringLiteral("%1 ms (%2 - %3)").arg(s.median, 0, 'f', decimals).arg(s.min, 0, 'f', decimals)
+    return QStringLiteral("%1 ms (%2 - %3)")
+        .arg(s.median, 0, 'f', decimals)
+        .arg(s.min, 0, 'f', decimals)
         .arg(s.max, 0, 'f', decimals);
 }
 
@@ -156,10 +158,7 @@ iqx::Document fullDocument()
     return doc;
 }
 
-QString registerSource()
-{
-    return QStringLiteral(IQX_SOURCE_DIR "/data/GMINY.txt");
-}
+QString registerSource() { return QStringLiteral(IQX_SOURCE_DIR "/data/GMINY.txt"); }
 
 // Writes into `folder` one full data file per municipality of the shipped
 // register, the first `count` of them (all when count < 0), with the
@@ -245,10 +244,11 @@ int main(int argc, char **argv)
     {
         std::vector<double> ours, floor, ratio, ourPeak, floorPeak;
         for (int i = 0; i < runs + 1; ++i) {
-            const Run a = runProcess({buildDir + QStringLiteral("/informacja"), QStringLiteral("--pdf"),
-                                      QStringLiteral("a.pdf")}, work.path());
-            const Run b = runProcess({buildDir + QStringLiteral("/floor_pdf"), dataFile, QStringLiteral("b.pdf")},
-                                     work.path());
+            const Run a =
+                runProcess({buildDir + QStringLiteral("/informacja"), QStringLiteral("--pdf"), QStringLiteral("a.pdf")},
+                           work.path());
+            const Run b =
+                runProcess({buildDir + QStringLiteral("/floor_pdf"), dataFile, QStringLiteral("b.pdf")}, work.path());
             if (a.status != 0 || b.status != 0) {
                 std::fprintf(stderr, "the PDF export or the floor failed (%d, %d)\n", a.status, b.status);
                 return 1;
@@ -280,9 +280,11 @@ int main(int argc, char **argv)
         std::vector<double> wall, peak, smallPeak;
         for (int i = 0; i < runs + 1; ++i) {
             const Run a = runProcess({buildDir + QStringLiteral("/informacja"), QStringLiteral("--export"),
-                                      QStringLiteral("summary.csv"), folder}, work.path());
+                                      QStringLiteral("summary.csv"), folder},
+                                     work.path());
             const Run b = runProcess({buildDir + QStringLiteral("/informacja"), QStringLiteral("--export"),
-                                      QStringLiteral("summary10.csv"), small}, work.path());
+                                      QStringLiteral("summary10.csv"), small},
+                                     work.path());
             if (a.status != 0 || b.status != 0) {
                 std::fprintf(stderr, "the summary export failed (%d, %d)\n", a.status, b.status);
                 return 1;
@@ -295,14 +297,14 @@ int main(int argc, char **argv)
         }
         const double sizeMiB = QFileInfo(work.filePath(QStringLiteral("summary.csv"))).size() / 1048576.0;
         row(QStringLiteral("`--export summary.csv` of a folder of %1 full documents (%2 MiB of CSV)")
-                .arg(documents).arg(sizeMiB, 0, 'f', 1),
+                .arg(documents)
+                .arg(sizeMiB, 0, 'f', 1),
             ms(stats(wall), 0), {}, {}, QStringLiteral("< 2000 ms"));
         row(QStringLiteral("summary peak memory, %1 documents against 10").arg(documents),
             QStringLiteral("%1 MiB; 10 documents: %2 MiB")
                 .arg(stats(peak).median, 0, 'f', 1)
                 .arg(stats(smallPeak).median, 0, 'f', 1),
-            {}, {},
-            QStringLiteral("flat: one document at a time"));
+            {}, {}, QStringLiteral("flat: one document at a time"));
     }
 
     // The window, one process per figure, under the display given (a smoke
@@ -311,8 +313,8 @@ int main(int argc, char **argv)
         QByteArrayList env{display ? "QT_QPA_PLATFORM=xcb" : "QT_QPA_PLATFORM=offscreen"};
         std::vector<double> start, floor, ratio, print;
         for (int i = 0; i < runs + 1; ++i) {
-            const Run r = runProcess({buildDir + QStringLiteral("/bench_gui"), QStringLiteral("start")},
-                                     work.path(), env);
+            const Run r =
+                runProcess({buildDir + QStringLiteral("/bench_gui"), QStringLiteral("start")}, work.path(), env);
             const Run f = runProcess({buildDir + QStringLiteral("/floor_gui")}, work.path(), env);
             if (smoke && (r.status != 0 || f.status != 0)) {
                 std::fprintf(stderr, "the window's start-up benchmark failed (%d, %d)\n", r.status, f.status);
@@ -323,8 +325,8 @@ int main(int argc, char **argv)
                 floor.push_back((f.out.trimmed().toLongLong() - f.startNs) / 1e6);
                 ratio.push_back(start.back() / floor.back());
             }
-            const Run p = runProcess({buildDir + QStringLiteral("/bench_gui"), QStringLiteral("print")},
-                                     work.path(), env);
+            const Run p =
+                runProcess({buildDir + QStringLiteral("/bench_gui"), QStringLiteral("print")}, work.path(), env);
             if (smoke && p.status != 0) {
                 std::fprintf(stderr, "the print benchmark failed (%d)\n", p.status);
                 return 1;
@@ -381,12 +383,14 @@ int main(int argc, char **argv)
         std::vector<double> t, peak;
         for (int i = 0; i < (smoke ? 1 : 7); ++i) {
             const Run r = runProcess({QCoreApplication::applicationFilePath(), QStringLiteral("--lookup"), big,
-                                      QString::number(1000000 + lines - 1)}, work.path());
+                                      QString::number(1000000 + lines - 1)},
+                                     work.path());
             t.push_back(r.out.split(' ').value(0).toDouble());
             peak.push_back(r.out.split(' ').value(1).toDouble());
         }
         row(QStringLiteral("register lookup, generated register of %1 lines (%2 MiB)")
-                .arg(lines).arg(sizeMiB, 0, 'f', 0),
+                .arg(lines)
+                .arg(sizeMiB, 0, 'f', 0),
             ms(stats(t)) + QStringLiteral(", peak growth %1 MiB").arg(stats(peak).median, 0, 'f', 1), {}, {},
             QStringLiteral("≤ 250 ms, memory flat"));
     }
@@ -398,9 +402,8 @@ int main(int argc, char **argv)
         QTemporaryDir memory(QStringLiteral("/dev/shm/iqx-bench-XXXXXX"));
         const QDir memoryDir(memory.isValid() ? memory.path() : work.path());
         const auto save = timeEach(n, [&](int) { iqx::saveDocument(doc, memoryDir); });
-        const auto load = timeEach(n, [&](int) {
-            iqx::loadDocumentFile(memoryDir.filePath(QStringLiteral("InfoQX0201011.iqx")));
-        });
+        const auto load =
+            timeEach(n, [&](int) { iqx::loadDocumentFile(memoryDir.filePath(QStringLiteral("InfoQX0201011.iqx"))); });
         const auto flushed = timeEach(smoke ? 1 : 31, [&](int) { iqx::saveDocument(doc, QDir(work.path())); });
         row(QStringLiteral("save of a full data file (without the flush to disk)"), ms(stats(save), 3), {}, {},
             QStringLiteral("≤ 1 ms"));
@@ -460,15 +463,16 @@ int main(int argc, char **argv)
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     const QString officeRow = QStringLiteral("`soffice --headless --convert-to pdf` of a comparable six-page document");
     if (soffice.isEmpty() || smoke) {
-        row(officeRow, soffice.isEmpty() ? QStringLiteral("skipped: LibreOffice is not installed")
-                                         : QStringLiteral("skipped in a smoke run"),
+        row(officeRow,
+            soffice.isEmpty() ? QStringLiteral("skipped: LibreOffice is not installed")
+                              : QStringLiteral("skipped in a smoke run"),
             {}, {}, QStringLiteral("report the ratio"));
     } else {
         // The same captions and values as six pages of an HTML document.
         QString html = QStringLiteral("<html><body style=\"font-family: Arial; font-size: 7pt\">");
-        for (const iqx::report::PageTable *t : {&iqx::print::printedPage1(), &iqx::print::printedPage2(),
-                                                 &iqx::print::printedPage3(), &iqx::print::printedPage4(),
-                                                 &iqx::print::printedPage5(), &iqx::print::printedPage6()}) {
+        for (const iqx::report::PageTable *t :
+             {&iqx::print::printedPage1(), &iqx::print::printedPage2(), &iqx::print::printedPage3(),
+              &iqx::print::printedPage4(), &iqx::print::printedPage5(), &iqx::print::printedPage6()}) {
             html += QStringLiteral("<div style=\"page-break-after: always\"><table border=\"1\">");
             for (const iqx::report::LabelRow &l : t->labels) {
                 const int n = l.name[0] == 'P' ? QByteArray(l.name + 1).toInt() : -1;
@@ -490,10 +494,10 @@ int main(int argc, char **argv)
             if (i > 0 && r.status == 0)
                 office.push_back(r.wallMs);
         }
-        const Run ours = runProcess({buildDir + QStringLiteral("/informacja"), QStringLiteral("--pdf"),
-                                     QStringLiteral("a.pdf")}, work.path());
-        row(officeRow, ms(stats(office), 0), {}, QStringLiteral("%1 × our `--pdf`")
-                                                    .arg(stats(office).median / ours.wallMs, 0, 'f', 0),
+        const Run ours = runProcess(
+            {buildDir + QStringLiteral("/informacja"), QStringLiteral("--pdf"), QStringLiteral("a.pdf")}, work.path());
+        row(officeRow, ms(stats(office), 0), {},
+            QStringLiteral("%1 × our `--pdf`").arg(stats(office).median / ours.wallMs, 0, 'f', 0),
             QStringLiteral("report the ratio"));
     }
 

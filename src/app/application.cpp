@@ -113,12 +113,13 @@ int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
         return kNoDocumentStatus;
     }
     if (choice.entries.size() != 1) {
-        messages().error(choice.entries.isEmpty()
-                             ? QStringLiteral("W folderze %1 nie ma pliku danych InfoQX*.iqx.").arg(cmd.dataPaths.first())
-                             : QStringLiteral("--pdf zapisuje jeden dokument, a folder %1 zawiera więcej plików "
-                                              "danych (%2); wskaż jeden z nich.")
-                                   .arg(cmd.dataPaths.first())
-                                   .arg(choice.entries.size()));
+        messages().error(
+            choice.entries.isEmpty()
+                ? QStringLiteral("W folderze %1 nie ma pliku danych InfoQX*.iqx.").arg(cmd.dataPaths.first())
+                : QStringLiteral("--pdf zapisuje jeden dokument, a folder %1 zawiera więcej plików "
+                                 "danych (%2); wskaż jeden z nich.")
+                      .arg(cmd.dataPaths.first())
+                      .arg(choice.entries.size()));
         return choice.entries.isEmpty() ? kNoDocumentStatus : kUsageStatus;
     }
     return exportDocumentPdf(path, QFile::decodeName(choice.entries.first().path));

@@ -10,8 +10,7 @@ struct CommandLine;
 // The program with its window: creates the application and the main
 // window, and runs until the window closes. Returns the exit status.
 // `onCreated` (for benchmarks) sees the window before it is shown.
-int runWindow(int &argc, char **argv, const CommandLine &cmd,
-              const std::function<void(MainWindow &)> &onCreated = {});
+int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated = {});
 // The same under an application object that exists already, with the
 // messages going to the sink in use: the per-user folder, the folder's lock,
 // then the main window until it closes.

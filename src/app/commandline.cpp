@@ -111,11 +111,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                   QStringLiteral("Wyświetla ten opis i kończy działanie."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Wyświetla wersję programu i kończy działanie."));
-    const QCommandLineOption pdf(
-        QStringLiteral("pdf"),
-        QStringLiteral("Nie otwiera okna: zapisuje sześć stron wydruku dokumentu do pliku PDF "
-                       "i kończy działanie (stan 0, gdy plik zapisano)."),
-        QStringLiteral("plik"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("Nie otwiera okna: zapisuje sześć stron wydruku dokumentu do pliku PDF "
+                                                "i kończy działanie (stan 0, gdy plik zapisano)."),
+                                 QStringLiteral("plik"));
     const QCommandLineOption userFolder(
         QStringLiteral("user-folder"),
         QStringLiteral("Pracuje w folderze dokumentów użytkownika zamiast w bieżącym folderze; "
@@ -142,9 +141,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return usageError(QStringLiteral("nieznana opcja: %1%2")
-                                  .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
-                                       unknown.first()));
+            return usageError(
+                QStringLiteral("nieznana opcja: %1%2")
+                    .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), unknown.first()));
         return usageError(QStringLiteral("błędna opcja (%1)").arg(parser.errorText()));
     }
     CommandLine c;
@@ -154,17 +153,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
                  + QStringLiteral("Informacja w sprawie podatków i opłat lokalnych: wpisywanie danych "
                                   "i wydruk.\n\nOpcje:\n")
                  + optionTable(options)
-                 + QStringLiteral(
-                       "\nBez --user-folder program pracuje w bieżącym folderze: tam szuka\n"
-                       "rejestru gmin GMINY.txt i tam zapisuje dokument w pliku\n"
-                       "InfoQX<identyfikator>.iqx. Folder dokumentów użytkownika, tworzony\n"
-                       "przy pierwszym uruchomieniu z kopią rejestru gmin:\n  %1\n"
-                       "\n--pdf, --export i --check biorą dokument z plików danych podanych\n"
-                       "przez --data albo na końcu wiersza polecenia; folder oznacza wszystkie\n"
-                       "jego pliki InfoQX*.iqx w kolejności nazw. Bez nich biorą pierwszy plik\n"
-                       "InfoQX*.iqx folderu pracy, tak jak okno programu. Opis danych: eksport.md\n"
-                       "w dokumentacji programu.\n"
-                       "\nStan zakończenia:\n")
+                 + QStringLiteral("\nBez --user-folder program pracuje w bieżącym folderze: tam szuka\n"
+                                  "rejestru gmin GMINY.txt i tam zapisuje dokument w pliku\n"
+                                  "InfoQX<identyfikator>.iqx. Folder dokumentów użytkownika, tworzony\n"
+                                  "przy pierwszym uruchomieniu z kopią rejestru gmin:\n  %1\n"
+                                  "\n--pdf, --export i --check biorą dokument z plików danych podanych\n"
+                                  "przez --data albo na końcu wiersza polecenia; folder oznacza wszystkie\n"
+                                  "jego pliki InfoQX*.iqx w kolejności nazw. Bez nich biorą pierwszy plik\n"
+                                  "InfoQX*.iqx folderu pracy, tak jak okno programu. Opis danych: eksport.md\n"
+                                  "w dokumentacji programu.\n"
+                                  "\nStan zakończenia:\n")
                        .arg(QDir::toNativeSeparators(userWorkFolder()))
                  + exitStatusTable();
         return c;
@@ -191,8 +189,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!exportPaths.isEmpty()) {
         const QString &path = exportPaths.first();
         if (!exportFormatOf(path))
-            return usageError(QStringLiteral("plik po --export musi mieć rozszerzenie .json albo .csv (%1)")
-                                  .arg(path));
+            return usageError(QStringLiteral("plik po --export musi mieć rozszerzenie .json albo .csv (%1)").arg(path));
         c.mode = CommandLine::Mode::Export;
         c.exportPath = path;
     }
@@ -203,8 +200,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (c.mode == CommandLine::Mode::Window && !c.dataPaths.isEmpty())
         return usageError(parser.positionalArguments().isEmpty()
                               ? QStringLiteral("opcja --data działa tylko z --pdf, --export albo --check")
-                              : QStringLiteral("nieoczekiwany argument: %1")
-                                    .arg(parser.positionalArguments().first()));
+                              : QStringLiteral("nieoczekiwany argument: %1").arg(parser.positionalArguments().first()));
     if (c.dataPaths.contains(QString()))
         return usageError(QStringLiteral("pusta nazwa pliku danych"));
     if (c.mode == CommandLine::Mode::Pdf && c.dataPaths.size() > 1)

@@ -11,8 +11,7 @@
 
 namespace iqx {
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), session_(std::make_unique<Session>(model_))
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), session_(std::make_unique<Session>(model_))
 {
     setObjectName(QStringLiteral("TInformacja"));
     setWindowTitle(QString::fromUtf8(kAppTitle));

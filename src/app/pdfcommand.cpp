@@ -27,8 +27,8 @@ int exportDocumentPdf(const QString &path, const QString &dataFile)
 
     // A PDF made read-only is kept, as a data file or an export file is.
     if (isReadOnlyFile(path)) {
-        messages().error(fileErrorText(QStringLiteral("Cannot write file"), QFileInfo(path).fileName(),
-                                       readOnlyReason()));
+        messages().error(
+            fileErrorText(QStringLiteral("Cannot write file"), QFileInfo(path).fileName(), readOnlyReason()));
         return kOutputFailedStatus;
     }
 

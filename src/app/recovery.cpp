@@ -23,7 +23,8 @@ Recovery::Recovery(DocumentModel &model, const QDir &dir) : model_(model), dir_(
 Recovery::~Recovery()
 {
     // A write already asked for is finished, never cut short.
-    QMetaObject::invokeMethod(&writer_, [] {}, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &writer_, [] {}, Qt::BlockingQueuedConnection);
     writerThread_.quit();
     writerThread_.wait();
 }
@@ -116,21 +117,26 @@ void Recovery::queueWrite()
     }
     // The writer gets the folder's path, not this QDir: nothing is shared
     // between the threads but the values handed over.
-    QMetaObject::invokeMethod(&writer_, [this, path = dir_.absolutePath(), doc] {
-        const QString error = writeRecoveryCopy(QDir(path), doc);
-        QMetaObject::invokeMethod(this, [this, error] { written(error); }, Qt::QueuedConnection);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &writer_,
+        [this, path = dir_.absolutePath(), doc] {
+            const QString error = writeRecoveryCopy(QDir(path), doc);
+            QMetaObject::invokeMethod(
+                this, [this, error] { written(error); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void Recovery::removeCopy()
 {
-    QMetaObject::invokeMethod(&writer_, [path = dir_.absolutePath()] { removeRecoveryCopy(QDir(path)); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &writer_, [path = dir_.absolutePath()] { removeRecoveryCopy(QDir(path)); }, Qt::QueuedConnection);
 }
 
 void Recovery::waitForWriter()
 {
-    QMetaObject::invokeMethod(&writer_, [] {}, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &writer_, [] {}, Qt::BlockingQueuedConnection);
     // The outcome of what was written is known now, not at some later event.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }

@@ -65,7 +65,7 @@ private:
     QDir dir_;
     QTimer timer_;
     QThread writerThread_;
-    QObject writer_; // lives in writerThread_: what is queued to it runs there in order
+    QObject writer_;    // lives in writerThread_: what is queued to it runs there in order
     Document baseline_; // the document last loaded or saved
     bool pending_ = false;
     bool enabled_ = true;

@@ -85,8 +85,8 @@ bool enterUserWorkFolder(const QString &programDir)
         return false;
     }
     if (r.created)
-        messages().inform(QStringLiteral("Dokumenty programu są zapisywane w folderze:\n%1")
-                              .arg(QDir::toNativeSeparators(folder)));
+        messages().inform(
+            QStringLiteral("Dokumenty programu są zapisywane w folderze:\n%1").arg(QDir::toNativeSeparators(folder)));
     if (!QDir::setCurrent(folder)) {
         messages().error(QStringLiteral("Nie można przejść do folderu \"%1\".").arg(QDir::toNativeSeparators(folder)));
         return false;

@@ -19,15 +19,9 @@ void setMessages(MessageSink *sink) { g_sink = sink; }
 ScopedMessages::ScopedMessages(MessageSink *sink) : previous_(g_sink) { g_sink = sink; }
 ScopedMessages::~ScopedMessages() { g_sink = previous_; }
 
-void StderrSink::inform(const QString &text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
+void StderrSink::inform(const QString &text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
 
-void StderrSink::error(const QString &text)
-{
-    std::fprintf(stderr, "error: %s\n", text.toLocal8Bit().constData());
-}
+void StderrSink::error(const QString &text) { std::fprintf(stderr, "error: %s\n", text.toLocal8Bit().constData()); }
 
 Answer StderrSink::confirm(const QString &, const QString &text)
 {

@@ -42,6 +42,7 @@ class ScopedMessages {
 public:
     explicit ScopedMessages(MessageSink *sink);
     ~ScopedMessages();
+
 private:
     MessageSink *previous_;
 };

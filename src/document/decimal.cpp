@@ -90,8 +90,10 @@ QString addMagnitudes(const QString &a, const QString &b)
     int carry = 0;
     for (qsizetype i = a.size() - 1, j = b.size() - 1; i >= 0 || j >= 0 || carry; --i, --j) {
         int sum = carry;
-        if (i >= 0) sum += a[i].unicode() - u'0';
-        if (j >= 0) sum += b[j].unicode() - u'0';
+        if (i >= 0)
+            sum += a[i].unicode() - u'0';
+        if (j >= 0)
+            sum += b[j].unicode() - u'0';
         out.prepend(QChar(u'0' + sum % 10));
         carry = sum / 10;
     }
@@ -120,8 +122,8 @@ int Decimal::compare(const Decimal &other) const
     if (negative_ != other.negative_)
         return negative_ ? -1 : 1;
     const int scale = std::max(scale_, other.scale_);
-    const int magnitude = compareMagnitudes(atScale(digits_, scale_, scale),
-                                            atScale(other.digits_, other.scale_, scale));
+    const int magnitude =
+        compareMagnitudes(atScale(digits_, scale_, scale), atScale(other.digits_, other.scale_, scale));
     return negative_ ? -magnitude : magnitude;
 }
 

@@ -3,6 +3,10 @@
 #include <QtGlobal>
 #include <cstring>
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx {
 namespace {
 
@@ -515,3 +519,4 @@ QString accessibleDescriptionOf(int n)
 }
 
 } // namespace iqx
+// clang-format on

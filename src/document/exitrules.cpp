@@ -6,8 +6,8 @@ namespace iqx {
 
 namespace {
 
-const QString kIdLength = QStringLiteral(
-    "ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr pow. reszta to nr gminy");
+const QString kIdLength =
+    QStringLiteral("ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr pow. reszta to nr gminy");
 const QString kIdUnknown = QStringLiteral("Wprowadzono nierozpoznany kod gminy :");
 
 // The number check with 3 decimal places.
@@ -21,8 +21,7 @@ void numberCheck(int n, const QString &text, ExitOutcome &out)
 }
 
 // The identifier check: the length, then the register.
-void identifierCheck(const QString &id, const RegisterLookupFn &lookup, const QString &remembered,
-                     ExitOutcome &out)
+void identifierCheck(const QString &id, const RegisterLookupFn &lookup, const QString &remembered, ExitOutcome &out)
 {
     if (id.size() != 7) {
         out.messages.append({false, kIdLength});
@@ -101,10 +100,11 @@ QList<Finding> checkDocument(const Document &doc, const RegisterLookupFn &lookup
         // A value refused without a word ("-0", which the box turns into
         // "0") is a finding all the same.
         if (!out.accepted && out.messages.isEmpty())
-            findings.append({p.number, out.newText ? QStringLiteral("Wartość \"%1\" należy wpisać jako \"%2\"")
-                                                         .arg(doc.text(p.number), *out.newText)
-                                                   : QStringLiteral("Niepoprawna wartość \"%1\"")
-                                                         .arg(doc.text(p.number))});
+            findings.append(
+                {p.number,
+                 out.newText
+                     ? QStringLiteral("Wartość \"%1\" należy wpisać jako \"%2\"").arg(doc.text(p.number), *out.newText)
+                     : QStringLiteral("Niepoprawna wartość \"%1\"").arg(doc.text(p.number))});
     }
     return findings;
 }

@@ -20,17 +20,16 @@ struct ExitOutcome {
         bool error = false; // the error box rather than a plain message
         QString text;
     };
-    QList<Message> messages; // shown in this order
-    std::optional<QString> newText; // the box's new text, if it changes
-    bool accepted = true;           // false: the focus goes back to the box
-    bool turnsPage = false;         // the next page is shown afterwards
+    QList<Message> messages;               // shown in this order
+    std::optional<QString> newText;        // the box's new text, if it changes
+    bool accepted = true;                  // false: the focus goes back to the box
+    bool turnsPage = false;                // the next page is shown afterwards
     std::optional<RegisterEntry> identity; // the register's names for positions 0, 2, 3, 4
 };
 
 // The check of position `n` on leaving its box, on the values of `doc`.
 // `remembered` is the identifier an unrecognised one is replaced with.
-ExitOutcome runExitCheck(int n, const Document &doc, const RegisterLookupFn &lookup,
-                         const QString &remembered = {});
+ExitOutcome runExitCheck(int n, const Document &doc, const RegisterLookupFn &lookup, const QString &remembered = {});
 
 // One finding of the whole-document check: "poz. 7: Maksymalna stawka to 0,66 zł".
 struct Finding {

@@ -81,9 +81,9 @@ std::optional<StatutoryMaximum> statutoryMaximum(int position)
     }};
     for (const Row &row : rows)
         if (row.position == position)
-            return StatutoryMaximum{Decimal::fromString(row.maximum),
-                                    QStringLiteral("Maksymalna stawka to ") + QString::fromLatin1(row.maximum)
-                                        + QString::fromUtf8(row.unit)};
+            return StatutoryMaximum{Decimal::fromString(row.maximum), QStringLiteral("Maksymalna stawka to ")
+                                                                          + QString::fromLatin1(row.maximum)
+                                                                          + QString::fromUtf8(row.unit)};
     return std::nullopt;
 }
 

@@ -50,8 +50,8 @@ std::optional<StatutoryMaximum> statutoryMaximum(int position);
 // Outcome of the number check run when a numeric box is left.
 struct NumberCheck {
     bool accepted = true;
-    QStringList messages;            // shown in this order
-    std::optional<QString> newText;  // the box's new text, if it changes
+    QStringList messages;           // shown in this order
+    std::optional<QString> newText; // the box's new text, if it changes
 };
 NumberCheck checkNumber(int position, const QString &text, int maxDecimals = 3);
 

@@ -1,5 +1,9 @@
 #include "document/positions.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx {
 
 namespace {
@@ -96,3 +100,4 @@ QString checkBoxName(int n) { return numbered(QLatin1StringView("CheckBox"), n);
 QString controlName(int n) { return position(n).isFlag() ? checkBoxName(n) : editName(n); }
 
 } // namespace iqx
+// clang-format on

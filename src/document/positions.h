@@ -35,7 +35,7 @@ enum class ExitCheck {
 struct Position {
     int number = 0;
     PositionKind kind = PositionKind::FreeText;
-    int page = 0;        // entry page and printed page, 1-6
+    int page = 0; // entry page and printed page, 1-6
     KeyFilter filter = KeyFilter::None;
     ExitCheck exit = ExitCheck::None;
     int typingLimit = 0; // the most characters typing may enter; 0: no limit

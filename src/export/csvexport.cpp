@@ -17,9 +17,8 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 void appendCsvField(QString &out, QStringView text)
 {
-    const bool quote = std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c == u';' || c == u'"' || c == u'\r' || c == u'\n';
-    });
+    const bool quote = std::any_of(text.begin(), text.end(),
+                                   [](QChar c) { return c == u';' || c == u'"' || c == u'\r' || c == u'\n'; });
     if (!quote) {
         out += text;
         return;

@@ -17,11 +17,21 @@ void appendJsonString(QString &out, QStringView text)
     out += u'"';
     for (QChar c : text) {
         switch (c.unicode()) {
-        case u'"': out += QLatin1String("\\\""); break;
-        case u'\\': out += QLatin1String("\\\\"); break;
-        case u'\n': out += QLatin1String("\\n"); break;
-        case u'\r': out += QLatin1String("\\r"); break;
-        case u'\t': out += QLatin1String("\\t"); break;
+        case u'"':
+            out += QLatin1String("\\\"");
+            break;
+        case u'\\':
+            out += QLatin1String("\\\\");
+            break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
+        case u'\t':
+            out += QLatin1String("\\t");
+            break;
         default:
             if (c.unicode() < 0x20)
                 out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
@@ -50,8 +60,8 @@ const std::array<QString, kPositionCount> &jsonPositionHeads()
             h[n] = QStringLiteral("{\"number\": %1, \"key\": %2, \"section\": %3, \"description\": %4, "
                                   "\"unit\": %5, \"value\": ")
                        .arg(QString::number(n), jsonString(QString::fromUtf8(d.key)),
-                            jsonString(QString::fromUtf8(d.section)),
-                            jsonString(QString::fromUtf8(d.description)), jsonString(QString::fromUtf8(d.unit)));
+                            jsonString(QString::fromUtf8(d.section)), jsonString(QString::fromUtf8(d.description)),
+                            jsonString(QString::fromUtf8(d.unit)));
         }
         return h;
     }();
@@ -133,9 +143,6 @@ QByteArray jsonSummaryEntry(const ExportEntry &entry, bool first)
     return out.toUtf8();
 }
 
-QByteArray jsonSummaryEnd(bool empty)
-{
-    return empty ? QByteArray("]\n}\n") : QByteArray("\n  ]\n}\n");
-}
+QByteArray jsonSummaryEnd(bool empty) { return empty ? QByteArray("]\n}\n") : QByteArray("\n  ]\n}\n"); }
 
 } // namespace iqx

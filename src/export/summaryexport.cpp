@@ -32,10 +32,7 @@ void SummaryExport::add(const ExportEntry &entry)
     out_->append(*format_ == ExportFormat::Json ? jsonSummaryEntry(entry, first) : csvSummaryRow(entry));
 }
 
-QString SummaryExport::error() const
-{
-    return out_ ? out_->error() : formatError_;
-}
+QString SummaryExport::error() const { return out_ ? out_->error() : formatError_; }
 
 QString SummaryExport::commit()
 {

@@ -1,5 +1,9 @@
 #include "print/pages.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 // Printed page 1: the form's header, the municipality's identity block
 // (positions 0 to 4) and table B.1 of the property tax (positions 5 to 51).
 namespace iqx::print {
@@ -151,3 +155,4 @@ const report::PageTable &printedPage1()
 }
 
 } // namespace iqx::print
+// clang-format on

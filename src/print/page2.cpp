@@ -1,5 +1,9 @@
 #include "print/pages.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 // Printed page 2: sections B.2 to B.4 of the property tax. The yes/no
 // answers (positions 52 to 61 and 79 to 85) print "TAK" or "NIE" from their
 // left edges; the exempt areas and values of table B.3 (62 to 78) are
@@ -116,3 +120,4 @@ const report::PageTable &printedPage2()
 }
 
 } // namespace iqx::print
+// clang-format on

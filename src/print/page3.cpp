@@ -1,5 +1,9 @@
 #include "print/pages.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 // Printed page 3: sections B.5 and B.6 of the property tax (positions 86 to
 // 90) and the agricultural tax, section C (positions 91 to 119). Every value
 // is right-justified.
@@ -120,3 +124,4 @@ const report::PageTable &printedPage3()
 }
 
 } // namespace iqx::print
+// clang-format on

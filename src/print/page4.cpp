@@ -1,5 +1,9 @@
 #include "print/pages.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 // Printed page 4: section D of the forest tax (positions 120 to 123) and
 // section E on the municipality's tax register of real estate (positions 124
 // to 180), with the E.2 grid of eight kinds of data by three taxes.
@@ -168,3 +172,4 @@ const report::PageTable &printedPage4()
 }
 
 } // namespace iqx::print
+// clang-format on

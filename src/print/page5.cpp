@@ -1,5 +1,9 @@
 #include "print/pages.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 // Printed page 5: section F on the property-tax software (positions 181 to
 // 197), section G on electronic tax declarations (198) and table H.1 of the
 // stamp duty (199 to 206). Every label, caption or print slot, is
@@ -103,3 +107,4 @@ const report::PageTable &printedPage5()
 }
 
 } // namespace iqx::print
+// clang-format on

@@ -1,5 +1,9 @@
 #include "print/pages.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 // Printed page 6: the rest of stamp duty (H.2 to H.6, positions 207 to 220),
 // the contacts of the receiving department (section I), the contact of the
 // person who filled in the form (section J, positions 221 and 222) and the
@@ -102,3 +106,4 @@ const report::PageTable &printedPage6()
 }
 
 } // namespace iqx::print
+// clang-format on

@@ -5,7 +5,9 @@ class QObject;
 
 namespace iqx {
 class Document;
-namespace report { class ReportPage; }
+namespace report {
+class ReportPage;
+}
 
 // Creates the printed pages TStrona1 ... TStrona6 in order.
 QList<report::ReportPage *> createPrintedPages(QObject *owner);

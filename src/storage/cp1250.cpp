@@ -41,7 +41,8 @@ constexpr auto kByCharacter = [] {
 // The byte of `c` (0x80 or above), or 0 when it has none.
 unsigned char byteOf(char16_t c)
 {
-    const auto it = std::lower_bound(kByCharacter.begin(), kByCharacter.end(), std::pair<char16_t, unsigned char>{c, 0});
+    const auto it =
+        std::lower_bound(kByCharacter.begin(), kByCharacter.end(), std::pair<char16_t, unsigned char>{c, 0});
     return it != kByCharacter.end() && it->first == c ? it->second : 0;
 }
 
@@ -82,10 +83,7 @@ std::optional<QString> decode(const QByteArray &bytes)
     return out;
 }
 
-bool representable(const QString &text)
-{
-    return isAscii(text) || encode(text).has_value();
-}
+bool representable(const QString &text) { return isAscii(text) || encode(text).has_value(); }
 
 bool looksLikeUtf8(QByteArrayView bytes)
 {

@@ -16,8 +16,8 @@ EncodedLine encodeLine(const QStringList &fields)
         // A ';' would split the field in two and shift every later position;
         // a line break (pasted into a box) would end the line, and every
         // later position would be lost on reading.
-        const auto at = std::find_if(field.cbegin(), field.cend(),
-                                     [](QChar c) { return c == u';' || c == u'\r' || c == u'\n'; });
+        const auto at =
+            std::find_if(field.cbegin(), field.cend(), [](QChar c) { return c == u';' || c == u'\r' || c == u'\n'; });
         const qsizetype separator = at == field.cend() ? -1 : at - field.cbegin();
         const auto encoded = separator >= 0 ? std::nullopt : cp1250::encode(field);
         if (separator >= 0 || !encoded) {

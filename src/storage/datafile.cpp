@@ -28,10 +28,7 @@ bool identifierUsableInFileName(const QString &identifier)
 
 namespace {
 
-SaveResult saveFailure(const QString &fileName, const QString &error)
-{
-    return {false, fileName, error};
-}
+SaveResult saveFailure(const QString &fileName, const QString &error) { return {false, fileName, error}; }
 
 } // namespace
 
@@ -43,8 +40,7 @@ std::optional<QByteArray> encodeDocument(const Document &doc, const QString &fil
         fields << doc.value(n);
     datacodec::EncodedLine line = datacodec::encodeLine(fields);
     if (!line.bytes && error) {
-        const QString why = line.badChar == QLatin1String(";")
-                                ? QStringLiteral("znak \";\" rozdziela pola w pliku")
+        const QString why = line.badChar == QLatin1String(";") ? QStringLiteral("znak \";\" rozdziela pola w pliku")
                             : line.badChar == QLatin1String("\n") || line.badChar == QLatin1String("\r")
                                 ? QStringLiteral("koniec wiersza zakończyłby dane w pliku")
                                 : QStringLiteral("znaku nie da się zapisać w kodowaniu Windows-1250");

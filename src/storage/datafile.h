@@ -54,7 +54,7 @@ struct LoadResult {
     } status = NoFile;
     QString fileName; // the file read (bare name)
     int missingFields = 0;
-    QString message;  // user-facing text for Incomplete and Error
+    QString message; // user-facing text for Incomplete and Error
     Document document;
 };
 

@@ -25,7 +25,7 @@ NativePath joinPath(const NativePath &folder, const NativePath &name);
 // What stands at a path.
 struct Status {
     enum Kind { Missing, Regular, Directory, Link, Fifo, Device, Socket, Other, Unknown } kind = Missing;
-    unsigned permissions = 0;  // the permission bits (rwxrwxrwx)
+    unsigned permissions = 0;      // the permission bits (rwxrwxrwx)
     bool writableByNobody = false; // no write bit at all: made read-only
     quint64 device = 0, inode = 0; // which file it is, to see whether a name was replaced
     QString error;                 // Unknown: why the system could not tell

@@ -28,13 +28,13 @@ Status fromStat(const struct stat &st)
 {
     Status s;
     const mode_t m = st.st_mode;
-    s.kind = S_ISREG(m)                ? Status::Regular
-             : S_ISDIR(m)              ? Status::Directory
-             : S_ISLNK(m)              ? Status::Link
-             : S_ISFIFO(m)             ? Status::Fifo
+    s.kind = S_ISREG(m)                 ? Status::Regular
+             : S_ISDIR(m)               ? Status::Directory
+             : S_ISLNK(m)               ? Status::Link
+             : S_ISFIFO(m)              ? Status::Fifo
              : S_ISCHR(m) || S_ISBLK(m) ? Status::Device
-             : S_ISSOCK(m)             ? Status::Socket
-                                       : Status::Other;
+             : S_ISSOCK(m)              ? Status::Socket
+                                        : Status::Other;
     s.permissions = unsigned(m & 0777);
     s.writableByNobody = (m & 0222) == 0;
     s.device = quint64(st.st_dev);

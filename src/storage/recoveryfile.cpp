@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-
 namespace iqx {
 
 namespace {
@@ -42,8 +41,7 @@ QString writeRecoveryCopy(const QDir &dir, const Document &doc)
     const std::optional<QByteArray> line = encodeDocument(doc, recoveryName(), &error);
     if (!line)
         return error;
-    const QByteArray header = kMarker + ';' + kVersion + ';'
-                              + QFile::encodeName(dataFileName(doc.identifier())) + ';'
+    const QByteArray header = kMarker + ';' + kVersion + ';' + QFile::encodeName(dataFileName(doc.identifier())) + ';'
                               + QByteArray::number(line->size()) + ';' + checksum(*line) + '\n';
     return writeFileAtomically(dir, recoveryName(), header + *line);
 }

@@ -42,7 +42,7 @@ struct RecoveryCopy {
     QDateTime dataFileWritten;
     // The data file holds exactly the copy's document: nothing is unsaved.
     bool sameAsDataFile = false;
-    QString reason;       // Damaged: why, in Polish, to follow "Kopia ... "
+    QString reason; // Damaged: why, in Polish, to follow "Kopia ... "
 };
 RecoveryCopy readRecoveryCopy(const QDir &dir);
 

@@ -32,7 +32,7 @@ private:
     void scanPiece(QByteArrayView piece, bool ended);
     void endLine(QByteArrayView line);
     QByteArray key_;
-    QByteArray line_;      // the current line while it may still match
+    QByteArray line_;       // the current line while it may still match
     bool skipping_ = false; // the current line does not match
     bool done_ = false;
     QByteArray head_; // the first three bytes, for a byte-order mark

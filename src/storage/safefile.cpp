@@ -62,8 +62,7 @@ bool renameEntry(const QString &from, const QString &to, QString *reason)
     return platform::replaceFile(platform::nativePath(from), platform::nativePath(to), reason);
 }
 
-std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLineOnly, bool *tooLong,
-                                      QString *reason)
+std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLineOnly, bool *tooLong, QString *reason)
 {
     *tooLong = false;
     QByteArray line;
@@ -74,9 +73,9 @@ std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLi
             *reason = file.errorString();
             return std::nullopt;
         }
-        const char *end = firstLineOnly ? std::find_if(buffer, buffer + n,
-                                                       [](char c) { return c == '\r' || c == '\n'; })
-                                        : buffer + n;
+        const char *end = firstLineOnly
+                              ? std::find_if(buffer, buffer + n, [](char c) { return c == '\r' || c == '\n'; })
+                              : buffer + n;
         line.append(buffer, end - buffer);
         if (line.size() > limit) {
             *tooLong = true;
@@ -202,8 +201,7 @@ QStringList removeStaleTemporaryFiles(const QDir &dir)
     // Ours: the temporary suffix this program writes, after a data file or
     // the recovery copy. A name that only looks like one (a clerk's
     // "InfoQX0201032.iqx.kopia1") is the clerk's, and stays.
-    static const QRegularExpression ours(
-        QStringLiteral("^InfoQX([0-9]*\\.iqx|\\.odzysk)\\.zapis-[A-Za-z0-9]{6}$"));
+    static const QRegularExpression ours(QStringLiteral("^InfoQX([0-9]*\\.iqx|\\.odzysk)\\.zapis-[A-Za-z0-9]{6}$"));
     QStringList removed;
     const QStringList candidates =
         dir.entryList({QStringLiteral("InfoQX*.*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);

@@ -29,8 +29,7 @@ bool renameEntry(const QString &from, const QString &to, QString *reason);
 // Reads `file` to its end, or with `firstLineOnly` up to its first line end
 // (CR or LF), at most `limit` bytes. Nullopt on a read error (reason in
 // `reason`) or when there are more than `limit` bytes (`tooLong` set).
-std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLineOnly, bool *tooLong,
-                                      QString *reason);
+std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLineOnly, bool *tooLong, QString *reason);
 
 // Whether the file at `path` is one the program must not replace: its
 // permission bits allow nobody to write it (a clerk made it read-only), for

@@ -25,7 +25,7 @@ struct Run {
 };
 
 struct How {
-    bool asUser = false; // as an ordinary user: root reads and writes what permissions forbid
+    bool asUser = false;    // as an ordinary user: root reads and writes what permissions forbid
     QString standardOutput; // a file to write standard output to instead of a pipe
 };
 
@@ -83,9 +83,8 @@ private slots:
         QTest::addColumn<QString>("says");
         QTest::newRow("no register") << false << QString() << QStringList{"--pdf", "out.pdf"} << 3
                                      << QStringLiteral("Brak pliku GMINY.txt");
-        QTest::newRow("a folder as the data file") << true << QStringLiteral("dir")
-                                                   << QStringList{"--pdf", "out.pdf"} << 4
-                                                   << QStringLiteral("InfoQX1234567.iqx");
+        QTest::newRow("a folder as the data file") << true << QStringLiteral("dir") << QStringList{"--pdf", "out.pdf"}
+                                                   << 4 << QStringLiteral("InfoQX1234567.iqx");
         QTest::newRow("a FIFO as the data file: refused, never waited on")
             << true << QStringLiteral("fifo") << QStringList{"--pdf", "out.pdf"} << 4
             << QStringLiteral("InfoQX1234567.iqx");
@@ -94,33 +93,32 @@ private slots:
             << QStringLiteral("symbolic link");
         QTest::newRow("folder that cannot take the PDF")
             << true << QString() << QStringList{"--pdf", "missing/folder/out.pdf"} << 5 << QStringLiteral("out.pdf");
-        QTest::newRow("unknown argument") << true << QString() << QStringList{"--print"} << 2
-                                          << QStringLiteral("Użycie:");
-        QTest::newRow("--pdf without a file") << true << QString() << QStringList{"--pdf"} << 2
-                                              << QStringLiteral("Użycie:");
+        QTest::newRow("unknown argument")
+            << true << QString() << QStringList{"--print"} << 2 << QStringLiteral("Użycie:");
+        QTest::newRow("--pdf without a file")
+            << true << QString() << QStringList{"--pdf"} << 2 << QStringLiteral("Użycie:");
         QTest::newRow("--pdf of a data file named by --data, which is missing")
             << true << QString() << QStringList{"--pdf", "out.pdf", "--data", "InfoQX7.iqx"} << 4
             << QStringLiteral("InfoQX7.iqx");
-        QTest::newRow("--pdf of two documents") << true << QString()
-                                                << QStringList{"--pdf", "out.pdf", "a.iqx", "b.iqx"} << 2
-                                                << QStringLiteral("jeden dokument");
-        QTest::newRow("two modes at once") << true << QString() << QStringList{"--export", "out.csv", "--check"}
-                                           << 2 << QStringLiteral("wykluczają się");
-        QTest::newRow("--export to an unknown format") << true << QStringLiteral("sample")
-                                                       << QStringList{"--export", "out.xml"} << 2
-                                                       << QStringLiteral(".json albo .csv");
-        QTest::newRow("a data file without anything to do") << true << QString() << QStringList{"a.iqx"} << 2
-                                                             << QStringLiteral("nieoczekiwany argument: a.iqx");
+        QTest::newRow("--pdf of two documents")
+            << true << QString() << QStringList{"--pdf", "out.pdf", "a.iqx", "b.iqx"} << 2
+            << QStringLiteral("jeden dokument");
+        QTest::newRow("two modes at once") << true << QString() << QStringList{"--export", "out.csv", "--check"} << 2
+                                           << QStringLiteral("wykluczają się");
+        QTest::newRow("--export to an unknown format")
+            << true << QStringLiteral("sample") << QStringList{"--export", "out.xml"} << 2
+            << QStringLiteral(".json albo .csv");
+        QTest::newRow("a data file without anything to do")
+            << true << QString() << QStringList{"a.iqx"} << 2 << QStringLiteral("nieoczekiwany argument: a.iqx");
         QTest::newRow("--export without the register, which the findings need")
             << false << QStringLiteral("sample") << QStringList{"--export", "out.json"} << 3
             << QStringLiteral("Brak pliku GMINY.txt");
-        QTest::newRow("--check without the register") << false << QStringLiteral("sample")
-                                                      << QStringList{"--check"} << 3
-                                                      << QStringLiteral("Brak pliku GMINY.txt");
-        QTest::newRow("--export with no data file") << true << QString() << QStringList{"--export", "out.json"}
-                                                    << 4 << QStringLiteral("nie ma pliku danych");
-        QTest::newRow("--export of a FIFO") << true << QStringLiteral("fifo") << QStringList{"--export", "out.csv"}
-                                            << 4 << QStringLiteral("InfoQX1234567.iqx");
+        QTest::newRow("--check without the register") << false << QStringLiteral("sample") << QStringList{"--check"}
+                                                      << 3 << QStringLiteral("Brak pliku GMINY.txt");
+        QTest::newRow("--export with no data file")
+            << true << QString() << QStringList{"--export", "out.json"} << 4 << QStringLiteral("nie ma pliku danych");
+        QTest::newRow("--export of a FIFO") << true << QStringLiteral("fifo") << QStringList{"--export", "out.csv"} << 4
+                                            << QStringLiteral("InfoQX1234567.iqx");
         QTest::newRow("--export into a missing folder")
             << true << QStringLiteral("sample") << QStringList{"--export", "missing/out.csv"} << 5
             << QStringLiteral("out.csv");
@@ -208,7 +206,8 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(folder)));
         writeFile(dir.filePath(QStringLiteral("a/InfoQX0201032.iqx")), good.join(';'));
         writeFile(dir.filePath(QStringLiteral("b/InfoQX0201032.iqx")), good.join(';'));
-        const QByteArray windowsName = QFile::encodeName(dir.filePath(QStringLiteral("c/"))) + "InfoQX0201022 kopia \xb3\xb9ka.iqx";
+        const QByteArray windowsName =
+            QFile::encodeName(dir.filePath(QStringLiteral("c/"))) + "InfoQX0201022 kopia \xb3\xb9ka.iqx";
         QFile named;
         const int fd = ::open(windowsName.constData(), O_WRONLY | O_CREAT, 0644);
         QVERIFY(fd >= 0 && named.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
@@ -254,8 +253,8 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QStringList>("args");
         QTest::newRow("--export") << QStringLiteral("out.csv") << QStringList{"--export", "out.csv"};
-        QTest::newRow("--export of a summary") << QStringLiteral("out.json")
-                                               << QStringList{"--export", "out.json", "InfoQX0201032.iqx", "."};
+        QTest::newRow("--export of a summary")
+            << QStringLiteral("out.json") << QStringList{"--export", "out.json", "InfoQX0201032.iqx", "."};
         QTest::newRow("--pdf") << QStringLiteral("out.pdf") << QStringList{"--pdf", "out.pdf"};
     }
     void readOnlyOutputIsKept()
@@ -306,15 +305,15 @@ private slots:
                                   << QStringLiteral("poz. 6: Wartości ujemna są nie dopuszczalne");
         QTest::newRow("minus zero") << 5 << QStringLiteral("-0")
                                     << QStringLiteral("poz. 5: Wartość \"-0\" należy wpisać jako \"0\"");
-        QTest::newRow("statutory maximum") << 7 << QStringLiteral("0,67")
-                                           << QStringLiteral("poz. 7: Maksymalna stawka to 0,66 zł");
+        QTest::newRow("statutory maximum")
+            << 7 << QStringLiteral("0,67") << QStringLiteral("poz. 7: Maksymalna stawka to 0,66 zł");
         QTest::newRow("empty rate") << 7 << QString() << QStringLiteral("poz. 7: Wprowadzono niepoprawną liczbę");
         QTest::newRow("sum of 50") << 50 << QStringLiteral("2025717,61")
                                    << QStringLiteral("poz. 50: Niepoprawna wartość w polu 50 (błąd sumowania)");
         QTest::newRow("sum of 51") << 51 << QStringLiteral("0")
                                    << QStringLiteral("poz. 51: Niepoprawna wartość w polu 51 (błąd sumowania)");
-        QTest::newRow("a summand of 50 empty") << 13 << QString()
-                                               << QStringLiteral("poz. 50: '' is not a valid floating point value");
+        QTest::newRow("a summand of 50 empty")
+            << 13 << QString() << QStringLiteral("poz. 50: '' is not a valid floating point value");
         QTest::newRow("identifier too short")
             << 1 << QStringLiteral("020103")
             << QStringLiteral("poz. 1: ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr "

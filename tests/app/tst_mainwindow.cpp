@@ -36,8 +36,8 @@ using guitest::settle;
 
 namespace {
 
-const QString kNoRegister = QStringLiteral(
-    "Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program");
+const QString kNoRegister =
+    QStringLiteral("Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program");
 
 // A data file whose first five fields are the identity block of Bolesławiec.
 QByteArray dataLine(const QString &id, int extraFields = 218)
@@ -115,10 +115,14 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("asked");
-        QTest::newRow("complete") << "0201011" << "Bolesławiec" << true;
-        QTest::newRow("six digits") << "020101" << "Bolesławiec" << false;
-        QTest::newRow("no name") << "0201011" << "" << false;
-        QTest::newRow("empty") << "" << "" << false;
+        QTest::newRow("complete") << "0201011"
+                                  << "Bolesławiec" << true;
+        QTest::newRow("six digits") << "020101"
+                                    << "Bolesławiec" << false;
+        QTest::newRow("no name") << "0201011"
+                                 << "" << false;
+        QTest::newRow("empty") << ""
+                               << "" << false;
     }
     void closeAsksOnlyWithWholeIdentifierAndName()
     {
@@ -143,7 +147,8 @@ private slots:
         QCOMPARE(rec[0].title, QStringLiteral("Confirm"));
         QCOMPARE(rec[0].text, QStringLiteral("Zapisać dane do pliku?"));
         QCOMPARE(rec[1].text, QStringLiteral("Dane zostały zapisane do pliku ") + file);
-        QVERIFY(f.dir.read(file).startsWith(*cp1250::encode(QLatin1Char(';') + id + QLatin1Char(';') + name + QLatin1Char(';'))));
+        QVERIFY(f.dir.read(file).startsWith(
+            *cp1250::encode(QLatin1Char(';') + id + QLatin1Char(';') + name + QLatin1Char(';'))));
     }
 
     void closeAnsweredNoLeavesFileUnchanged()
@@ -279,8 +284,10 @@ private slots:
         f.sink.clear();
         f.edit(1)->setText(QStringLiteral("146501"));
         press(Qt::Key_Tab);
-        QCOMPARE(f.sink.texts(), QStringList{QStringLiteral(
-            "ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr pow. reszta to nr gminy")});
+        QCOMPARE(
+            f.sink.texts(),
+            QStringList{QStringLiteral(
+                "ID gminy powinien mieć 7 znaków; pierwsze 2 to nr woj.,następne 2 to nr pow. reszta to nr gminy")});
         QCOMPARE(focusName(), QStringLiteral("Edit1"));
     }
 
@@ -319,15 +326,21 @@ private slots:
     void editingKeysWorkInFilteredBoxes_data()
     {
         QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("keys"); // H Home, E End, L Left, S Shift+End, D Delete, K keypad Delete, V Ctrl+V, X Escape
+        QTest::addColumn<QString>(
+            "keys"); // H Home, E End, L Left, S Shift+End, D Delete, K keypad Delete, V Ctrl+V, X Escape
         QTest::addColumn<QString>("result");
         for (int n : {1, 5, 6}) {
             const QByteArray box = QByteArray::number(n);
-            QTest::addRow("%s: Home, Delete", box.constData()) << n << "HD" << "23";
-            QTest::addRow("%s: Home, Shift+End, Delete", box.constData()) << n << "HSD" << "";
-            QTest::addRow("%s: End, Left, Delete", box.constData()) << n << "ELD" << "12";
-            QTest::addRow("%s: keypad Delete", box.constData()) << n << "HK" << "23";
-            QTest::addRow("%s: Ctrl+V and Escape type nothing", box.constData()) << n << "VX" << "123";
+            QTest::addRow("%s: Home, Delete", box.constData()) << n << "HD"
+                                                               << "23";
+            QTest::addRow("%s: Home, Shift+End, Delete", box.constData()) << n << "HSD"
+                                                                          << "";
+            QTest::addRow("%s: End, Left, Delete", box.constData()) << n << "ELD"
+                                                                    << "12";
+            QTest::addRow("%s: keypad Delete", box.constData()) << n << "HK"
+                                                                << "23";
+            QTest::addRow("%s: Ctrl+V and Escape type nothing", box.constData()) << n << "VX"
+                                                                                 << "123";
         }
     }
     void editingKeysWorkInFilteredBoxes()
@@ -343,14 +356,30 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("123"));
         for (QChar k : keys) {
             switch (k.unicode()) {
-            case 'H': QTest::keyClick(box, Qt::Key_Home); break;
-            case 'E': QTest::keyClick(box, Qt::Key_End); break;
-            case 'L': QTest::keyClick(box, Qt::Key_Left); break;
-            case 'S': QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier); break;
-            case 'D': QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier); break;
-            case 'K': QTest::keyClick(box, Qt::Key_Delete, Qt::KeypadModifier); break;
-            case 'V': QTest::sendKeyEvent(QTest::Click, box, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier); break;
-            case 'X': QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Escape, QString(QChar(0x1b)), Qt::NoModifier); break;
+            case 'H':
+                QTest::keyClick(box, Qt::Key_Home);
+                break;
+            case 'E':
+                QTest::keyClick(box, Qt::Key_End);
+                break;
+            case 'L':
+                QTest::keyClick(box, Qt::Key_Left);
+                break;
+            case 'S':
+                QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+                break;
+            case 'D':
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
+                break;
+            case 'K':
+                QTest::keyClick(box, Qt::Key_Delete, Qt::KeypadModifier);
+                break;
+            case 'V':
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+                break;
+            case 'X':
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Escape, QString(QChar(0x1b)), Qt::NoModifier);
+                break;
             }
         }
         QCOMPARE(box->text(), result);
@@ -494,13 +523,20 @@ private slots:
     {
         QTest::addColumn<QString>("place");
         QTest::addColumn<QString>("refusedAs"); // empty: taken over
-        QTest::newRow("empty (power cut before writing)") << "empty" << "";
-        QTest::newRow("zeros (power cut while writing)") << "zeros" << "";
-        QTest::newRow("no process named") << "garbage" << "";
-        QTest::newRow("FIFO") << "fifo" << "kolejka FIFO";
-        QTest::newRow("link to a device") << "/dev/zero" << "dowiązanie symboliczne";
-        QTest::newRow("link to an ended program's lock") << "link" << "dowiązanie symboliczne";
-        QTest::newRow("folder") << "folder" << "folder, a nie";
+        QTest::newRow("empty (power cut before writing)") << "empty"
+                                                          << "";
+        QTest::newRow("zeros (power cut while writing)") << "zeros"
+                                                         << "";
+        QTest::newRow("no process named") << "garbage"
+                                          << "";
+        QTest::newRow("FIFO") << "fifo"
+                              << "kolejka FIFO";
+        QTest::newRow("link to a device") << "/dev/zero"
+                                          << "dowiązanie symboliczne";
+        QTest::newRow("link to an ended program's lock") << "link"
+                                                         << "dowiązanie symboliczne";
+        QTest::newRow("folder") << "folder"
+                                << "folder, a nie";
     }
     void lockLeftInTheFolder()
     {
@@ -615,8 +651,8 @@ private slots:
             });
         });
         QCOMPARE(status, 0);
-        QCOMPARE(menu, (QStringList{"&Cofnij", "&Przywróć", "W&ytnij", "S&kopiuj", "&Wklej", "Usuń",
-                                    "Zaznacz wszystko"}));
+        QCOMPARE(menu,
+                 (QStringList{"&Cofnij", "&Przywróć", "W&ytnij", "S&kopiuj", "&Wklej", "Usuń", "Zaznacz wszystko"}));
         QCOMPARE(buttons, (QStringList{"OK", "&Yes", "&No"}));
         for (const char *english : {"Print Preview", "Print", "Printer setup", "Zoom to fit", "&Close"})
             QVERIFY2(preview.contains(QLatin1String(english)), qPrintable(preview.join(u'|')));
@@ -646,7 +682,8 @@ private slots:
         qputenv("XDG_DATA_DIRS", saved[2]);
         QCOMPARE(status, 1);
         QVERIFY(folder.startsWith(home));
-        QCOMPARE(sink.texts().value(1), QStringLiteral("Brak pliku GMINY.txt - musi znajdować się w folderze ") + folder);
+        QCOMPARE(sink.texts().value(1),
+                 QStringLiteral("Brak pliku GMINY.txt - musi znajdować się w folderze ") + folder);
     }
 
     // A click on "Drukowanie" straight from the identifier box: the lookup
@@ -663,8 +700,9 @@ private slots:
         QTest::mouseClick(f.w.printButton(), Qt::LeftButton);
         settle();
         QVERIFY(f.sink.entries.isEmpty());
-        QVERIFY(f.dir.read(QStringLiteral("InfoQX0201011.iqx")).startsWith(*cp1250::encode(
-            QStringLiteral("miejska;0201011;Bolesławiec;bolesławiecki;dolnośląskie;"))));
+        QVERIFY(f.dir.read(QStringLiteral("InfoQX0201011.iqx"))
+                    .startsWith(
+                        *cp1250::encode(QStringLiteral("miejska;0201011;Bolesławiec;bolesławiecki;dolnośląskie;"))));
     }
 
     // A save that cannot be written: printing stops with the error box and
@@ -800,8 +838,8 @@ private slots:
         free->setEnabled(true);
         free->setVisible(true);
         free->insert(QStringLiteral("Łódź"));
-        free->insert(QStringLiteral("a;b"));    // pasted text with the separator
-        free->insert(QStringLiteral("a\nb"));   // or a line end
+        free->insert(QStringLiteral("a;b"));   // pasted text with the separator
+        free->insert(QStringLiteral("a\nb"));  // or a line end
         free->insert(QStringLiteral("€uro→")); // an arrow has no Windows-1250 byte
         QCOMPARE(free->text(), QStringLiteral("Łódź"));
     }

@@ -233,14 +233,14 @@ private slots:
                                          << "pochodzi z innej wersji programu (wersja 2)";
         QTest::newRow("cut short") << good.chopped(40) << kAside << "jest niekompletna";
         QTest::newRow("a byte changed") << flipped << kAside << "ma niezgodną sumę kontrolną";
-        QTest::newRow("outside Windows-1250") << copyBytes("1", kDataFile.toLatin1(), line + "\x98;") << kAside
-                                              << "nie zawiera poprawnego dokumentu";
+        QTest::newRow("outside Windows-1250")
+            << copyBytes("1", kDataFile.toLatin1(), line + "\x98;") << kAside << "nie zawiera poprawnego dokumentu";
         QTest::newRow("too few fields") << copyBytes("1", kDataFile.toLatin1(), line.chopped(5)) << kAside
                                         << "nie zawiera poprawnego dokumentu";
-        QTest::newRow("another file's name") << copyBytes("1", "InfoQX9999999.iqx", line) << kAside
-                                             << "nie zgadza się z nazwą pliku danych";
-        QTest::newRow("an earlier one set aside") << flipped << kAside + QStringLiteral("-2")
-                                                  << "ma niezgodną sumę kontrolną";
+        QTest::newRow("another file's name")
+            << copyBytes("1", "InfoQX9999999.iqx", line) << kAside << "nie zgadza się z nazwą pliku danych";
+        QTest::newRow("an earlier one set aside")
+            << flipped << kAside + QStringLiteral("-2") << "ma niezgodną sumę kontrolną";
     }
     void damagedCopyIsSetAside()
     {
@@ -269,7 +269,7 @@ private slots:
     void copyIsOfferedWhenItDiffers_data()
     {
         QTest::addColumn<bool>("differs");
-        QTest::addColumn<int>("copyAgeSecs"); // against the data file
+        QTest::addColumn<int>("copyAgeSecs");  // against the data file
         QTest::addColumn<bool>("otherLoaded"); // another data file comes first
         QTest::newRow("differs, older than the data file") << true << 60 << false;
         QTest::newRow("same as the data file") << false << -60 << false;

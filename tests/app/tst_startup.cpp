@@ -68,12 +68,12 @@ private slots:
                                  << QStringList{"Informacja QX " + iqx::programVersion()};
         QTest::newRow("unknown option") << QStringList{"--print"} << M::Error << QString() << false
                                         << QStringList{"--print", "Użycie:"};
-        QTest::newRow("--pdf without a file") << QStringList{"--pdf"} << M::Error << QString() << false
-                                              << QStringList{"pdf", "Użycie:"};
+        QTest::newRow("--pdf without a file")
+            << QStringList{"--pdf"} << M::Error << QString() << false << QStringList{"pdf", "Użycie:"};
         QTest::newRow("empty file name") << QStringList{"--pdf", ""} << M::Error << QString() << false
                                          << QStringList{"Użycie:"};
-        QTest::newRow("two files") << QStringList{"--pdf", "a.pdf", "--pdf", "b.pdf"} << M::Error << QString()
-                                   << false << QStringList{"Użycie:"};
+        QTest::newRow("two files") << QStringList{"--pdf", "a.pdf", "--pdf", "b.pdf"} << M::Error << QString() << false
+                                   << QStringList{"Użycie:"};
         QTest::newRow("stray argument") << QStringList{"out.pdf"} << M::Error << QString() << false
                                         << QStringList{"out.pdf", "Użycie:"};
     }
@@ -101,8 +101,8 @@ private slots:
         QTest::addColumn<QByteArray>("registerAfter");
         QTest::newRow("first start") << "nothing" << true << true << true << QByteArray("shipped");
         QTest::newRow("office's own register kept") << "own register" << true << true << false << QByteArray("own");
-        QTest::newRow("register deleted by the user") << "empty folder" << true << true << false
-                                                      << QByteArray("shipped");
+        QTest::newRow("register deleted by the user")
+            << "empty folder" << true << true << false << QByteArray("shipped");
         QTest::newRow("no shipped register") << "nothing" << false << true << true << QByteArray();
         QTest::newRow("link in place of the register") << "dangling link" << true << true << false << QByteArray();
         QTest::newRow("a file in place of the folder") << "file" << true << false << false << QByteArray();
@@ -165,8 +165,7 @@ private slots:
         QTemporaryDir tmp;
         const QString home = tmp.filePath(QStringLiteral("home"));
         QVERIFY(QDir().mkpath(home + QStringLiteral("/.config")));
-        QVERIFY(writeFile(home + QStringLiteral("/.config/user-dirs.dirs"),
-                          "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n"));
+        QVERIFY(writeFile(home + QStringLiteral("/.config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n"));
         QVERIFY(QDir().mkpath(tmp.filePath(QStringLiteral("usr/bin"))));
         QVERIFY(QDir().mkpath(tmp.filePath(QStringLiteral("usr/share/informacja"))));
         QVERIFY(writeFile(tmp.filePath(QStringLiteral("usr/share/informacja/GMINY.txt")), "shipped"));

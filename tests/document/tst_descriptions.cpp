@@ -33,8 +33,7 @@ void TestDescriptions::everyPositionHasOneDistinctEntry()
         // The section code opens the description and is followed by words.
         QVERIFY2(description.startsWith(section + u' '), d.description);
         QVERIFY2(description.size() > section.size() + 3, d.description);
-        QVERIFY2(description == description.trimmed() && !description.contains(QStringLiteral("  ")),
-                 d.description);
+        QVERIFY2(description == description.trimmed() && !description.contains(QStringLiteral("  ")), d.description);
         keys.insert(key);
         descriptions.insert(description);
     }
@@ -48,11 +47,15 @@ void TestDescriptions::sample_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("help");
-    const struct { int n; const char *key, *name, *help; } rows[] = {
+    const struct {
+        int n;
+        const char *key, *name, *help;
+    } rows[] = {
         {0, "a_typ_gminy", "Pozycja 0: Typ gminy", ""},
         {7, "b1_grunty_dzialalnosc_stawka",
          "Pozycja 7: Grunty związane z prowadzeniem działalności gospodarczej – maksymalna stawka przyjęta "
-         "uchwałą rady gminy w 2005 r.", "Część B.1, jednostka: złote"},
+         "uchwałą rady gminy w 2005 r.",
+         "Część B.1, jednostka: złote"},
         {10, "b1_grunty_jeziora_podstawa", nullptr, "Część B.1, jednostka: hektary"},
         {47, "b1_budowle_stawka", nullptr, "Część B.1, jednostka: procent"},
         {51, "b1_ogolem_wplywy_2004", "Pozycja 51: Ogółem – wpływy z podatku w 2004 r.", nullptr},
@@ -67,8 +70,7 @@ void TestDescriptions::sample_data()
         {222, "j_email", "Pozycja 222: Osoba wypełniająca ankietę – adres e-mail", "Część J"},
     };
     for (const auto &r : rows)
-        QTest::addRow("%d", r.n) << r.n << QString::fromUtf8(r.key)
-                                 << (r.name ? QString::fromUtf8(r.name) : QString())
+        QTest::addRow("%d", r.n) << r.n << QString::fromUtf8(r.key) << (r.name ? QString::fromUtf8(r.name) : QString())
                                  << (r.help ? QString::fromUtf8(r.help) : QString());
 }
 

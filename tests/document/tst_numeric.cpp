@@ -63,13 +63,20 @@ void TestNumeric::takeField_data()
     QTest::addColumn<QChar>("sep");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("rest");
-    QTest::newRow("two fields") << "a;b" << QChar(u';') << "a" << "b";
-    QTest::newRow("no separator") << "abc" << QChar(u';') << "abc" << "";
-    QTest::newRow("empty") << "" << QChar(u';') << "" << "";
-    QTest::newRow("lone separator") << ";" << QChar(u';') << "" << "";
-    QTest::newRow("empty field first") << ";;x" << QChar(u';') << "" << ";x";
-    QTest::newRow("comma") << "12,345,6" << QChar(u',') << "12" << "345,6";
-    QTest::newRow("trailing comma") << "12," << QChar(u',') << "12" << "";
+    QTest::newRow("two fields") << "a;b" << QChar(u';') << "a"
+                                << "b";
+    QTest::newRow("no separator") << "abc" << QChar(u';') << "abc"
+                                  << "";
+    QTest::newRow("empty") << "" << QChar(u';') << ""
+                           << "";
+    QTest::newRow("lone separator") << ";" << QChar(u';') << ""
+                                    << "";
+    QTest::newRow("empty field first") << ";;x" << QChar(u';') << ""
+                                       << ";x";
+    QTest::newRow("comma") << "12,345,6" << QChar(u',') << "12"
+                           << "345,6";
+    QTest::newRow("trailing comma") << "12," << QChar(u',') << "12"
+                                    << "";
 }
 
 void TestNumeric::takeField()
@@ -93,7 +100,8 @@ void TestNumeric::filterKey_data()
     const int pass = KeyDecision::Pass, swallow = KeyDecision::Swallow, next = KeyDecision::MoveNext;
     const QChar none;
     QTest::newRow("decimal: digit") << dec << QChar(u'7') << "12" << pass << none;
-    QTest::newRow("decimal: point becomes comma") << dec << QChar(u'.') << "12" << int(KeyDecision::Replace) << QChar(u',');
+    QTest::newRow("decimal: point becomes comma")
+        << dec << QChar(u'.') << "12" << int(KeyDecision::Replace) << QChar(u',');
     QTest::newRow("decimal: point after comma") << dec << QChar(u'.') << "1,2" << swallow << none;
     QTest::newRow("decimal: first comma") << dec << QChar(u',') << "12" << pass << none;
     QTest::newRow("decimal: second comma") << dec << QChar(u',') << "1,2" << swallow << none;
@@ -139,26 +147,44 @@ void TestNumeric::parse_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("canonical"); // empty: not a number
-    QTest::newRow("whole") << "1250" << "1250";
-    QTest::newRow("one and a half") << "1,5" << "1,5";
-    QTest::newRow("trailing comma") << "12," << "12";
-    QTest::newRow("leading comma") << ",5" << "0,5";
-    QTest::newRow("zeros trimmed") << "007,500" << "7,5";
-    QTest::newRow("small fraction") << "0,005" << "0,005";
-    QTest::newRow("negative") << "-5" << "-5";
-    QTest::newRow("minus zero") << "-0" << "0";
-    QTest::newRow("plus") << "+3" << "3";
+    QTest::newRow("whole") << "1250"
+                           << "1250";
+    QTest::newRow("one and a half") << "1,5"
+                                    << "1,5";
+    QTest::newRow("trailing comma") << "12,"
+                                    << "12";
+    QTest::newRow("leading comma") << ",5"
+                                   << "0,5";
+    QTest::newRow("zeros trimmed") << "007,500"
+                                   << "7,5";
+    QTest::newRow("small fraction") << "0,005"
+                                    << "0,005";
+    QTest::newRow("negative") << "-5"
+                              << "-5";
+    QTest::newRow("minus zero") << "-0"
+                                << "0";
+    QTest::newRow("plus") << "+3"
+                          << "3";
     QTest::newRow("very long") << "123456789012345678901234567890,000000000000000000001"
                                << "123456789012345678901234567890,000000000000000000001";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("letters") << "abc" << "";
-    QTest::newRow("sign only") << "-" << "";
-    QTest::newRow("comma only") << "," << "";
-    QTest::newRow("two commas") << "1,2,3" << "";
-    QTest::newRow("point") << "1.5" << "";
-    QTest::newRow("blank") << " 1" << "";
-    QTest::newRow("exponent") << "1e3" << "";
-    QTest::newRow("double minus") << "--1" << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("letters") << "abc"
+                             << "";
+    QTest::newRow("sign only") << "-"
+                               << "";
+    QTest::newRow("comma only") << ","
+                                << "";
+    QTest::newRow("two commas") << "1,2,3"
+                                << "";
+    QTest::newRow("point") << "1.5"
+                           << "";
+    QTest::newRow("blank") << " 1"
+                           << "";
+    QTest::newRow("exponent") << "1e3"
+                              << "";
+    QTest::newRow("double minus") << "--1"
+                                  << "";
 }
 
 void TestNumeric::parse()
@@ -177,16 +203,36 @@ void TestNumeric::arithmetic_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("sum");
     QTest::addColumn<int>("order"); // sign of a - b
-    QTest::newRow("tenths") << "0,1" << "0,2" << "0,3" << -1;
-    QTest::newRow("carry") << "999,999" << "0,001" << "1000" << 1;
-    QTest::newRow("scales differ") << "0,05" << "1,2" << "1,25" << -1;
-    QTest::newRow("equal values") << "2,50" << "2,5" << "5" << 0;
-    QTest::newRow("zero and zero") << "0" << "-0,000" << "0" << 0;
-    QTest::newRow("mixed signs") << "-5" << "3,25" << "-1,75" << -1;
-    QTest::newRow("cancel out") << "7,125" << "-7,125" << "0" << 1;
-    QTest::newRow("both negative") << "-1,5" << "-2" << "-3,5" << 1;
-    QTest::newRow("zero vs tiny") << "0" << "0,001" << "0,001" << -1;
-    QTest::newRow("long digits") << "99999999999999999999999" << "1" << "100000000000000000000000" << 1;
+    QTest::newRow("tenths") << "0,1"
+                            << "0,2"
+                            << "0,3" << -1;
+    QTest::newRow("carry") << "999,999"
+                           << "0,001"
+                           << "1000" << 1;
+    QTest::newRow("scales differ") << "0,05"
+                                   << "1,2"
+                                   << "1,25" << -1;
+    QTest::newRow("equal values") << "2,50"
+                                  << "2,5"
+                                  << "5" << 0;
+    QTest::newRow("zero and zero") << "0"
+                                   << "-0,000"
+                                   << "0" << 0;
+    QTest::newRow("mixed signs") << "-5"
+                                 << "3,25"
+                                 << "-1,75" << -1;
+    QTest::newRow("cancel out") << "7,125"
+                                << "-7,125"
+                                << "0" << 1;
+    QTest::newRow("both negative") << "-1,5"
+                                   << "-2"
+                                   << "-3,5" << 1;
+    QTest::newRow("zero vs tiny") << "0"
+                                  << "0,001"
+                                  << "0,001" << -1;
+    QTest::newRow("long digits") << "99999999999999999999999"
+                                 << "1"
+                                 << "100000000000000000000000" << 1;
 }
 
 void TestNumeric::arithmetic()
@@ -217,9 +263,8 @@ void TestNumeric::conversionIgnoresLocale()
 void TestNumeric::statutoryMaxima()
 {
     const QList<std::pair<int, QString>> table{
-        {7, "0,66 zł"},   {12, "3,52 zł"}, {17, "0,32 zł"}, {22, "0,54 zł"},
-        {27, "17,98 zł"}, {32, "8,37 zł"}, {37, "3,61 zł"}, {42, "6,01 zł"},
-        {47, "2%"},       {91, "94,18 zł"}, {120, "26,49 zł"},
+        {7, "0,66 zł"},  {12, "3,52 zł"}, {17, "0,32 zł"}, {22, "0,54 zł"},  {27, "17,98 zł"},  {32, "8,37 zł"},
+        {37, "3,61 zł"}, {42, "6,01 zł"}, {47, "2%"},      {91, "94,18 zł"}, {120, "26,49 zł"},
     };
     int found = 0;
     for (int position = 0; position <= 222; ++position) {

@@ -17,8 +17,9 @@ private slots:
     {
         QVERIFY(!qobject_cast<QApplication *>(QCoreApplication::instance()));
         WorkDir dir;
-        dir.write(QStringLiteral("InfoQX0201011.iqx"),
-                  "miejska;0201011;Boles\xb3" "awiec;boles\xb3" "awiecki;dolno\x9cl\xb9skie;0,5;");
+        dir.write(QStringLiteral("InfoQX0201011.iqx"), "miejska;0201011;Boles\xb3"
+                                                       "awiec;boles\xb3"
+                                                       "awiecki;dolno\x9cl\xb9skie;0,5;");
         iqx::RecordingSink sink;
         iqx::ScopedMessages scoped(&sink);
         QCOMPARE(iqx::exportDocumentPdf(dir.filePath(QStringLiteral("out.pdf"))), 0);

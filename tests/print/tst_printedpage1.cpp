@@ -6,6 +6,10 @@
 
 #include <QtTest>
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 using namespace pdfcheck;
 
 namespace {
@@ -139,3 +143,4 @@ void TestPrintedPage1::printSlots_data()
 
 QTEST_GUILESS_MAIN(TestPrintedPage1)
 #include "tst_printedpage1.moc"
+// clang-format on

@@ -6,6 +6,10 @@
 
 #include <QtTest>
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 using namespace pdfcheck;
 
 namespace {
@@ -136,3 +140,4 @@ void TestPrintedPage2::printSlots_data()
 
 QTEST_GUILESS_MAIN(TestPrintedPage2)
 #include "tst_printedpage2.moc"
+// clang-format on

@@ -6,6 +6,10 @@
 
 #include <QtTest>
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 using namespace pdfcheck;
 
 namespace {
@@ -134,3 +138,4 @@ void TestPrintedPage3::printSlots_data()
 
 QTEST_GUILESS_MAIN(TestPrintedPage3)
 #include "tst_printedpage3.moc"
+// clang-format on

@@ -6,6 +6,10 @@
 
 #include <QtTest>
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 using namespace pdfcheck;
 
 namespace {
@@ -162,3 +166,4 @@ void TestPrintedPage4::printSlots_data()
 
 QTEST_GUILESS_MAIN(TestPrintedPage4)
 #include "tst_printedpage4.moc"
+// clang-format on

@@ -6,6 +6,10 @@
 
 #include <QtTest>
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 using namespace pdfcheck;
 
 namespace {
@@ -112,3 +116,4 @@ void TestPrintedPage5::printSlots_data()
 
 QTEST_GUILESS_MAIN(TestPrintedPage5)
 #include "tst_printedpage5.moc"
+// clang-format on

@@ -5,6 +5,10 @@
 
 #include <QtTest>
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 using namespace pdfcheck;
 
 namespace {
@@ -123,3 +127,4 @@ void TestPrintedPage6::printSlots_data()
 
 QTEST_GUILESS_MAIN(TestPrintedPage6)
 #include "tst_printedpage6.moc"
+// clang-format on

@@ -146,8 +146,8 @@ void TestDataFile::decodeLine_data()
     QTest::newRow("empty file") << QByteArray() << 3 << true << QStringList() << 3;
     QTest::newRow("CRLF ends the line") << QByteArray("a;b\r\nc;d;") << 3 << true << QStringList{"a", "b"} << 1;
     QTest::newRow("CR ends the line") << QByteArray("a;\rb;") << 2 << true << QStringList{"a"} << 1;
-    QTest::newRow("after the line is never decoded") << QByteArray("\xb3;\n\x81") << 1 << true
-                                                     << QStringList{QString::fromUtf8("ł")} << 0;
+    QTest::newRow("after the line is never decoded")
+        << QByteArray("\xb3;\n\x81") << 1 << true << QStringList{QString::fromUtf8("ł")} << 0;
     QTest::newRow("undefined byte") << QByteArray("a;\x98;") << 2 << false << QStringList() << 0;
 }
 
@@ -320,8 +320,7 @@ void TestDataFile::unwritableTextKeepsOldFile()
     doc.setText(position, text);
     const SaveResult r = saveDocument(doc, QDir(tmp.path()));
     QVERIFY(!r.ok);
-    QVERIFY2(r.error.contains("InfoQX0201011.iqx") && r.error.contains(QString::number(position)),
-             qPrintable(r.error));
+    QVERIFY2(r.error.contains("InfoQX0201011.iqx") && r.error.contains(QString::number(position)), qPrintable(r.error));
     QCOMPARE(readFile(tmp.filePath("InfoQX0201011.iqx")), sampleBytes());
     QCOMPARE(entries(tmp.path()), QStringList{"InfoQX0201011.iqx"});
 }
@@ -367,11 +366,16 @@ void TestDataFile::hostileFilesAreRefused_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("says");
-    QTest::newRow("FIFO") << "fifo" << "not a regular file";
-    QTest::newRow("link to a file outside") << "link" << "symbolic link";
-    QTest::newRow("one line of 64 MB") << "huge" << "za duży";
-    QTest::newRow("UTF-8 with a byte-order mark") << "bom" << "UTF-8";
-    QTest::newRow("plain UTF-8") << "utf8" << "UTF-8";
+    QTest::newRow("FIFO") << "fifo"
+                          << "not a regular file";
+    QTest::newRow("link to a file outside") << "link"
+                                            << "symbolic link";
+    QTest::newRow("one line of 64 MB") << "huge"
+                                       << "za duży";
+    QTest::newRow("UTF-8 with a byte-order mark") << "bom"
+                                                  << "UTF-8";
+    QTest::newRow("plain UTF-8") << "utf8"
+                                 << "UTF-8";
 }
 
 void TestDataFile::hostileFilesAreRefused()
@@ -426,8 +430,8 @@ void TestDataFile::readOnlyFolderKeepsOldFile()
 {
     QTemporaryDir tmp;
     QVERIFY(writeFile(tmp.filePath("InfoQX0201011.iqx"), "old;"));
-    QVERIFY(QFile::setPermissions(tmp.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                                  | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
+    QVERIFY(QFile::setPermissions(tmp.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                                                  | QFile::ReadGroup | QFile::ExeGroup));
     int pipeFd[2];
     QCOMPARE(pipe(pipeFd), 0);
     const pid_t child = fork();
@@ -490,7 +494,8 @@ void TestDataFile::killedSavesLeaveOldOrNew()
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         const QByteArray now = readFile(tmp.filePath("InfoQX0201011.iqx"));
-        QVERIFY2(now == bytesA || now == bytesB, qPrintable(QStringLiteral("round %1: %2 bytes").arg(round).arg(now.size())));
+        QVERIFY2(now == bytesA || now == bytesB,
+                 qPrintable(QStringLiteral("round %1: %2 bytes").arg(round).arg(now.size())));
     }
     removeStaleTemporaryFiles(QDir(tmp.path())); // what a kill in the middle left
     QCOMPARE(entries(tmp.path()), QStringList{"InfoQX0201011.iqx"});
@@ -502,9 +507,15 @@ void TestDataFile::staleTemporaryFilesOfOursOnly()
     const QStringList ours{"InfoQX0201011.iqx.zapis-Ab12Cd", "InfoQX.iqx.zapis-xxxxxx", "InfoQX.odzysk.zapis-Zz9Yy8"};
     // The clerk's copies with six letters or digits after ".iqx." look like
     // temporary files, but none that this program writes.
-    const QStringList theirs{"InfoQX0201011.iqx", "InfoQX.odzysk", "InfoQX0201011.iqx.bak", "notes.txt.Ab12Cd",
-                             "InfoQX0201011.iqx.zapis-Ab12Cd.old", "InfoQXabc.iqx.q1W2e3",
-                             "InfoQX0201032.iqx.backup", "InfoQX0201032.iqx.kopia1", "InfoQX0201032.iqx.stara1",
+    const QStringList theirs{"InfoQX0201011.iqx",
+                             "InfoQX.odzysk",
+                             "InfoQX0201011.iqx.bak",
+                             "notes.txt.Ab12Cd",
+                             "InfoQX0201011.iqx.zapis-Ab12Cd.old",
+                             "InfoQXabc.iqx.q1W2e3",
+                             "InfoQX0201032.iqx.backup",
+                             "InfoQX0201032.iqx.kopia1",
+                             "InfoQX0201032.iqx.stara1",
                              "InfoQX0201011.iqx.q1W2e3"};
     for (const QString &name : ours + theirs)
         QVERIFY(writeFile(tmp.filePath(name), "x"));
@@ -517,8 +528,9 @@ void TestDataFile::staleTemporaryFilesOfOursOnly()
     QStringList expected = ours;
     expected.sort();
     QCOMPARE(removed, expected);
-    QStringList left = theirs + QStringList{"InfoQX0201011.iqx.zapis-Dir123", "InfoQX0201011.iqx.zapis-Lnk123",
-                                            "InfoQX.odzysk.zapis-Fif123"};
+    QStringList left =
+        theirs
+        + QStringList{"InfoQX0201011.iqx.zapis-Dir123", "InfoQX0201011.iqx.zapis-Lnk123", "InfoQX.odzysk.zapis-Fif123"};
     left.sort();
     QCOMPARE(entries(tmp.path()), left);
 }

@@ -48,12 +48,18 @@ void TestRegistry::typeTranslation_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("type");
-    QTest::newRow("GM") << "GM" << "miejska";
-    QTest::newRow("GW") << "GW" << "wiejska";
-    QTest::newRow("MW") << "MW" << "miejsko-wiejska";
-    QTest::newRow("empty") << "" << "miejsko-wiejska";
-    QTest::newRow("lower case") << "gw" << "miejsko-wiejska";
-    QTest::newRow("trailing blank") << "GW " << "miejsko-wiejska";
+    QTest::newRow("GM") << "GM"
+                        << "miejska";
+    QTest::newRow("GW") << "GW"
+                        << "wiejska";
+    QTest::newRow("MW") << "MW"
+                        << "miejsko-wiejska";
+    QTest::newRow("empty") << ""
+                           << "miejsko-wiejska";
+    QTest::newRow("lower case") << "gw"
+                                << "miejsko-wiejska";
+    QTest::newRow("trailing blank") << "GW "
+                                    << "miejsko-wiejska";
 }
 
 void TestRegistry::typeTranslation()
@@ -73,34 +79,34 @@ void TestRegistry::lookup_data()
     const QByteArray a = cp("1111111;śląskie;będziński;Będzin;GM");
     const QByteArray b = cp("2222222;łódzkie;zgierski;Ozorków;GW");
     const QByteArray c = cp("3333333;opolskie;nyski;Głuchołazy;MW");
-    QTest::newRow("CRLF") << a + "\r\n" + b + "\r\n" + c + "\r\n" << "2222222" << true
-                          << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
-    QTest::newRow("LF") << a + "\n" + b + "\n" + c + "\n" << "2222222" << true
-                        << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
+    QTest::newRow("CRLF") << a + "\r\n" + b + "\r\n" + c + "\r\n"
+                          << "2222222" << true << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
+    QTest::newRow("LF") << a + "\n" + b + "\n" + c + "\n"
+                        << "2222222" << true << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
     QTest::newRow("last line without line end, CRLF before")
         << a + "\r\n" + c << "3333333" << true << QStringList{"opolskie", "nyski", "Głuchołazy", "MW"};
     QTest::newRow("first line") << a + "\r\n" + b << "1111111" << true
                                 << QStringList{"śląskie", "będziński", "Będzin", "GM"};
-    QTest::newRow("not listed") << a + "\r\n" + b + "\r\n" << "4444444" << false << QStringList();
-    QTest::newRow("later line wins")
-        << a + "\r\n" + cp("1111111;V2;C2;M2;GW") + "\r\n" + b + "\r\n" << "1111111" << true
-        << QStringList{"V2", "C2", "M2", "GW"};
-    QTest::newRow("type code with a blank") << QByteArray("5555555;V;C;M;GW \r\n") << "5555555" << true
-                                            << QStringList{"V", "C", "M", "GW "};
-    QTest::newRow("type code with a further field") << QByteArray("5555555;V;C;M;GW;x\n") << "5555555" << true
-                                                    << QStringList{"V", "C", "M", "GW;x"};
-    QTest::newRow("prefix of a longer first field") << QByteArray("55555559;V;C;M;GM\n") << "5555555" << true
-                                                    << QStringList{"V", "C", "M", "GM"};
-    QTest::newRow("identifier elsewhere in the line") << QByteArray("1234567;5555555;C;M;GM\n") << "5555555"
-                                                      << false << QStringList();
-    QTest::newRow("too few fields") << QByteArray("5555555;V\n") << "5555555" << true
-                                    << QStringList{"V", "", "", ""};
-    QTest::newRow("trailing blank lines") << a + "\r\n\r\n  \r\n\n" << "1111111" << true
-                                          << QStringList{"śląskie", "będziński", "Będzin", "GM"};
-    QTest::newRow("blank lines between") << QByteArray("\n\r\n") + b + "\n\n" << "2222222" << true
-                                         << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
+    QTest::newRow("not listed") << a + "\r\n" + b + "\r\n"
+                                << "4444444" << false << QStringList();
+    QTest::newRow("later line wins") << a + "\r\n" + cp("1111111;V2;C2;M2;GW") + "\r\n" + b + "\r\n"
+                                     << "1111111" << true << QStringList{"V2", "C2", "M2", "GW"};
+    QTest::newRow("type code with a blank")
+        << QByteArray("5555555;V;C;M;GW \r\n") << "5555555" << true << QStringList{"V", "C", "M", "GW "};
+    QTest::newRow("type code with a further field")
+        << QByteArray("5555555;V;C;M;GW;x\n") << "5555555" << true << QStringList{"V", "C", "M", "GW;x"};
+    QTest::newRow("prefix of a longer first field")
+        << QByteArray("55555559;V;C;M;GM\n") << "5555555" << true << QStringList{"V", "C", "M", "GM"};
+    QTest::newRow("identifier elsewhere in the line")
+        << QByteArray("1234567;5555555;C;M;GM\n") << "5555555" << false << QStringList();
+    QTest::newRow("too few fields") << QByteArray("5555555;V\n") << "5555555" << true << QStringList{"V", "", "", ""};
+    QTest::newRow("trailing blank lines") << a + "\r\n\r\n  \r\n\n"
+                                          << "1111111" << true << QStringList{"śląskie", "będziński", "Będzin", "GM"};
+    QTest::newRow("blank lines between") << QByteArray("\n\r\n") + b + "\n\n"
+                                         << "2222222" << true << QStringList{"łódzkie", "zgierski", "Ozorków", "GW"};
     QTest::newRow("empty register") << QByteArray() << "1111111" << false << QStringList();
-    QTest::newRow("empty identifier matches nothing") << a + "\n" << "" << false << QStringList();
+    QTest::newRow("empty identifier matches nothing") << a + "\n"
+                                                      << "" << false << QStringList();
 }
 
 void TestRegistry::lookup()
@@ -125,7 +131,8 @@ void TestRegistry::lookup()
 
 void TestRegistry::byteOrderMarkInAnyPieces()
 {
-    const QByteArray bytes = "\xEF\xBB\xBF" "1111111;V;C;M;GM\r\n";
+    const QByteArray bytes = "\xEF\xBB\xBF"
+                             "1111111;V;C;M;GM\r\n";
     QCOMPARE(lookupRegister(bytes, "1111111").status, RegisterLookup::Utf8);
     RegisterScanner pieces("1111111");
     for (char c : bytes)
@@ -162,11 +169,16 @@ void TestRegistry::hostileRegisterFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("says");
-    QTest::newRow("FIFO") << "fifo" << "not a regular file";
-    QTest::newRow("link") << "link" << "symbolic link";
-    QTest::newRow("byte-order mark") << "bom" << "UTF-8";
-    QTest::newRow("UTF-8 line") << "utf8" << "UTF-8";
-    QTest::newRow("matching line over the limit") << "long" << "longer than";
+    QTest::newRow("FIFO") << "fifo"
+                          << "not a regular file";
+    QTest::newRow("link") << "link"
+                          << "symbolic link";
+    QTest::newRow("byte-order mark") << "bom"
+                                     << "UTF-8";
+    QTest::newRow("UTF-8 line") << "utf8"
+                                << "UTF-8";
+    QTest::newRow("matching line over the limit") << "long"
+                                                  << "longer than";
 }
 
 void TestRegistry::hostileRegisterFiles()
@@ -202,8 +214,8 @@ void TestRegistry::shippedRegister_data()
     QTest::newRow("capital") << "1465011" << QStringList{"mazowieckie", "Warszawa", "Warszawa", "GM"} << "miejska";
     QTest::newRow("rural") << "0201022" << QStringList{"dolnośląskie", "bolesławiecki", "Bolesławiec", "GW"}
                            << "wiejska";
-    QTest::newRow("last line") << "3263011"
-                               << QStringList{"zachodniopomorskie", "Świnoujście", "Świnoujście", "GM"} << "miejska";
+    QTest::newRow("last line") << "3263011" << QStringList{"zachodniopomorskie", "Świnoujście", "Świnoujście", "GM"}
+                               << "miejska";
 }
 
 void TestRegistry::shippedRegister()
@@ -273,8 +285,7 @@ void TestRegistry::cp1250AgainstIconv()
         if (c >= 0xD800 && c < 0xE000)
             continue;
         const char16_t unit = char16_t(c);
-        const auto theirs =
-            convert("WINDOWS-1250", "UTF-16LE", QByteArray(reinterpret_cast<const char *>(&unit), 2));
+        const auto theirs = convert("WINDOWS-1250", "UTF-16LE", QByteArray(reinterpret_cast<const char *>(&unit), 2));
         const auto ours = cp1250::encode(QString(QChar(unit)));
         QVERIFY2(theirs == ours, qPrintable(QString::number(uint(c), 16)));
     }

@@ -25,7 +25,7 @@ public:
         timer_.start(20);
     }
 
-    QStringList seen; // "<title>: <text>" of every box, in order
+    QStringList seen;        // "<title>: <text>" of every box, in order
     QList<QWindow *> owners; // the window each box was transient for
 
 private:

@@ -12,8 +12,8 @@ namespace entrycheck {
 
 struct ExpectedPosition {
     int n;
-    bool flag;            // CheckBox<n> ("TAK") rather than Edit<n>
-    QRect box;            // relative to the tab page
+    bool flag; // CheckBox<n> ("TAK") rather than Edit<n>
+    QRect box; // relative to the tab page
     // The key filter and the exit check by the labels of the layout tables:
     // "TylkoLiczbyKeyPress" (decimal), "TylkoIntKeyPress" (whole),
     // "TylkoInt2KeyPress" (identifier); "ValFloat" (number), "ValFloatNextPage"
@@ -21,8 +21,8 @@ struct ExpectedPosition {
     // (column sum), "CheckIdGminy" (identifier), "NextPage"; "" for none.
     const char *keyFilter;
     const char *exitHandler;
-    const char *number;      // the number label's text, nullptr for none
-    QPoint numberAt;         // its top-left corner
+    const char *number; // the number label's text, nullptr for none
+    QPoint numberAt;    // its top-left corner
 };
 
 // "Edit<n>" or "CheckBox<n>".

@@ -27,10 +27,9 @@ struct Line {
 QByteArray toCp1250(const QString &text)
 {
     static const QHash<QChar, char> polish{
-        {u'ą', '\xB9'}, {u'ć', '\xE6'}, {u'ę', '\xEA'}, {u'ł', '\xB3'}, {u'ń', '\xF1'},
-        {u'ó', '\xF3'}, {u'ś', '\x9C'}, {u'ź', '\x9F'}, {u'ż', '\xBF'}, {u'Ą', '\xA5'},
-        {u'Ć', '\xC6'}, {u'Ę', '\xCA'}, {u'Ł', '\xA3'}, {u'Ń', '\xD1'}, {u'Ó', '\xD3'},
-        {u'Ś', '\x8C'}, {u'Ź', '\x8F'}, {u'Ż', '\xAF'}};
+        {u'ą', '\xB9'}, {u'ć', '\xE6'}, {u'ę', '\xEA'}, {u'ł', '\xB3'}, {u'ń', '\xF1'}, {u'ó', '\xF3'},
+        {u'ś', '\x9C'}, {u'ź', '\x9F'}, {u'ż', '\xBF'}, {u'Ą', '\xA5'}, {u'Ć', '\xC6'}, {u'Ę', '\xCA'},
+        {u'Ł', '\xA3'}, {u'Ń', '\xD1'}, {u'Ó', '\xD3'}, {u'Ś', '\x8C'}, {u'Ź', '\x8F'}, {u'Ż', '\xAF'}};
     QByteArray out;
     for (QChar c : text)
         out += c.unicode() < 0x80 ? char(c.unicode()) : polish.value(c, '?');
@@ -111,8 +110,7 @@ std::optional<Line> findLine(const PageWords &page, const QString &text, double 
 // (or end, when `atEnd`) at band x `edge`, within the tolerance; else what
 // is wrong. Leading blanks of `text` move its first word one blank each
 // (in `pointSize`) to the right.
-QString checkLine(const PageWords &page, const QString &text, double y, double edge, bool atEnd,
-                  int pointSize = 7)
+QString checkLine(const PageWords &page, const QString &text, double y, double edge, bool atEnd, int pointSize = 7)
 {
     qsizetype blanks = 0;
     while (!atEnd && blanks < text.size() && text[blanks] == u' ')
@@ -122,8 +120,8 @@ QString checkLine(const PageWords &page, const QString &text, double y, double e
     const auto line = findLine(page, text, top, x, atEnd);
     if (!line)
         return QStringLiteral("\"%1\" not found on one line near y %2 mm").arg(text).arg(top);
-    const QString offX = offBy(atEnd ? QStringLiteral("end") : QStringLiteral("start"),
-                               atEnd ? line->xMax : line->xMin, x);
+    const QString offX =
+        offBy(atEnd ? QStringLiteral("end") : QStringLiteral("start"), atEnd ? line->xMax : line->xMin, x);
     if (!offX.isEmpty())
         return QStringLiteral("\"%1\": %2").arg(text, offX);
     const QString offY = offBy(QStringLiteral("top"), line->yMin, top);
@@ -212,8 +210,9 @@ void verifySixA4Pages(const Printed &printed)
     const auto pages = QRegularExpression(R"(^Pages:\s+(\d+)$)", QRegularExpression::MultilineOption).match(out);
     QVERIFY2(pages.hasMatch(), qPrintable(out));
     QCOMPARE(pages.captured(1).toInt(), 6);
-    auto sizes = QRegularExpression(R"(^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)", QRegularExpression::MultilineOption)
-                     .globalMatch(out);
+    auto sizes =
+        QRegularExpression(R"(^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)", QRegularExpression::MultilineOption)
+            .globalMatch(out);
     int count = 0;
     for (; sizes.hasNext(); ++count) {
         const auto m = sizes.next();

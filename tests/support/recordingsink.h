@@ -29,7 +29,8 @@ public:
     QStringList texts() const
     {
         QStringList t;
-        for (const auto &e : entries) t << e.text;
+        for (const auto &e : entries)
+            t << e.text;
         return t;
     }
     void clear() { entries.clear(); }

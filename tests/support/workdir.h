@@ -8,8 +8,7 @@
 // optionally holding a copy of the shipped register.
 class WorkDir {
 public:
-    explicit WorkDir(bool withRegister = true)
-        : previous_(QDir::currentPath())
+    explicit WorkDir(bool withRegister = true) : previous_(QDir::currentPath())
     {
         if (withRegister)
             QFile::copy(registerSource(), dir_.filePath(QStringLiteral("GMINY.txt")));

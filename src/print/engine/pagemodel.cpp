@@ -21,9 +21,7 @@ ReportLabel::ReportLabel(const LabelRow &row, ReportBand *band)
       heightTenths_(tenthsFromMm(row.heightMm)), align_(row.align), position_(row.position)
 {
     setObjectName(QString::fromUtf8(row.name));
-    const int size = row.pointSize > 0 ? row.pointSize
-                     : band->fontPointSize() > 0 ? band->fontPointSize()
-                                                 : 10;
+    const int size = row.pointSize > 0 ? row.pointSize : band->fontPointSize() > 0 ? band->fontPointSize() : 10;
     font_ = labelFont(size, row.bold);
     format();
 }
@@ -48,9 +46,14 @@ void ReportLabel::format()
         widest = std::max(widest, textWidthTenths(font_, line));
     const double newWidth = widest + kDesignPixelTenths;
     switch (align_) {
-    case Align::Left: break;
-    case Align::Right: leftTenths_ += widthTenths_ - newWidth; break;
-    case Align::Center: leftTenths_ += (widthTenths_ - newWidth) / 2.0; break;
+    case Align::Left:
+        break;
+    case Align::Right:
+        leftTenths_ += widthTenths_ - newWidth;
+        break;
+    case Align::Center:
+        leftTenths_ += (widthTenths_ - newWidth) / 2.0;
+        break;
     }
     widthTenths_ = newWidth;
     heightTenths_ = std::max(heightTenths_, lineHeightTenths(font_));
@@ -146,8 +149,8 @@ PreparedPage preparePage(const ReportPage &page)
                 break;
             if (lines[i].isEmpty())
                 continue;
-            PreparedItem item
-                = box(PreparedItem::Text, l->leftTenths(), l->topTenths(), l->widthTenths(), l->heightTenths());
+            PreparedItem item =
+                box(PreparedItem::Text, l->leftTenths(), l->topTenths(), l->widthTenths(), l->heightTenths());
             item.align = l->alignment();
             item.text = lines[i];
             item.family = l->font().family();

@@ -56,6 +56,7 @@ public:
     double topTenths() const { return topTenths_; }
     double widthTenths() const { return widthTenths_; }
     double heightTenths() const { return heightTenths_; }
+
 private:
     double leftTenths_, topTenths_, widthTenths_, heightTenths_;
 };
@@ -86,6 +87,7 @@ public:
     ReportLabel *label(const QString &name) const;
     // The print slots of this page (labels with a position), stored order.
     QList<ReportLabel *> printSlots() const;
+
 private:
     ReportBand *band_;
     QString instance_;
@@ -108,6 +110,7 @@ public:
     // The next page's sheet; an empty sheet at the end.
     PreparedPage next();
     void stop() { pending_.clear(); }
+
 private:
     QList<QPointer<ReportPage>> pending_;
     int total_ = 0;

@@ -77,8 +77,7 @@ void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
             // far longer than the paper is wide (a whole box of characters
             // runs off the page) costs no more than a line across it.
             const double em = it->font.pixelSize() * textScale;
-            if (baseline + em < 0 || baseline - em > sheet.height() || x - em > sheet.width()
-                || x + advance + em < 0)
+            if (baseline + em < 0 || baseline - em > sheet.height() || x - em > sheet.width() || x + advance + em < 0)
                 break;
             painter.save();
             painter.translate(x, baseline);
@@ -92,12 +91,11 @@ void paintPage(QPainter &painter, const PreparedPage &page, double dpi)
                 // it may fall within the sheet.
                 const double from = (-x - em) / textScale, to = (sheet.width() - x + em) / textScale;
                 const auto byX = [](const QPointF &p, double v) { return p.x() < v; };
-                const qsizetype first
-                    = std::lower_bound(glyphs.positions.begin(), glyphs.positions.end(), from, byX)
-                      - glyphs.positions.begin();
-                const qsizetype last
-                    = std::lower_bound(glyphs.positions.begin() + first, glyphs.positions.end(), to, byX)
-                      - glyphs.positions.begin();
+                const qsizetype first = std::lower_bound(glyphs.positions.begin(), glyphs.positions.end(), from, byX)
+                                        - glyphs.positions.begin();
+                const qsizetype last =
+                    std::lower_bound(glyphs.positions.begin() + first, glyphs.positions.end(), to, byX)
+                    - glyphs.positions.begin();
                 QGlyphRun run;
                 run.setRawFont(rawFontOf(it->font));
                 run.setGlyphIndexes(glyphs.glyphs.mid(first, last - first));

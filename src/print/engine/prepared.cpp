@@ -62,10 +62,7 @@ constexpr qsizetype kMaxPageText = 64 * kMaxText;
 
 QString tr(const char *text) { return QCoreApplication::translate("PreparedReport", text); }
 
-QByteArray sha256(const QByteArray &data)
-{
-    return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
-}
+QByteArray sha256(const QByteArray &data) { return QCryptographicHash::hash(data, QCryptographicHash::Sha256); }
 
 // Writes all of `bytes`. A write cut short (a full disk, a file-size limit)
 // is retried with the rest, so that the next attempt fails with the
@@ -120,8 +117,8 @@ bool savePrepared(const PreparedDocument &doc, QIODevice &out)
         for (const PreparedPage &page : doc.pages) {
             s << page.widthMm << page.heightMm << quint32(page.items.size());
             for (const PreparedItem &i : page.items)
-                s << quint8(i.kind) << i.xMm << i.yMm << i.widthMm << i.heightMm << quint8(i.align) << i.text << i.family
-                  << qint32(i.pointSize) << i.bold << qint32(i.line);
+                s << quint8(i.kind) << i.xMm << i.yMm << i.widthMm << i.heightMm << quint8(i.align) << i.text
+                  << i.family << qint32(i.pointSize) << i.bold << qint32(i.line);
         }
     }
     QByteArray header(kMagic, sizeof kMagic);
@@ -181,7 +178,9 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
             return fail(tr("The saved report is damaged."));
         if (items > kMaxItems)
             return fail(tr("Page %1 of the saved report has %2 elements; a page has at most %3.")
-                            .arg(p + 1).arg(items).arg(kMaxItems));
+                            .arg(p + 1)
+                            .arg(items)
+                            .arg(kMaxItems));
         itemsInAll += items;
         if (itemsInAll > kMaxItemsInAll)
             return fail(tr("The saved report has more than %1 elements; a report has at most %1.").arg(kMaxItemsInAll));
@@ -197,20 +196,26 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
                 covered += std::max(w, 0.0) * std::max(h, 0.0);
                 if (covered > kMaxCoveredSheets * page.widthMm * page.heightMm)
                     return fail(tr("Page %1 of the saved report paints over its sheet more than %2 times.")
-                                    .arg(p + 1).arg(kMaxCoveredSheets));
+                                    .arg(p + 1)
+                                    .arg(kMaxCoveredSheets));
             }
             if (item.text.size() > kMaxText)
                 return fail(tr("Page %1 of the saved report holds a text of %2 characters; a text has at most %3.")
-                                .arg(p + 1).arg(item.text.size()).arg(kMaxText));
+                                .arg(p + 1)
+                                .arg(item.text.size())
+                                .arg(kMaxText));
             if (item.kind != PreparedItem::Text)
                 continue;
             characters += item.text.size();
             if (characters > kMaxPageText)
                 return fail(tr("Page %1 of the saved report holds more than %2 characters; a page holds at most %2.")
-                                .arg(p + 1).arg(kMaxPageText));
-            if (!iqx::cp1250::representable(item.text)
-                || std::any_of(item.text.begin(), item.text.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-                return fail(tr("Page %1 of the saved report holds a character that a report does not print.").arg(p + 1));
+                                .arg(p + 1)
+                                .arg(kMaxPageText));
+            if (!iqx::cp1250::representable(item.text) || std::any_of(item.text.begin(), item.text.end(), [](QChar c) {
+                    return c.category() == QChar::Other_Control;
+                }))
+                return fail(
+                    tr("Page %1 of the saved report holds a character that a report does not print.").arg(p + 1));
             fonts.insert(QStringLiteral("%1/%2/%3").arg(item.family).arg(item.pointSize).arg(item.bold));
             if (fonts.size() > kMaxFonts)
                 return fail(tr("The saved report uses more than %1 fonts; a report uses at most %1.").arg(kMaxFonts));

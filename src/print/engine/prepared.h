@@ -20,12 +20,12 @@ namespace iqx::report {
 struct PreparedItem {
     enum Kind { Box, Shape, Text } kind = Box;
     double xMm = 0, yMm = 0, widthMm = 0, heightMm = 0; // for Text the label's box
-    Align align = Align::Left; // Text: which edge the line keeps
-    QString text;              // Text: one line
-    QString family;            // Text
-    int pointSize = 0;         // Text
-    bool bold = false;         // Text
-    int line = 0;              // Text: line number within the label
+    Align align = Align::Left;                          // Text: which edge the line keeps
+    QString text;                                       // Text: one line
+    QString family;                                     // Text
+    int pointSize = 0;                                  // Text
+    bool bold = false;                                  // Text
+    int line = 0;                                       // Text: line number within the label
 };
 
 struct PreparedPage {

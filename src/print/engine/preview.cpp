@@ -162,20 +162,20 @@ PreviewWindow::PreviewWindow(PageRun run, PrinterSettings &settings, QWidget *pa
     bar->addSeparator();
     first_ = add("actionFirstPage", tr("First page"), QStyle::SP_MediaSkipBackward,
                  {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::Key_Home)}, [this] { goToPage(1); });
-    previous_ = add("actionPreviousPage", tr("Previous page"), QStyle::SP_ArrowLeft,
-                    {QKeySequence(Qt::Key_PageUp)}, [this] { goToPage(currentPage() - 1); });
+    previous_ = add("actionPreviousPage", tr("Previous page"), QStyle::SP_ArrowLeft, {QKeySequence(Qt::Key_PageUp)},
+                    [this] { goToPage(currentPage() - 1); });
     next_ = add("actionNextPage", tr("Next page"), QStyle::SP_ArrowRight, {QKeySequence(Qt::Key_PageDown)},
                 [this] { goToPage(currentPage() + 1); });
-    last_ = add("actionLastPage", tr("Last page"), QStyle::SP_MediaSkipForward,
-                {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::Key_End)},
-                [this] { goToPage(pageCount()); });
+    last_ =
+        add("actionLastPage", tr("Last page"), QStyle::SP_MediaSkipForward,
+            {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::Key_End)}, [this] { goToPage(pageCount()); });
     bar->addSeparator();
     setup_ = add("actionPrinterSetup", tr("Printer setup"), none, {}, [this] { printerSetup(); });
     print_ = add("actionPrint", tr("Print"), none, {}, [this] { print(); });
     bar->addSeparator();
     save_ = add("actionSaveReport", tr("Save Report"), QStyle::SP_DialogSaveButton, {}, [this] {
-        const QString path
-            = saveFileName(tr("Save report"), tr("Saved reports (*.iqr);;All files (*)"), proposed(".iqr"));
+        const QString path =
+            saveFileName(tr("Save report"), tr("Saved reports (*.iqr);;All files (*)"), proposed(".iqr"));
         if (!path.isEmpty())
             saveReport(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".iqr") : path);
     });
@@ -191,8 +191,8 @@ PreviewWindow::PreviewWindow(PageRun run, PrinterSettings &settings, QWidget *pa
     });
     // Export joins here, once whoever fills the pages hands in a handler.
     beforeClose_ = bar->addSeparator();
-    close_ = add("actionClose", tr("&Close"), none,
-                 {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)}, [this] { close(); });
+    close_ = add("actionClose", tr("&Close"), none, {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)},
+                 [this] { close(); });
     close_->setToolTip(tr("Close"));
 
     progressPanel_ = new QLabel(this);
@@ -230,8 +230,7 @@ void PreviewWindow::setExport(const QString &title, ExportHandler handler)
         export_ = new QAction(title, this);
         export_->setObjectName(QStringLiteral("actionExport"));
         connect(export_, &QAction::triggered, this, [this] {
-            const QString path
-                = saveFileName(export_->text(), tr("JSON (*.json);;CSV (*.csv)"), proposed(".json"));
+            const QString path = saveFileName(export_->text(), tr("JSON (*.json);;CSV (*.csv)"), proposed(".json"));
             if (!path.isEmpty())
                 exportData(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".json") : path);
         });
@@ -368,9 +367,15 @@ void PreviewWindow::applyZoomMode()
     case ZoomMode::Fit:
         zoomTo(int(95.0 * std::min(area.width() / paper.width(), area.height() / paper.height())));
         break;
-    case ZoomMode::Actual: zoomTo(100); break;
-    case ZoomMode::Width: zoomTo(int(90.0 * area.width() / paper.width())); break;
-    case ZoomMode::Custom: view_->setScale(zoom_ / 100.0); break;
+    case ZoomMode::Actual:
+        zoomTo(100);
+        break;
+    case ZoomMode::Width:
+        zoomTo(int(90.0 * area.width() / paper.width()));
+        break;
+    case ZoomMode::Custom:
+        view_->setScale(zoom_ / 100.0);
+        break;
     }
 }
 

@@ -69,8 +69,8 @@ bool printDocument(const PreparedDocument &doc, const PrinterSettings &settings,
     }
     ok = painter.end() && ok;
     if (!ok || printer.printerState() == QPrinter::Error)
-        return fail(tr("The printer \"%1\" reported an error; the report may not have been printed.")
-                        .arg(info.printerName()));
+        return fail(
+            tr("The printer \"%1\" reported an error; the report may not have been printed.").arg(info.printerName()));
     if (job)
         *job = {info.printerName(), last - first + 1, printer.copyCount()};
     return true;

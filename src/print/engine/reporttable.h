@@ -30,7 +30,7 @@ struct PageTable {
     const char *instanceName; // "Strona1"
     const char *bandName;     // "QRBand1"
     double bandWidthMm, bandHeightMm;
-    int bandFontPointSize;    // 0 when the band has no font of its own
+    int bandFontPointSize; // 0 when the band has no font of its own
     QList<LabelRow> labels;
     QList<ShapeRow> shapes;
 };

@@ -27,9 +27,9 @@ QFont referenceFont(QFont font);
 double textHeightTenths(const QFont &font);
 
 struct ShapedText {
-    double advance = 0;        // reference pixels
-    QList<quint32> glyphs;     // empty: draw as text (a character the face lacks)
-    QList<QPointF> positions;  // reference pixels, growing from 0
+    double advance = 0;       // reference pixels
+    QList<quint32> glyphs;    // empty: draw as text (a character the face lacks)
+    QList<QPointF> positions; // reference pixels, growing from 0
 };
 // `text` in a reference-size font, shaped once and kept.
 const ShapedText &shapedText(const QFont &referenceFont, const QString &text);

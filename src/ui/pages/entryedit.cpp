@@ -37,10 +37,7 @@ void EntryEdit::setTypingLimit(int limit)
     setMaxLength(limit > 0 ? std::max<int>(limit, int(text().size())) : std::numeric_limits<int>::max());
 }
 
-void EntryEdit::setKeyFilter(KeyFilter filter)
-{
-    filter_ = filter;
-}
+void EntryEdit::setKeyFilter(KeyFilter filter) { filter_ = filter; }
 
 void EntryEdit::showValue(const QString &value)
 {

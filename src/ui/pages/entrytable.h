@@ -26,11 +26,11 @@ enum class Kind {
 struct EntryRow {
     Kind kind;
     const char *name = nullptr; // object name; nullptr for static labels and positions
-    int position = -1;   // Edit, Check: the position the control stands for
+    int position = -1;          // Edit, Check: the position the control stands for
     int x, y;
-    int w = 0, h = 0;    // boxes, lines, buttons; 0 for labels
+    int w = 0, h = 0;           // boxes, lines, buttons; 0 for labels
     const char *text = nullptr; // UTF-8 caption of a label or button
-    int fontPx = 0;      // character height in px; 0: the page font
+    int fontPx = 0;             // character height in px; 0: the page font
     bool bold = false;
     int mirrors = -1;    // Header: the position whose box's text it shows
     bool silver = false; // label drawn on a silver background

@@ -2,6 +2,10 @@
 // property tax (positions 5 to 51). Coordinates are pixels on TabSheet1.
 #include "ui/pages/rows.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx::ui {
 namespace {
 
@@ -181,3 +185,4 @@ const EntryPageTable &entryPage1()
 }
 
 } // namespace iqx::ui
+// clang-format on

@@ -5,6 +5,10 @@
 // TabSheet2; boxes are listed in position order, which is the tab order.
 #include "ui/pages/rows.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx::ui {
 namespace {
 
@@ -126,3 +130,4 @@ const EntryPageTable &entryPage2()
 }
 
 } // namespace iqx::ui
+// clang-format on

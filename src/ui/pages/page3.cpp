@@ -6,6 +6,10 @@
 // the page font in bold.
 #include "ui/pages/rows.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx::ui {
 namespace {
 
@@ -137,3 +141,4 @@ const EntryPageTable &entryPage3()
 }
 
 } // namespace iqx::ui
+// clang-format on

@@ -6,6 +6,10 @@
 // Tab and Enter walk the grid row by row, check box and text box in turn.
 #include "ui/pages/rows.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx::ui {
 namespace {
 
@@ -179,3 +183,4 @@ const EntryPageTable &entryPage4()
 }
 
 } // namespace iqx::ui
+// clang-format on

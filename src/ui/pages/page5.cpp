@@ -5,6 +5,10 @@
 // start left of the page and are cut off by its edge.
 #include "ui/pages/rows.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx::ui {
 namespace {
 
@@ -108,3 +112,4 @@ const EntryPageTable &entryPage5()
 }
 
 } // namespace iqx::ui
+// clang-format on

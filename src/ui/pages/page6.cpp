@@ -5,6 +5,10 @@
 // page turns the page.
 #include "ui/pages/rows.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx::ui {
 
 const EntryPageTable &entryPage6()
@@ -91,3 +95,4 @@ const EntryPageTable &entryPage6()
 }
 
 } // namespace iqx::ui
+// clang-format on

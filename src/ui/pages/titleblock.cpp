@@ -2,6 +2,10 @@
 // document's title and the print button. Coordinates are pixels on the panel.
 #include "ui/pages/rows.h"
 
+// The tables of this file are laid out by hand, in rows as on the form;
+// the formatter leaves the file as it is.
+// clang-format off
+
 namespace iqx::ui {
 
 const QList<EntryRow> &titleBlockRows()
@@ -17,3 +21,4 @@ const QList<EntryRow> &titleBlockRows()
 }
 
 } // namespace iqx::ui
+// clang-format on

@@ -27,7 +27,12 @@ int main(int argc, char **argv)
     for (int n = 1; n <= 6; ++n) {
         footers << QStringLiteral("Strona %1/6").arg(n).toUtf8();
         const PageTable table{
-            "TStrona", "Strona", "QRBand1", 189.97, 277.55, 0,
+            "TStrona",
+            "Strona",
+            "QRBand1",
+            189.97,
+            277.55,
+            0,
             {
                 {"QRLabel1", 74.35, 14.02, 0, 0, "INFORMACJA", 12, true},
                 {"QRLabel2", 53.18, 19.05, 0, 0, "w sprawie podatków i opłat lokalnych", 12, true},
@@ -56,8 +61,8 @@ int main(int argc, char **argv)
     }
     const auto *notice = preview.findChild<QLabel *>(QStringLiteral("noticePanel"));
     const QString said = notice ? notice->text() : QString();
-    const QString expected
-        = QStringLiteral("6 pages sent to the printer \"%1\".").arg(QPrinterInfo::defaultPrinterName());
+    const QString expected =
+        QStringLiteral("6 pages sent to the printer \"%1\".").arg(QPrinterInfo::defaultPrinterName());
     if (said != expected) {
         std::fprintf(stderr, "the preview says \"%s\", not \"%s\"\n", qPrintable(said), qPrintable(expected));
         return 1;

@@ -44,7 +44,12 @@ PageTable samplePage(int n)
     while (footers.size() < n)
         footers << QStringLiteral("Strona %1/6").arg(footers.size() + 1).toUtf8();
     return PageTable{
-        "TStronaX", "StronaX", "QRBand1", 189.97, 276.49, 7,
+        "TStronaX",
+        "StronaX",
+        "QRBand1",
+        189.97,
+        276.49,
+        7,
         {
             {"QRLabel1", 53.18, 19.05, 0, 0, "w sprawie podatków i opłat lokalnych", 12, true},
             {"P1", 49.21, 29.90, 4.50, 4.50, "P1", 10, true},
@@ -232,8 +237,15 @@ void TestReport::captionKeepsAnchor()
 // size (7200 dpi: 100 pixels per point), or the printed positions move.
 void TestReport::widthsMatchShapedText()
 {
-    QStringList texts{"TAK", "NIE", "12345,678", "fi fl ffi ffl", "AVATAR Tj To", "Zażółć gęślą jaźń",
-                      "„cudzysłów” – — … ‰ € § ©", "Brzeszcze-Jawiszowice", "\u4e2d x"};
+    QStringList texts{"TAK",
+                      "NIE",
+                      "12345,678",
+                      "fi fl ffi ffl",
+                      "AVATAR Tj To",
+                      "Zażółć gęślą jaźń",
+                      "„cudzysłów” – — … ‰ € § ©",
+                      "Brzeszcze-Jawiszowice",
+                      "\u4e2d x"};
     for (const PageTable *t : {&print::printedPage1(), &print::printedPage2(), &print::printedPage3(),
                                &print::printedPage4(), &print::printedPage5(), &print::printedPage6()})
         for (const LabelRow &row : t->labels)
@@ -413,7 +425,7 @@ void TestReport::paintsOnImage()
     auto dark = [&](double xmm, double ymm) { return qGray(image.pixel(int(xmm * k), int(ymm * k))) < 128; };
     QCOMPARE(image.pixelColor(int(15 * k), int(200 * k)), QColor(Qt::white));
     QCOMPARE(image.pixelColor(int(5 * k), int(5 * k)), QColor(Qt::gray)); // outside the band
-    bool rule = false; // the rule's top edge, within a pixel
+    bool rule = false;                                                    // the rule's top edge, within a pixel
     for (double y = 10 + 73.55 - 1 / k; y <= 10 + 73.55 + 1 / k; y += 0.5 / k)
         rule |= dark(100, y);
     QVERIFY(rule);
@@ -484,9 +496,8 @@ void TestReport::preparedRoundTrip()
         for (int i = 0; i < doc.pages[p].items.size(); ++i) {
             const PreparedItem &a = doc.pages[p].items[i], &b = original.pages[p].items[i];
             QVERIFY(a.kind == b.kind && a.xMm == b.xMm && a.yMm == b.yMm && a.widthMm == b.widthMm
-                    && a.heightMm == b.heightMm && a.align == b.align
-                    && a.text == b.text && a.family == b.family && a.pointSize == b.pointSize
-                    && a.bold == b.bold && a.line == b.line);
+                    && a.heightMm == b.heightMm && a.align == b.align && a.text == b.text && a.family == b.family
+                    && a.pointSize == b.pointSize && a.bold == b.bold && a.line == b.line);
         }
     }
 }
@@ -530,13 +541,14 @@ void TestReport::forgedReportsBounded_data()
     QTest::newRow("at the limits") << forged(8, 1024, 32) << QString();
     QTest::newRow("longest text") << forged(1, 1, 32767) << QString();
     QTest::newRow("65 pages") << forged(65, 1, 1) << "The saved report has 65 pages; a report has at most 64.";
-    QTest::newRow("1000 heavy pages") << forged(1000, 30, 100) << "The saved report has 1000 pages; a report has at most 64.";
+    QTest::newRow("1000 heavy pages") << forged(1000, 30, 100)
+                                      << "The saved report has 1000 pages; a report has at most 64.";
     QTest::newRow("crowded report") << forged(9, 1024, 1)
                                     << "The saved report has more than 8192 elements; a report has at most 8192.";
     QTest::newRow("crowded page") << forged(2, 1025, 1)
                                   << "Page 1 of the saved report has 1025 elements; a page has at most 1024.";
-    QTest::newRow("overlong text") << forged(1, 1, 32768)
-                                   << "Page 1 of the saved report holds a text of 32768 characters; a text has at most 32767.";
+    QTest::newRow("overlong text") << forged(
+        1, 1, 32768) << "Page 1 of the saved report holds a text of 32768 characters; a text has at most 32767.";
     QTest::newRow("empty payload") << withHeader({}) << "The saved report is damaged.";
 }
 
@@ -591,8 +603,9 @@ void TestReport::forgedReportsPaintQuickly_data()
         t.align = Align::Right;
         return t;
     }) << QString();
-    QTest::newRow("too much text on a page") << page(65, [&](int i) { return text(longText(i), 7); })
-                                             << "Page 1 of the saved report holds more than 2097088 characters; a page holds at most 2097088.";
+    QTest::newRow("too much text on a page")
+        << page(65, [&](int i) { return text(longText(i), 7); })
+        << "Page 1 of the saved report holds more than 2097088 characters; a page holds at most 2097088.";
     QTest::newRow("largest letters") << page(1024, [](int i) { return text(QString(300, u'W'), 9 + i % 8); })
                                      << QString();
     QTest::newRow("letters too large") << page(1, [](int) { return text(QStringLiteral("W"), 17); })
@@ -602,8 +615,9 @@ void TestReport::forgedReportsPaintQuickly_data()
     }) << QString();
     QTest::newRow("seventeen fonts") << page(17, [](int i) { return text(QStringLiteral("W"), 7, QString::number(i)); })
                                      << "The saved report uses more than 16 fonts; a report uses at most 16.";
-    QTest::newRow("characters the font lacks") << page(64, [](int) { return text(QString(32767, QChar(0x4e00)), 7); })
-                                               << "Page 1 of the saved report holds a character that a report does not print.";
+    QTest::newRow("characters the font lacks")
+        << page(64, [](int) { return text(QString(32767, QChar(0x4e00)), 7); })
+        << "Page 1 of the saved report holds a character that a report does not print.";
     QTest::newRow("control characters") << page(1, [](int) { return text(QStringLiteral("a\tb"), 7); })
                                         << "Page 1 of the saved report holds a character that a report does not print.";
     const auto shape = [](double x, double w) {
@@ -615,8 +629,9 @@ void TestReport::forgedReportsPaintQuickly_data()
     };
     QTest::newRow("sheet painted over four times")
         << page(1024, [&](int i) { return i < 4 ? shape(-5, 10000) : shape(0, 0); }) << QString();
-    QTest::newRow("sheet painted over 1024 times") << page(1024, [&](int) { return shape(0, 300); })
-                                                   << "Page 1 of the saved report paints over its sheet more than 4 times.";
+    QTest::newRow("sheet painted over 1024 times")
+        << page(1024, [&](int) { return shape(0, 300); })
+        << "Page 1 of the saved report paints over its sheet more than 4 times.";
 }
 
 void TestReport::forgedReportsPaintQuickly()
@@ -722,9 +737,9 @@ void TestReport::previewWindow()
     for (QAction *a : w.findChild<QToolBar *>()->actions())
         if (!a->isSeparator())
             hints << (a->objectName() == QLatin1String("actionClose") ? a->text() : a->toolTip());
-    QCOMPARE(hints, (QStringList{"Zoom to fit", "100%", "Zoom to width", "First page", "Previous page", "Next page",
-                                 "Last page", "Printer setup", "Print", "Save Report", "Load Report", "Save PDF",
-                                 "&Close"}));
+    QCOMPARE(hints,
+             (QStringList{"Zoom to fit", "100%", "Zoom to width", "First page", "Previous page", "Next page",
+                          "Last page", "Printer setup", "Print", "Save Report", "Load Report", "Save PDF", "&Close"}));
 
     w.resize(1000, 800);
     w.show();
@@ -756,10 +771,10 @@ void TestReport::previewWindow()
         Qt::KeyboardModifiers mods;
         int page;
     };
-    for (const Step &s : {Step{Qt::Key_PageDown, {}, 2}, Step{Qt::Key_End, {}, 6}, Step{Qt::Key_PageDown, {}, 6},
-                          Step{Qt::Key_PageUp, {}, 5}, Step{Qt::Key_Home, {}, 1}, Step{Qt::Key_PageUp, {}, 1},
-                          Step{Qt::Key_PageDown, Qt::ControlModifier, 6},
-                          Step{Qt::Key_PageUp, Qt::ControlModifier, 1}}) {
+    for (const Step &s :
+         {Step{Qt::Key_PageDown, {}, 2}, Step{Qt::Key_End, {}, 6}, Step{Qt::Key_PageDown, {}, 6},
+          Step{Qt::Key_PageUp, {}, 5}, Step{Qt::Key_Home, {}, 1}, Step{Qt::Key_PageUp, {}, 1},
+          Step{Qt::Key_PageDown, Qt::ControlModifier, 6}, Step{Qt::Key_PageUp, Qt::ControlModifier, 1}}) {
         QTest::keyClick(&w, Qt::Key(s.key), s.mods);
         QCOMPARE(w.currentPage(), s.page);
     }
