@@ -147,8 +147,9 @@ void buildRows(QWidget *parent, const QList<EntryRow> &rows, PositionControls *c
             headers.append({static_cast<QLabel *>(w), row.mirrors});
     }
     // Header labels show their box's whole text on every change.
-    for (const auto &[label, n] : headers) {
-        QLineEdit *box = controls ? controls->edits[n] : nullptr;
+    for (const auto &header : headers) {
+        QLabel *label = header.first;
+        QLineEdit *box = controls ? controls->edits[header.second] : nullptr;
         Q_ASSERT_X(box, "buildRows", "a header label mirrors a box built before it");
         if (!box)
             continue;
