@@ -130,18 +130,17 @@ bool savePrepared(const PreparedDocument &doc, QIODevice &out)
     return writeAll(out, header) && writeAll(out, payload);
 }
 
-bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
+namespace {
+
+// Reads the header and the payload it guards. Empty on success, else why
+// the file is refused.
+QString readPayload(QIODevice &in, QByteArray *payload)
 {
-    auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     const QByteArray header = in.read(kHeaderSize);
     if (header.size() < int(sizeof kMagic) || !header.startsWith(QByteArray(kMagic, sizeof kMagic)))
-        return fail(tr("The file is not a saved report."));
+        return tr("The file is not a saved report.");
     if (header.size() < kHeaderSize)
-        return fail(tr("The saved report is incomplete."));
+        return tr("The saved report is incomplete.");
     quint16 version = 0;
     quint32 length = 0;
     {
@@ -149,14 +148,71 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
         s >> version >> length;
     }
     if (version != kVersion)
-        return fail(tr("The saved report has format version %1, which this program cannot read.").arg(version));
+        return tr("The saved report has format version %1, which this program cannot read.").arg(version);
     if (length > kMaxPayload)
-        return fail(tr("The saved report is damaged."));
-    const QByteArray payload = in.read(length);
-    if (payload.size() < qsizetype(length))
-        return fail(tr("The saved report is incomplete."));
-    if (sha256(payload) != header.right(kHashSize) || !in.read(1).isEmpty())
-        return fail(tr("The saved report is damaged."));
+        return tr("The saved report is damaged.");
+    *payload = in.read(length);
+    if (payload->size() < qsizetype(length))
+        return tr("The saved report is incomplete.");
+    if (sha256(*payload) != header.right(kHashSize) || !in.read(1).isEmpty())
+        return tr("The saved report is damaged.");
+    return {};
+}
+
+// What the painting bounds count while one report is read.
+struct Budget {
+    double coveredMm2 = 0;    // of the current page, within its sheet
+    qsizetype characters = 0; // of the current page
+    QSet<QString> fonts;      // of the whole report
+};
+
+// Empty when `item`, on page `p` (0-based), keeps within the bounds, else
+// why the report is refused.
+QString checkItem(const PreparedItem &item, const PreparedPage &page, quint32 p, Budget &budget)
+{
+    if (item.kind != PreparedItem::Text) {
+        const double w = std::min(item.xMm + item.widthMm, page.widthMm) - std::max(item.xMm, 0.0);
+        const double h = std::min(item.yMm + item.heightMm, page.heightMm) - std::max(item.yMm, 0.0);
+        budget.coveredMm2 += std::max(w, 0.0) * std::max(h, 0.0);
+        if (budget.coveredMm2 > kMaxCoveredSheets * page.widthMm * page.heightMm)
+            return tr("Page %1 of the saved report paints over its sheet more than %2 times.")
+                .arg(p + 1)
+                .arg(kMaxCoveredSheets);
+    }
+    if (item.text.size() > kMaxText)
+        return tr("Page %1 of the saved report holds a text of %2 characters; a text has at most %3.")
+            .arg(p + 1)
+            .arg(item.text.size())
+            .arg(kMaxText);
+    if (item.kind != PreparedItem::Text)
+        return {};
+    budget.characters += item.text.size();
+    if (budget.characters > kMaxPageText)
+        return tr("Page %1 of the saved report holds more than %2 characters; a page holds at most %2.")
+            .arg(p + 1)
+            .arg(kMaxPageText);
+    const bool control =
+        std::any_of(item.text.begin(), item.text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (control || !iqx::cp1250::representable(item.text))
+        return tr("Page %1 of the saved report holds a character that a report does not print.").arg(p + 1);
+    budget.fonts.insert(QStringLiteral("%1/%2/%3").arg(item.family).arg(item.pointSize).arg(item.bold));
+    if (budget.fonts.size() > kMaxFonts)
+        return tr("The saved report uses more than %1 fonts; a report uses at most %1.").arg(kMaxFonts);
+    return {};
+}
+
+} // namespace
+
+bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QByteArray payload;
+    if (const QString why = readPayload(in, &payload); !why.isEmpty())
+        return fail(why);
 
     QDataStream s(payload);
     s.setVersion(QDataStream::Qt_6_0);
@@ -168,7 +224,7 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
     if (pages > kMaxPages)
         return fail(tr("The saved report has %1 pages; a report has at most %2.").arg(pages).arg(kMaxPages));
     quint32 itemsInAll = 0;
-    QSet<QString> fonts;
+    Budget budget;
     for (quint32 p = 0; p < pages; ++p) {
         PreparedPage page;
         quint32 items = 0;
@@ -185,40 +241,13 @@ bool loadPrepared(QIODevice &in, PreparedDocument *doc, QString *error)
         if (itemsInAll > kMaxItemsInAll)
             return fail(tr("The saved report has more than %1 elements; a report has at most %1.").arg(kMaxItemsInAll));
         page.items.resize(items);
-        double covered = 0; // mm², within the sheet
-        qsizetype characters = 0;
+        budget.coveredMm2 = 0;
+        budget.characters = 0;
         for (PreparedItem &item : page.items) {
             if (!readItem(s, item))
                 return fail(tr("The saved report is damaged."));
-            if (item.kind != PreparedItem::Text) {
-                const double w = std::min(item.xMm + item.widthMm, page.widthMm) - std::max(item.xMm, 0.0);
-                const double h = std::min(item.yMm + item.heightMm, page.heightMm) - std::max(item.yMm, 0.0);
-                covered += std::max(w, 0.0) * std::max(h, 0.0);
-                if (covered > kMaxCoveredSheets * page.widthMm * page.heightMm)
-                    return fail(tr("Page %1 of the saved report paints over its sheet more than %2 times.")
-                                    .arg(p + 1)
-                                    .arg(kMaxCoveredSheets));
-            }
-            if (item.text.size() > kMaxText)
-                return fail(tr("Page %1 of the saved report holds a text of %2 characters; a text has at most %3.")
-                                .arg(p + 1)
-                                .arg(item.text.size())
-                                .arg(kMaxText));
-            if (item.kind != PreparedItem::Text)
-                continue;
-            characters += item.text.size();
-            if (characters > kMaxPageText)
-                return fail(tr("Page %1 of the saved report holds more than %2 characters; a page holds at most %2.")
-                                .arg(p + 1)
-                                .arg(kMaxPageText));
-            if (!iqx::cp1250::representable(item.text) || std::any_of(item.text.begin(), item.text.end(), [](QChar c) {
-                    return c.category() == QChar::Other_Control;
-                }))
-                return fail(
-                    tr("Page %1 of the saved report holds a character that a report does not print.").arg(p + 1));
-            fonts.insert(QStringLiteral("%1/%2/%3").arg(item.family).arg(item.pointSize).arg(item.bold));
-            if (fonts.size() > kMaxFonts)
-                return fail(tr("The saved report uses more than %1 fonts; a report uses at most %1.").arg(kMaxFonts));
+            if (const QString why = checkItem(item, page, p, budget); !why.isEmpty())
+                return fail(why);
         }
         result.pages << page;
     }

@@ -461,18 +461,14 @@ bool PreviewWindow::saveReport(const QString &path)
     // the system's reason at once; a closed file would have forgotten it.
     setNotice({});
     QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reason = file.errorString();
-    } else if (!savePrepared(doc_, file)) {
-        reason = file.errorString();
-        file.cancelWriting();
-    } else if (file.commit()) {
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && savePrepared(doc_, file);
+    if (written && file.commit()) {
         setNotice(tr("Report saved to %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
         return true;
-    } else {
-        reason = file.errorString();
     }
+    const QString reason = file.errorString();
+    if (!written)
+        file.cancelWriting();
     emit failed(fileErrorText(tr("Cannot save the report to"), path, reason));
     return false;
 }
