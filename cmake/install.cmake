@@ -1,10 +1,16 @@
 # Installation as a desktop program (cmake --install) and the Debian package
 # (cpack). Included at the end of the top-level CMakeLists.txt.
 
-set(IQX_VERSION 1.0.0)
+# (IQX_VERSION is set at the top of CMakeLists.txt.)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/iqx_version.h.in
                ${CMAKE_BINARY_DIR}/generated/iqx_version.h @ONLY)
 # (src/app includes the generated header.)
+
+# On Windows the program is laid out and packaged by scripts/windows.sh
+# (an NSIS installer and a zip); what follows is the Linux installation.
+if(WIN32)
+  return()
+endif()
 
 include(GNUInstallDirs)
 

@@ -164,6 +164,23 @@ iqx_win_qt_source() {
   echo "$tree"
 }
 
+# Configures (unless done), builds and installs Qt; the first failure ends it.
+iqx_win_qt_build() {
+  local tree=$1 build=$2 prefix=$3 toolchain=$4
+  shift 4
+  cd "$build" || return 1
+  if [ ! -f .iqx-configured ]; then
+    "${IQX_WIN_NICE[@]}" "$tree/configure" -prefix "$prefix" "$@" \
+      -qt-host-path /usr -- \
+      -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake || return 1
+    touch .iqx-configured
+  fi
+  "${IQX_WIN_NICE[@]}" cmake --build . --parallel "$IQX_WIN_JOBS" || return 1
+  "${IQX_WIN_NICE[@]}" cmake --install . --strip
+}
+
 # Builds and installs Qt for Windows into its cache folder, unless a
 # complete one is there. The marker is written last, so a build that was
 # stopped half-way is never taken for a finished one.
@@ -174,27 +191,23 @@ iqx_win_step_qt() {
     iqx_win_log "Qt for Windows: $prefix (cached)"
     return 0
   fi
-  local tree build log
+  local tree build log toolchain
   tree=$(iqx_win_qt_source)
   build=$prefix.build
   log=$prefix.log
-  # A build folder left by a stopped run is taken up where it stopped.
+  # Qt's build folder records the toolchain file's path: a copy in the cache
+  # keeps it valid when the work tree that started the build is gone.
+  toolchain=$prefix.toolchain.cmake
+  cp "$IQX_WIN_TOOLCHAIN" "$toolchain"
+  # A build folder left by a stopped run is taken up where it stopped;
+  # it is configured again only when its configuration did not finish.
   rm -rf "$prefix"
   mkdir -p "$build"
   iqx_win_log "building Qt for Windows into $prefix (log: $log)"
   local opts
   mapfile -t opts < <(iqx_win_qt_options)
   local start=$SECONDS
-  {
-    cd "$build"
-    "${IQX_WIN_NICE[@]}" "$tree/configure" -prefix "$prefix" "${opts[@]}" \
-      -qt-host-path /usr -- \
-      -G Ninja \
-      -DCMAKE_TOOLCHAIN_FILE="$IQX_WIN_TOOLCHAIN" \
-      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-    "${IQX_WIN_NICE[@]}" cmake --build . --parallel "$IQX_WIN_JOBS"
-    "${IQX_WIN_NICE[@]}" cmake --install . --strip
-  } > "$log" 2>&1 || {
+  iqx_win_qt_build "$tree" "$build" "$prefix" "$toolchain" "${opts[@]}" > "$log" 2>&1 || {
     tail -n 40 "$log" >&2
     iqx_win_die "the Qt build failed; the whole log is $log"
   }
@@ -235,7 +248,7 @@ iqx_win_step_qt_check() {
 # --- the program -------------------------------------------------------------
 
 iqx_win_version() {
-  sed -n 's/^set(IQX_VERSION \([^)]*\))$/\1/p' cmake/install.cmake
+  sed -n 's/^set(IQX_VERSION \([^)]*\))$/\1/p' CMakeLists.txt
 }
 
 # Qt for Windows as the later steps see it: built by the qt step.

@@ -8,6 +8,7 @@
 #include "app/pdfcommand.h"
 #include "base/messages.h"
 #include "storage/folderlock.h"
+#include "storage/platform.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
@@ -93,8 +94,17 @@ int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)
 
 int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
 {
+    // The PDF is drawn without a window. On Linux the offscreen platform
+    // needs no display. On Windows that platform finds no fonts and would
+    // write pages without a letter: the windows platform, which opens no
+    // window unless asked and needs no display either, is used instead.
+#if defined(Q_OS_WIN)
+    if (qEnvironmentVariable("QT_QPA_PLATFORM").isEmpty() || qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", "windows");
+#else
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QGuiApplication app(argc, argv);
     describeApplication();
     StderrSink standardError;
@@ -122,7 +132,7 @@ int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
                       .arg(choice.entries.size()));
         return choice.entries.isEmpty() ? kNoDocumentStatus : kUsageStatus;
     }
-    return exportDocumentPdf(path, QFile::decodeName(choice.entries.first().path));
+    return exportDocumentPdf(path, platform::decodedPath(choice.entries.first().path).value_or(QString()));
 }
 
 int runDataCommand(int &argc, char **argv, const CommandLine &cmd)

@@ -7,6 +7,7 @@
 #include "export/exportentry.h"
 #include "export/summaryexport.h"
 #include "storage/datafile.h"
+#include "storage/platform.h"
 #include "storage/registerfile.h"
 
 #include <QFile>
@@ -93,14 +94,14 @@ DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base)
     if (arguments.isEmpty()) {
         const QStringList first = dataFileNames(base).mid(0, 1);
         for (const QString &name : first)
-            choice.entries.append({QFile::encodeName(base.absoluteFilePath(name)), name, {}});
+            choice.entries.append({platform::nativePath(base.absoluteFilePath(name)), name, {}});
         return choice;
     }
     choice.several = arguments.size() > 1;
     for (const QString &argument : arguments) {
         const QFileInfo info(base, argument);
         if (!info.isDir()) {
-            choice.entries.append({QFile::encodeName(info.absoluteFilePath()), argument, {}});
+            choice.entries.append({platform::nativePath(info.absoluteFilePath()), argument, {}});
             continue;
         }
         choice.several = true;

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/exitstatus.h"
+#include "base/messages.h"
 
 #include "storage/platform.h"
 
@@ -18,17 +19,16 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
 
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const iqx::CommandLine cmd = iqx::parseCommandLine(arguments);
+    const iqx::CommandLine cmd = iqx::parseCommandLine(iqx::platform::commandLineArguments(argc, argv));
+    if (cmd.mode != iqx::CommandLine::Mode::Window)
+        iqx::platform::prepareStandardStreams();
     switch (cmd.mode) {
     case iqx::CommandLine::Mode::Help:
     case iqx::CommandLine::Mode::Version:
-        std::fputs(cmd.text.toLocal8Bit().constData(), stdout);
+        std::fputs(iqx::consoleBytes(cmd.text).constData(), stdout);
         return iqx::kOkStatus;
     case iqx::CommandLine::Mode::Error:
-        std::fputs(cmd.text.toLocal8Bit().constData(), stderr);
+        std::fputs(iqx::consoleBytes(cmd.text).constData(), stderr);
         return iqx::kUsageStatus;
     case iqx::CommandLine::Mode::Pdf:
         return iqx::runPdfExport(argc, argv, cmd);

@@ -28,10 +28,18 @@ QString userWorkFolder()
 QString installedRegister(const QString &programDir)
 {
     const QString name = QString::fromLatin1(kRegisterFileName);
+#if defined(Q_OS_WIN)
+    // The installer puts it under the program's folder, and only that copy
+    // is taken: a GMINY.txt any user may leave in a shared data folder
+    // would otherwise stand in for it.
+    const QString installed = QDir(programDir).filePath(QStringLiteral("data/%1/%2").arg(kDataSubdir, name));
+    return QFileInfo(installed).isFile() ? QDir::cleanPath(installed) : QString();
+#else
     const QString beside = QDir(programDir).filePath(QStringLiteral("../share/%1/%2").arg(kDataSubdir, name));
     if (QFileInfo(beside).isFile())
         return QDir::cleanPath(beside);
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, kDataSubdir + QLatin1Char('/') + name);
+#endif
 }
 
 WorkFolderResult prepareWorkFolder(const QString &folder, const QString &registerSource)

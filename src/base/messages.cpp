@@ -19,14 +19,23 @@ void setMessages(MessageSink *sink) { g_sink = sink; }
 ScopedMessages::ScopedMessages(MessageSink *sink) : previous_(g_sink) { g_sink = sink; }
 ScopedMessages::~ScopedMessages() { g_sink = previous_; }
 
-void StderrSink::inform(const QString &text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
+QByteArray consoleBytes(const QString &text)
+{
+#if defined(Q_OS_WIN)
+    return text.toUtf8();
+#else
+    return text.toLocal8Bit();
+#endif
+}
 
-void StderrSink::error(const QString &text) { std::fprintf(stderr, "error: %s\n", text.toLocal8Bit().constData()); }
+void StderrSink::inform(const QString &text) { std::fprintf(stderr, "%s\n", consoleBytes(text).constData()); }
+
+void StderrSink::error(const QString &text) { std::fprintf(stderr, "error: %s\n", consoleBytes(text).constData()); }
 
 Answer StderrSink::confirm(const QString &, const QString &text)
 {
     // Nobody can answer here; what the question would decide stays open.
-    std::fprintf(stderr, "%s (no answer)\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s (no answer)\n", consoleBytes(text).constData());
     return Answer::Dismissed;
 }
 

@@ -30,6 +30,11 @@ MessageSink &messages();
 // Installs `sink` (not owned); nullptr restores standard error.
 void setMessages(MessageSink *sink);
 
+// Text for standard output and standard error: in the locale's encoding,
+// and in UTF-8 on Windows, whose console the program sets to UTF-8 (the
+// ANSI code page would lose letters that it lacks).
+QByteArray consoleBytes(const QString &text);
+
 class StderrSink : public MessageSink {
 public:
     void inform(const QString &text) override;

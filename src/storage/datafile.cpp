@@ -103,7 +103,7 @@ DecodedDocument decodeDocument(const QByteArray &fileBytes)
     return out;
 }
 
-LoadResult loadDocumentFile(const QString &path) { return loadDocumentFile(QFile::encodeName(path), path); }
+LoadResult loadDocumentFile(const QString &path) { return loadDocumentFile(platform::nativePath(path), path); }
 
 LoadResult loadDocumentFile(const QByteArray &path, const QString &name)
 {
@@ -169,9 +169,8 @@ bool matchesDataFilePattern(const QByteArray &name)
 // the valid UTF-8 sequences as they are and every other byte as \xNN.
 QString readableFileName(const QByteArray &raw)
 {
-    const QString decoded = QFile::decodeName(raw);
-    if (QFile::encodeName(decoded) == raw)
-        return decoded;
+    if (const std::optional<QString> decoded = platform::decodedPath(raw))
+        return *decoded;
     QString out;
     for (qsizetype i = 0; i < raw.size();) {
         const uchar c = uchar(raw[i]);

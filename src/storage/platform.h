@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <optional>
 
@@ -16,9 +17,13 @@ namespace iqx::platform {
 
 // A path as the system spells it: on POSIX systems its bytes, which need
 // not be valid in the locale's encoding (a name copied from another
-// system), so that such a file can still be opened.
+// system), so that such a file can still be opened; on Windows, whose names
+// are UTF-16, the name in UTF-8, turned into UTF-16 at each call.
 using NativePath = QByteArray;
 NativePath nativePath(const QString &path);
+// The path as text; nullopt when its bytes are no name in the system's
+// encoding (the caller shows such a name byte by byte).
+std::optional<QString> decodedPath(const NativePath &path);
 // `folder` and `name` joined by the system's separator.
 NativePath joinPath(const NativePath &folder, const NativePath &name);
 
@@ -78,8 +83,20 @@ unsigned newFilePermissions();
 // read.
 std::optional<QList<NativePath>> folderNames(const NativePath &folder, QString *reason);
 
+// The program's arguments as text: on POSIX systems `argv` decoded from
+// the locale's encoding, on Windows the wide command line, so that a
+// Polish letter outside the system's ANSI code page survives.
+QStringList commandLineArguments(int argc, char *argv[]);
+// Standard output and standard error for a run without windows: on
+// Windows, the console of the command prompt that started the program
+// when neither is redirected (the program is a windows program, which has
+// none of its own), bytes written as they are (no CR added before LF, so
+// the output is the same as on Linux) and the console set to UTF-8.
+void prepareStandardStreams();
+
 // A write beyond a file-size limit fails with an error that the program
-// reports, instead of ending the program unannounced.
+// reports, instead of ending the program unannounced (POSIX systems; there
+// is no such signal on Windows).
 void reportOversizedWritesAsErrors();
 
 } // namespace iqx::platform

@@ -56,6 +56,14 @@ Status failedStatus(int err)
 
 NativePath nativePath(const QString &path) { return QFile::encodeName(path); }
 
+std::optional<QString> decodedPath(const NativePath &path)
+{
+    QString decoded = QFile::decodeName(path);
+    if (QFile::encodeName(decoded) != path)
+        return std::nullopt;
+    return decoded;
+}
+
 NativePath joinPath(const NativePath &folder, const NativePath &name)
 {
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
@@ -240,6 +248,19 @@ std::optional<QList<NativePath>> folderNames(const NativePath &folder, QString *
         return std::nullopt;
     }
     return names;
+}
+
+QStringList commandLineArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void prepareStandardStreams()
+{
+    // A terminal or a pipe is there already, and bytes go through as they are.
 }
 
 void reportOversizedWritesAsErrors() { std::signal(SIGXFSZ, SIG_IGN); }

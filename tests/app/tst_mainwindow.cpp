@@ -25,9 +25,15 @@
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QtTest>
+
+#include "storage/platform.h"
+#include "support/filesystem.h"
+
+#if !defined(Q_OS_WIN)
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace iqx;
 using guitest::focusName;
@@ -502,6 +508,11 @@ private slots:
     {
         guitest::Window f;
         // A program that took the folder and was killed: its lock stays.
+#if defined(Q_OS_WIN)
+        // (Windows has no fork(): the lock as such a program leaves it,
+        // naming a process that no longer runs.)
+        f.dir.write(QStringLiteral(".informacja.lock"), "999999999\ninformacja\n\n");
+#else
         const pid_t child = fork();
         if (child == 0) {
             QLockFile lock(QStringLiteral(".informacja.lock"));
@@ -510,6 +521,7 @@ private slots:
         int status = -1;
         waitpid(child, &status, 0);
         QCOMPARE(WEXITSTATUS(status), 0);
+#endif
         QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral(".informacja.lock"))));
         QVERIFY(f.w.runFirstActivation());
         QVERIFY(f.sink.entries.isEmpty());
@@ -545,22 +557,29 @@ private slots:
         QFETCH(QString, refusedAs);
         guitest::Window f;
         const QString lock = f.dir.filePath(QStringLiteral(".informacja.lock"));
-        const QByteArray name = QFile::encodeName(lock);
+        const platform::NativePath name = platform::nativePath(lock);
+#if defined(Q_OS_WIN)
+        if (place == u"fifo" || place.startsWith(u'/'))
+            QSKIP("a Windows folder holds no FIFO and no device file");
+#endif
         if (place == u"empty" || place == u"zeros" || place == u"garbage")
             f.dir.write(QStringLiteral(".informacja.lock"), place == u"empty"   ? QByteArray()
                                                             : place == u"zeros" ? QByteArray(120, '\0')
                                                                                 : QByteArray("informacja\n"));
+#if !defined(Q_OS_WIN)
         else if (place == u"fifo")
             QCOMPARE(mkfifo(name.constData(), 0644), 0);
+#endif
         else if (place == u"folder")
             QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral(".informacja.lock")));
         else if (place == u"link") {
             f.dir.write(QStringLiteral("stara-blokada"), kEndedLock);
-            QVERIFY(QFile::link(f.dir.filePath(QStringLiteral("stara-blokada")), lock));
+            if (!testfs::makeSymbolicLink(f.dir.filePath(QStringLiteral("stara-blokada")), lock))
+                QSKIP("this system does not let the test make a symbolic link");
         } else
-            QVERIFY(QFile::link(place, lock));
-        struct stat before {};
-        QCOMPARE(lstat(name.constData(), &before), 0);
+            QVERIFY(testfs::makeSymbolicLink(place, lock));
+        const platform::Status before = platform::statusOf(name);
+        QVERIFY(before.kind != platform::Status::Missing);
 
         QElapsedTimer clock;
         clock.start();
@@ -575,11 +594,12 @@ private slots:
         }
         QCOMPARE(f.sink.entries.size(), 1);
         QCOMPARE(f.sink.entries[0].kind, RecordingSink::Entry::Error);
-        QVERIFY2(f.sink.entries[0].text.contains(lock) && f.sink.entries[0].text.contains(refusedAs),
+        QVERIFY2(f.sink.entries[0].text.contains(QDir::toNativeSeparators(lock))
+                     && f.sink.entries[0].text.contains(refusedAs),
                  qPrintable(f.sink.entries[0].text));
-        struct stat after {};
-        QCOMPARE(lstat(name.constData(), &after), 0);
-        QCOMPARE(after.st_ino, before.st_ino);
+        const platform::Status after = platform::statusOf(name);
+        QCOMPARE(after.kind, before.kind);
+        QVERIFY(after.sameFileAs(before));
         QCOMPARE(f.dir.read(QStringLiteral("stara-blokada")), place == u"link" ? kEndedLock : QByteArray());
     }
 

@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "support/recordingsink.h"
 #include "app/workfolder.h"
+#include "support/filesystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,7 +129,7 @@ private slots:
             if (before == QLatin1String("own register"))
                 QVERIFY(writeFile(reg, "own"));
             if (before == QLatin1String("dangling link"))
-                QVERIFY(QFile::link(linkTarget, reg));
+                QVERIFY(testfs::makeSymbolicLink(linkTarget, reg));
         }
 
         const iqx::WorkFolderResult r = iqx::prepareWorkFolder(folder, withSource ? source : QString());

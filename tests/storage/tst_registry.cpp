@@ -3,10 +3,14 @@
 #include "storage/cp1250.h"
 #include "storage/registerfile.h"
 
+#include "support/filesystem.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#if !defined(Q_OS_WIN)
 #include <sys/stat.h>
+#endif
 #if defined(__GLIBC__)
 #include <iconv.h>
 #endif
@@ -189,9 +193,14 @@ void TestRegistry::hostileRegisterFiles()
     const QString path = dir.filePath("GMINY.txt");
     const QByteArray line = QStringLiteral("0201011;dolnośląskie;bolesławiecki;Bolesławiec;GM\r\n").toUtf8();
     if (kind == "fifo") {
+#if defined(Q_OS_WIN)
+        QSKIP("a Windows folder holds no FIFO: named pipes live only under \\\\.\\pipe\\");
+#else
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+#endif
     } else if (kind == "link") {
-        QVERIFY(QFile::link(qEnvironmentVariable("IQX_SOURCE_DIR") + "/data/GMINY.txt", path));
+        if (!testfs::makeSymbolicLink(qEnvironmentVariable("IQX_SOURCE_DIR") + "/data/GMINY.txt", path))
+            QSKIP("this system does not let the test make a symbolic link");
     } else {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));

@@ -4,8 +4,13 @@
 # only), adds a cups-pdf queue as its default printer, prints six pages
 # through the report engine and checks the PDF that comes out.
 # Exit 77 (skipped) without root, cupsd, the cups-pdf backend or poppler.
+#   cups_print.sh HARNESS [RUNNER...]
+# RUNNER (scripts/wine-run.sh for the Windows build) runs the harness; Wine
+# prints through the same CUPS server, which CUPS_SERVER names.
 set -u
-harness=${1:?usage: cups_print.sh HARNESS}
+harness=${1:?usage: cups_print.sh HARNESS [RUNNER...]}
+shift
+runner=("$@")
 
 skip() { echo "SKIP: $*"; exit 77; }
 [ "$(id -u)" = 0 ] || skip "needs root to run cupsd"
@@ -110,7 +115,8 @@ lpadmin -p iqxpdf -E -v "cups-pdf:/$suffix" -P "$ppd" 2>&1 | grep -v -i "depreca
 lpadmin -d iqxpdf || fail "cannot make the queue the default"
 lpstat -d | grep -q iqxpdf || fail "the queue is not the default"
 
-QT_QPA_PLATFORM=offscreen timeout 120 "$harness" || fail "the harness could not print"
+QT_QPA_PLATFORM=${IQX_HARNESS_PLATFORM:-offscreen} timeout 240 "${runner[@]}" "$harness" \
+    || fail "the harness could not print"
 
 # Wait (bounded) until the job has left the queue and the PDF is complete.
 pdf=

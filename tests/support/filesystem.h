@@ -1,0 +1,74 @@
+#pragma once
+// What the file tests put in a file's place, on either system: a symbolic
+// link (on Windows a real one, not the .lnk shortcut QFile::link makes), a
+// file another program holds open, and the memory the test has used.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#include <psapi.h>
+#else
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace testfs {
+
+// A symbolic link at `link` to `target`; false where the system does not
+// let this process make one (Windows without the right, say).
+inline bool makeSymbolicLink(const QString &target, const QString &link)
+{
+#if defined(Q_OS_WIN)
+    const DWORD flags = (QFileInfo(target).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0)
+                        | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    return CreateSymbolicLinkW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(link).utf16()),
+                               reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()), flags)
+           != 0;
+#else
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+#endif
+}
+
+// The most memory the process has held so far, in KiB.
+inline qint64 peakMemoryKiB()
+{
+#if defined(Q_OS_WIN)
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return qint64(counters.PeakWorkingSetSize / 1024);
+#else
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+#endif
+}
+
+#if defined(Q_OS_WIN)
+// `path` held open as another program holds a file it is working on: read
+// and written, shared with nobody, so that Windows refuses to replace or
+// delete it while this object lives.
+class HeldOpen {
+public:
+    explicit HeldOpen(const QString &path)
+        : handle_(CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()),
+                              GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+    }
+    ~HeldOpen()
+    {
+        if (isOpen())
+            CloseHandle(handle_);
+    }
+    HeldOpen(const HeldOpen &) = delete;
+    HeldOpen &operator=(const HeldOpen &) = delete;
+    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+#endif
+
+} // namespace testfs
