@@ -41,7 +41,7 @@ iqx_win_packages=(
   wine wine64 xvfb xauth
   nsis imagemagick librsvg2-bin zip poppler-utils
   cmake ninja-build perl python3 dpkg-dev xz-utils
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
 )
 
 iqx_win_step_packages() {
@@ -257,6 +257,15 @@ iqx_win_require_qt() {
   [ -f "$IQX_WIN_QT_PREFIX/.complete" ] \
     || iqx_win_die "Qt for Windows is not built yet ($IQX_WIN_QT_PREFIX): run scripts/windows.sh qt"
   export IQX_WINDOWS_QT_PREFIX=$IQX_WIN_QT_PREFIX IQX_WINDOWS_CACHE=$IQX_WIN_CACHE
+  # Qt's own texts in Polish: the translation files are the same on every
+  # system, so Debian's (of the same Qt version) go where Qt for Windows
+  # looks for them.
+  local qm=/usr/share/qt6/translations/qtbase_pl.qm
+  [ -f "$qm" ] || iqx_win_die "$qm is missing (Debian's qt6-translations-l10n)"
+  if ! cmp -s "$qm" "$IQX_WIN_QT_PREFIX/translations/qtbase_pl.qm"; then
+    mkdir -p "$IQX_WIN_QT_PREFIX/translations"
+    cp "$qm" "$IQX_WIN_QT_PREFIX/translations/"
+  fi
 }
 
 iqx_win_step_configure() {
@@ -266,6 +275,9 @@ iqx_win_step_configure() {
   # CTest runs each test program through the Wine wrapper; the Qt prefix and
   # the cache go with it, so ctest works in the build folder by itself too.
   local emulator="/usr/bin/env;IQX_WINDOWS_QT_PREFIX=$IQX_WIN_QT_PREFIX;IQX_WINDOWS_CACHE=$IQX_WIN_CACHE;$IQX_ROOT/scripts/wine-run.sh"
+  # A compiler cache where the machine has one (not on CI's fresh machine).
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   iqx_win_log "configuring $IQX_WIN_BUILD"
   cmake -S . -B "$IQX_WIN_BUILD" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release \
@@ -273,6 +285,8 @@ iqx_win_step_configure() {
     -DIQX_WINDOWS_QT_PREFIX="$IQX_WIN_QT_PREFIX" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
     -DPKG_CONFIG_EXECUTABLE="$(command -v "$IQX_WIN_TRIPLE-pkg-config")" \
+    -DIQX_LINUX_BUILD="$IQX_ROOT/build" \
+    "${launcher[@]}" \
     || iqx_win_die "configuring the project for Windows failed (see above)"
 }
 
@@ -334,16 +348,17 @@ iqx_win_stage() {
   local f
   while read -r f; do cp "$f" "$stage/"; done < <(iqx_win_runtime_dlls)
   cp data/GMINY.txt "$stage/data/informacja/"
+  # Qt looks for its plugins and its Polish texts beside the program.
+  mkdir -p "$stage/translations"
+  cp "$IQX_WIN_QT_PREFIX/translations/qtbase_pl.qm" "$stage/translations/"
+  printf '[Paths]\r\nPrefix=.\r\nPlugins=.\r\nTranslations=translations\r\n' > "$stage/qt.conf"
   cp docs/przewodnik.md "$stage/docs/"
   cp -r docs/img "$stage/docs/"
   cp "$IQX_WIN_QT_PREFIX"/licenses/* "$stage/licenses/"
-  # The icon: drawn from the SVG at 256 pixels, then scaled down into one
-  # .ico (ImageMagick's own convert, not another program of that name).
-  rsvg-convert -w 256 -h 256 -b none packaging/informacja.svg -o "$IQX_WIN_BUILD/stage/icon-256.png" \
-    && /usr/bin/convert "$IQX_WIN_BUILD/stage/icon-256.png" \
-         -define icon:auto-resize=256,64,48,32,16 "$stage/informacja.ico" \
-    && rm -f "$IQX_WIN_BUILD/stage/icon-256.png" \
-    || iqx_win_die "the icon could not be made from packaging/informacja.svg"
+  # The icon the build drew from the SVG into the program, for the
+  # installer and the Start-menu entry.
+  cp "$IQX_WIN_BUILD/generated/informacja.ico" "$stage/informacja.ico" \
+    || iqx_win_die "the build made no icon ($IQX_WIN_BUILD/generated/informacja.ico)"
   echo "$stage"
 }
 
@@ -417,7 +432,7 @@ iqx_win_step_installer_check() {
   for f in informacja.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
            libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
            platforms/qwindows.dll data/informacja/GMINY.txt docs/przewodnik.md \
-           informacja.ico uninstall.exe; do
+           informacja.ico uninstall.exe qt.conf translations/qtbase_pl.qm; do
     [ -f "$dir/$f" ] || bad "not installed: $f"
   done
   if [ -f "$menu" ]; then
@@ -426,6 +441,20 @@ iqx_win_step_installer_check() {
     bad "no Start-menu entry"
   fi
   grep -q 'Uninstall\\\\InformacjaQX\]' "$trial/system.reg" || bad "no uninstall entry in the registry"
+
+  # The installed program as the Start-menu entry starts it, without a
+  # window: it makes the documents folder with a copy of the installed
+  # register and writes the six pages.
+  local out=$trial/installed-check
+  mkdir -p "$out"
+  if (cd "$out" && "${run[@]}" 'C:\Program Files\Informacja QX\informacja.exe' --user-folder --pdf strony.pdf \
+        > "$out/stdout" 2> "$out/stderr"); then
+    [ "$(pdfinfo "$out/strony.pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')" = 6 ] \
+      || bad "the installed program's PDF does not have six pages"
+    cmp -s "$docs/GMINY.txt" data/GMINY.txt || bad "the documents folder has no copy of the installed register"
+  else
+    bad "the installed program failed: $(tr -d '\r' < "$out/stderr" | head -n 5)"
+  fi
 
   mkdir -p "$docs"
   echo "dokument" > "$docs/dokument.txt"
@@ -453,7 +482,16 @@ iqx_win_step_zip() {
   out=$(readlink -f "$IQX_WIN_BUILD")
   zipfile=$out/informacja-$version-win64.zip
   rm -f "$zipfile"
-  (cd "$(dirname "$stage")" && zip -q -r -X "$zipfile" "Informacja QX") || iqx_win_die "zip failed"
+  # Unpacked anywhere (a USB stick, say) the program works in its own
+  # folder, as the Linux program does without --user-folder: the register
+  # lies beside it there, and the documents are written beside it.
+  local portable=$IQX_WIN_BUILD/portable
+  rm -rf "$portable"
+  mkdir -p "$portable"
+  cp -a "$stage" "$portable/"
+  cp data/GMINY.txt "$portable/Informacja QX/GMINY.txt"
+  (cd "$portable" && zip -q -r -X "$zipfile" "Informacja QX") || iqx_win_die "zip failed"
+  rm -rf "$portable"
   iqx_win_log "portable zip: $zipfile"
 }
 

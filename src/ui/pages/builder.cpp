@@ -16,12 +16,20 @@ QFont screenFont(int px, bool bold)
     // MS Sans Serif is a Windows bitmap font; a sans-serif of the same pixel
     // heights stands in for it, narrowed to 90 % so that captions take about
     // the room they were laid out for and do not run into the boxes.
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // On Windows MS Sans Serif is there, but only in fixed bitmap sizes;
+    // Arial, whose letters are as wide as Liberation Sans's, stands in, so
+    // that captions take the same room on both systems.
+#if defined(Q_OS_WIN)
+    const QString family = QStringLiteral("Arial");
+#else
+    const QString family = QStringLiteral("MS Sans Serif");
+#endif
+    static const bool substituted = [&family] {
+        QFont::insertSubstitution(family, QStringLiteral("Liberation Sans"));
         return true;
     }();
     Q_UNUSED(substituted);
-    QFont f(QStringLiteral("MS Sans Serif"));
+    QFont f(family);
     f.setPixelSize(px);
     f.setBold(bold);
     f.setStretch(90);
