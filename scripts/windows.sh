@@ -127,6 +127,33 @@ iqx_win_apt() {
     "$@"
 }
 
+iqx_win_wintab_shim() {
+  local header=$1
+  grep -q 'Outside Wine' "$header" && return 0
+  local shim
+  shim=$(cat <<'SHIM'
+/* Outside Wine: the two Wine macros this header uses, and the calling
+ * convention the Wintab interface is declared with. */
+#ifndef WINELIB_NAME_AW
+# ifdef UNICODE
+#  define WINELIB_NAME_AW(func) func##W
+# else
+#  define WINELIB_NAME_AW(func) func##A
+# endif
+#endif
+#ifndef DECL_WINELIB_TYPE_AW
+# define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;
+#endif
+#ifndef API
+# define API WINAPI
+#endif
+SHIM
+)
+  awk -v shim="$shim" '{ print } /^#define __WINE_WINTAB_H/ && !done { print ""; print shim; done = 1 }' \
+    "$header" > "$header.new" && mv "$header.new" "$header"
+  grep -q 'Outside Wine' "$header" || iqx_win_die "could not adapt $header"
+}
+
 # Prints the folder of Debian's qtbase source, patched, fetching and
 # unpacking it the first time.
 iqx_win_qt_source() {
@@ -160,6 +187,9 @@ iqx_win_qt_source() {
     cp "$f" "$tree/src/3rdparty/wintab/$h"
   done
   rm -rf "$wine_dev"
+  # Wine's wintab.h uses two of Wine's own macros and Qt's code the API
+  # calling convention: defined here for a build outside Wine.
+  iqx_win_wintab_shim "$tree/src/3rdparty/wintab/wintab.h"
   touch "$src_root/.unpacked"
   echo "$tree"
 }

@@ -24,9 +24,13 @@ inline bool makeSymbolicLink(const QString &target, const QString &link)
 #if defined(Q_OS_WIN)
     const DWORD flags = (QFileInfo(target).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0)
                         | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
-    return CreateSymbolicLinkW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(link).utf16()),
-                               reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()), flags)
-           != 0;
+    const QString name = QDir::toNativeSeparators(link), to = QDir::toNativeSeparators(target);
+    const auto *wideName = reinterpret_cast<const wchar_t *>(name.utf16());
+    if (!CreateSymbolicLinkW(wideName, reinterpret_cast<const wchar_t *>(to.utf16()), flags))
+        return false;
+    // Some systems (Wine) report success and make nothing: the link must be there.
+    const DWORD attributes = GetFileAttributesW(wideName);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 #else
     return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
 #endif
