@@ -1,5 +1,7 @@
 #include "base/messages.h"
 
+#include <QDir>
+
 #include <cstdio>
 
 namespace iqx {
@@ -41,7 +43,8 @@ Answer StderrSink::confirm(const QString &, const QString &text)
 
 QString fileErrorText(const QString &action, const QString &fileName, const QString &reason)
 {
-    return QStringLiteral("%1 \"%2\". %3").arg(action, fileName, reason);
+    // A path as the system writes it (backslashes on Windows).
+    return QStringLiteral("%1 \"%2\". %3").arg(action, QDir::toNativeSeparators(fileName), reason);
 }
 
 } // namespace iqx

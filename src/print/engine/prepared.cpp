@@ -8,6 +8,7 @@
 #include <QDataStream>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QDir>
 #include <QSaveFile>
 #include <QSet>
 #include <cmath>
@@ -282,7 +283,7 @@ bool writePdf(const PreparedDocument &doc, const QString &path, QString *error)
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
-            return fail(tr("Cannot write the file \"%1\".").arg(path));
+            return fail(tr("Cannot write the file \"%1\".").arg(QDir::toNativeSeparators(path)));
         for (qsizetype i = 0; i < doc.pages.size(); ++i) {
             if (i > 0)
                 writer.newPage();
@@ -292,14 +293,14 @@ bool writePdf(const PreparedDocument &doc, const QString &path, QString *error)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(tr("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+        return fail(tr("Cannot write the file \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     if (!writeAll(file, pdf)) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return fail(tr("Cannot write the file \"%1\": %2").arg(path, reason));
+        return fail(tr("Cannot write the file \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
     }
     if (!file.commit())
-        return fail(tr("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+        return fail(tr("Cannot write the file \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     return true;
 }
 
