@@ -79,6 +79,7 @@ private slots:
     void encodeLine();
     void decodeLine_data();
     void decodeLine();
+    void roundTrip_data();
     void roundTrip();
     void shortFile();
     void presentEmptyFlagIsTicked();
@@ -169,35 +170,54 @@ void TestDataFile::decodeLine()
     QCOMPARE(line.missing, missing);
 }
 
+void TestDataFile::roundTrip_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("a plain folder") << QString();
+    // Polish letters in every part and more than the 260 characters old
+    // Windows calls take.
+    QString deep;
+    while (deep.size() < 300)
+        deep += QStringLiteral("Urząd Gminy Żółkiewka %1/").arg(deep.size());
+    QTest::newRow("a deep folder with Polish letters") << deep;
+}
+
 void TestDataFile::roundTrip()
 {
-    QTemporaryDir tmp;
-    QVERIFY(tmp.isValid());
+    QFETCH(QString, folder);
+    QTemporaryDir tmpRoot;
+    QVERIFY(tmpRoot.isValid());
+    const QDir tmp(tmpRoot.filePath(folder));
+    QVERIFY(QDir().mkpath(tmp.path()));
     const Document doc = sample();
-    const SaveResult first = saveDocument(doc, QDir(tmp.path()));
+    const SaveResult first = saveDocument(doc, tmp);
     QVERIFY2(first.ok, qPrintable(first.error));
     QCOMPARE(first.fileName, QStringLiteral("InfoQX0201011.iqx"));
     const QString path = tmp.filePath(first.fileName);
     QCOMPARE(readFile(path), sampleBytes());
 
-    QVERIFY(saveDocument(doc, QDir(tmp.path())).ok);
+    QVERIFY(saveDocument(doc, tmp).ok);
     QCOMPARE(readFile(path), sampleBytes());
     QCOMPARE(entries(tmp.path()), QStringList{first.fileName}); // no temporary left behind
 
-    const LoadResult loaded = loadDocument(QDir(tmp.path()));
+    const LoadResult loaded = loadDocument(tmp);
     QCOMPARE(loaded.status, LoadResult::Loaded);
     QCOMPARE(loaded.fileName, first.fileName);
     QCOMPARE(loaded.missingFields, 0);
     QVERIFY(loaded.document == doc);
+    QString reason;
+    const auto listed = listDataFiles(tmp.path(), &reason);
+    QVERIFY2(listed && listed->size() == 1, qPrintable(reason));
+    QVERIFY(loadDocumentFile(listed->first().path, listed->first().name).document == doc);
 
     // A document without an identifier is stored as "InfoQX.iqx" and found again.
     QVERIFY(QFile::remove(path));
     Document unnamedDoc = doc;
     unnamedDoc.setText(1, QString());
-    const SaveResult unnamed = saveDocument(unnamedDoc, QDir(tmp.path()));
+    const SaveResult unnamed = saveDocument(unnamedDoc, tmp);
     QVERIFY(unnamed.ok);
     QCOMPARE(unnamed.fileName, QStringLiteral("InfoQX.iqx"));
-    const LoadResult again = loadDocument(QDir(tmp.path()));
+    const LoadResult again = loadDocument(tmp);
     QCOMPARE(again.fileName, QStringLiteral("InfoQX.iqx"));
     QVERIFY(again.document == unnamedDoc);
 }
