@@ -365,7 +365,8 @@ iqx_win_stage() {
   local exe=${IQX_WINDOWS_PROGRAM:-$IQX_WIN_BUILD/informacja.exe}
   [ -f "$exe" ] || iqx_win_die "$exe is not built"
   [ -z "${IQX_WINDOWS_PROGRAM:-}" ] || iqx_win_log "staging $exe in place of the program (IQX_WINDOWS_PROGRAM)"
-  local stage=$IQX_WIN_BUILD/stage/Informacja\ QX
+  local stage
+  stage=$(readlink -f "$IQX_WIN_BUILD")/stage/Informacja\ QX
   rm -rf "$IQX_WIN_BUILD/stage"
   mkdir -p "$stage/platforms" "$stage/styles" "$stage/data/informacja" "$stage/docs" "$stage/licenses"
   cp "$exe" "$stage/informacja.exe"
