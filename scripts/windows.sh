@@ -304,7 +304,7 @@ iqx_win_step_configure() {
   # the host's pkg-config would be compiled in and fail much later.
   # CTest runs each test program through the Wine wrapper; the Qt prefix and
   # the cache go with it, so ctest works in the build folder by itself too.
-  local emulator="/usr/bin/env;IQX_WINDOWS_QT_PREFIX=$IQX_WIN_QT_PREFIX;IQX_WINDOWS_CACHE=$IQX_WIN_CACHE;$IQX_ROOT/scripts/wine-run.sh"
+  local emulator="/usr/bin/env;IQX_WINDOWS_QT_PREFIX=$IQX_WIN_QT_PREFIX;IQX_WINDOWS_CACHE=$IQX_WIN_CACHE;IQX_WINE_TIMEOUT=870;$IQX_ROOT/scripts/wine-run.sh"
   # A compiler cache where the machine has one (not on CI's fresh machine).
   local launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -337,7 +337,7 @@ iqx_win_step_test() {
   [ -f "$IQX_WIN_BUILD/informacja.exe" ] || iqx_win_die "$IQX_WIN_BUILD/informacja.exe is not built"
   iqx_win_log "running the suite under Wine"
   # One at a time: each test starts its own X server and Wine programs.
-  ctest --test-dir "$IQX_WIN_BUILD" --output-on-failure --timeout 300 \
+  ctest --test-dir "$IQX_WIN_BUILD" --output-on-failure \
     || iqx_win_die "tests failed under Wine"
 }
 

@@ -55,9 +55,9 @@ QString reasonOf(DWORD err)
         break;
     }
     wchar_t *buffer = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                       | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, err, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
+    const DWORD n =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, err, 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
     QString text = n ? QString::fromWCharArray(buffer, int(n)).trimmed() : QString();
     LocalFree(buffer);
     if (text.isEmpty())
@@ -104,10 +104,10 @@ Status statusOfOpen(HANDLE h)
     if (!GetFileInformationByHandleEx(h, FileAttributeTagInfo, &tag, sizeof tag))
         tag.ReparseTag = 0;
     const DWORD a = info.dwFileAttributes;
-    s.kind = isNameSurrogate(a, tag.ReparseTag)      ? Status::Link
-             : (a & FILE_ATTRIBUTE_DIRECTORY)        ? Status::Directory
-             : type == FILE_TYPE_DISK                ? Status::Regular
-                                                     : Status::Other;
+    s.kind = isNameSurrogate(a, tag.ReparseTag) ? Status::Link
+             : (a & FILE_ATTRIBUTE_DIRECTORY)   ? Status::Directory
+             : type == FILE_TYPE_DISK           ? Status::Regular
+                                                : Status::Other;
     const bool readOnly = (a & FILE_ATTRIBUTE_READONLY) != 0;
     s.permissions = readOnly ? 0444 : 0666;
     s.writableByNobody = readOnly;
@@ -131,9 +131,9 @@ Status failedStatus(DWORD err)
 // file another program holds open without sharing can still be looked at.
 Status statusByName(const NativePath &path, DWORD flags)
 {
-    const HANDLE h = CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                 FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
+    const HANDLE h =
+        CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return failedStatus(GetLastError());
     Status s = statusOfOpen(h);
@@ -172,8 +172,8 @@ Handle openRegularForReading(const NativePath &path, OpenFailure *failure, QStri
                            FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD err = GetLastError();
-        *failure = err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND ? OpenFailure::Missing
-                                                                                : OpenFailure::Other;
+        *failure =
+            err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND ? OpenFailure::Missing : OpenFailure::Other;
         setReason(reason, err);
         return kNoHandle;
     }

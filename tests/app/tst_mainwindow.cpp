@@ -713,8 +713,8 @@ private slots:
         qputenv("XDG_DATA_DIRS", saved[2]);
         QCOMPARE(status, 1);
         QVERIFY(folder.startsWith(QDir::fromNativeSeparators(home)));
-        QCOMPARE(sink.texts().value(1),
-                 QStringLiteral("Brak pliku GMINY.txt - musi znajdować się w folderze ") + QDir::toNativeSeparators(folder));
+        QCOMPARE(sink.texts().value(1), QStringLiteral("Brak pliku GMINY.txt - musi znajdować się w folderze ")
+                                            + QDir::toNativeSeparators(folder));
     }
 
     // A click on "Drukowanie" straight from the identifier box: the lookup

@@ -181,8 +181,8 @@ private slots:
 #if defined(Q_OS_WIN)
         // The documents folder is the Windows shell's, which no variable
         // redirects: the test works in it and removes what it made.
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               + QStringLiteral("/Informacja QX");
+        const QString folder =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Informacja QX");
         if (QFileInfo::exists(folder))
             QSKIP("the documents folder already holds an \"Informacja QX\" folder, which the test leaves alone");
         const auto removeMade = qScopeGuard([&folder] { QDir(folder).removeRecursively(); });

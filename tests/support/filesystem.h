@@ -22,8 +22,8 @@ namespace testfs {
 inline bool makeSymbolicLink(const QString &target, const QString &link)
 {
 #if defined(Q_OS_WIN)
-    const DWORD flags = (QFileInfo(target).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0)
-                        | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    const DWORD flags =
+        (QFileInfo(target).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
     const QString name = QDir::toNativeSeparators(link), to = QDir::toNativeSeparators(target);
     const auto *wideName = reinterpret_cast<const wchar_t *>(name.utf16());
     if (!CreateSymbolicLinkW(wideName, reinterpret_cast<const wchar_t *>(to.utf16()), flags))
@@ -59,8 +59,7 @@ public:
     explicit HeldOpen(const QString &path)
         : handle_(CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()),
                               GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-    {
-    }
+    {}
     ~HeldOpen()
     {
         if (isOpen())
