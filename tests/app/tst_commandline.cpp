@@ -381,8 +381,12 @@ private slots:
         const char *const special = "not a regular file";
 #endif
         writeFile(outside.filePath(QStringLiteral("cudzy.iqx")), good.join(';'));
-        if (!testfs::makeSymbolicLink(outside.filePath(QStringLiteral("cudzy.iqx")), folder + "/InfoQX0201065.iqx"))
-            QSKIP("this system does not let the test make a symbolic link");
+        const char *linkError = "symbolic link";
+        if (!testfs::makeSymbolicLink(outside.filePath(QStringLiteral("cudzy.iqx")), folder + "/InfoQX0201065.iqx")) {
+            // (This system makes no symbolic link: a folder stands there instead.)
+            QVERIFY(QDir(folder).mkdir(QStringLiteral("InfoQX0201065.iqx")));
+            linkError = "Is a directory";
+        }
         writeFile(folder + "/InfoQX9.iqx", "Lista zakupów: mleko, chleb\n"); // foreign, UTF-8 text
         writeFile(folder + "/notatki.txt", "nie należy do zestawienia");
 
@@ -395,7 +399,7 @@ private slots:
             {"dane/InfoQX0201032.iqx", "ok", ""},
             {"dane/InfoQX0201043.iqx", "niekompletny", "brakuje 221 pól"},
             {"dane/InfoQX0201054.iqx", "błąd", special},
-            {"dane/InfoQX0201065.iqx", "błąd", "symbolic link"},
+            {"dane/InfoQX0201065.iqx", "błąd", linkError},
             {"dane/InfoQX9.iqx", "błąd", "UTF-8"},
         };
         Run r = runProgram(dir.path(), {"--export", "zestawienie.csv", "dane"});
@@ -438,12 +442,19 @@ private slots:
         }
 
         // --check names the file on every line, unreadable ones included.
-        r = runProgram(dir.path(), {"--check", "dane/InfoQX0201011.iqx", "dane/InfoQX0201054.iqx"});
+        // (A folder named there is read as a folder: on Windows the
+        // undecodable file stands for the FIFO.)
+#if defined(Q_OS_WIN)
+        const QString unreadable = QStringLiteral("dane/InfoQX0201022.iqx");
+#else
+        const QString unreadable = QStringLiteral("dane/InfoQX0201054.iqx");
+#endif
+        r = runProgram(dir.path(), {"--check", "dane/InfoQX0201011.iqx", unreadable});
         QCOMPARE(r.status, 1);
         const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0], QStringLiteral("dane/InfoQX0201011.iqx: poz. 7: Maksymalna stawka to 0,66 zł"));
-        QVERIFY2(lines[1].startsWith(QStringLiteral("dane/InfoQX0201054.iqx: ")), qPrintable(lines[1]));
+        QVERIFY2(lines[1].startsWith(unreadable + QStringLiteral(": ")), qPrintable(lines[1]));
     }
 };
 
