@@ -237,7 +237,8 @@ iqx_win_step_qt() {
   local opts
   mapfile -t opts < <(iqx_win_qt_options)
   local start=$SECONDS
-  iqx_win_qt_build "$tree" "$build" "$prefix" "$toolchain" "${opts[@]}" > "$log" 2>&1 || {
+  # In a subshell: it works in the build folder, which is removed below.
+  ( iqx_win_qt_build "$tree" "$build" "$prefix" "$toolchain" "${opts[@]}" ) > "$log" 2>&1 || {
     tail -n 40 "$log" >&2
     iqx_win_die "the Qt build failed; the whole log is $log"
   }
