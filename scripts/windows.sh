@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# The Windows x64 build, made on Debian: MinGW-w64, a Qt for Windows built
-# from Debian's own Qt source, the test suite under Wine, and an NSIS
-# installer.
+# The Windows x64 build, made on Debian: MinGW-w64, a Qt for Windows and a
+# static libzip built from Debian's own sources, the test suite under Wine,
+# and an NSIS installer.
 #
 #   scripts/windows.sh            every step; the last line is the installer
-#   scripts/windows.sh STEP...    only these: packages qt qt-check configure
-#                                 build test installer installer-check zip
+#   scripts/windows.sh STEP...    only these: packages qt libzip qt-check
+#                                 configure build test installer
+#                                 installer-check zip
 #
 # Environment:
-#   IQX_WINDOWS_CACHE   where Qt for Windows, its source and the Wine prefix
-#                       are kept (default ~/.cache/informacja-windows); a Qt
-#                       built once is reused while its options are the same
+#   IQX_WINDOWS_CACHE   where Qt and libzip for Windows, their sources and
+#                       the Wine prefix are kept (default
+#                       ~/.cache/informacja-windows); each is built once and
+#                       reused while its options are the same
 #   IQX_WINDOWS_BUILD   the project's build folder (default build-windows)
 #   IQX_WINDOWS_JOBS    parallel jobs (default: the number of cores, at most 2)
 #   IQX_WINDOWS_NICE    niceness of the heavy steps (default 19)
@@ -38,6 +40,7 @@ iqx_win_die() { printf '[windows] error: %s\n' "$*" >&2; exit 1; }
 iqx_win_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 mingw-w64-tools mingw-w64-x86-64-dev
+  libz-mingw-w64-dev libzip-dev
   wine wine64 xvfb xauth
   nsis imagemagick librsvg2-bin zip poppler-utils
   cmake ninja-build perl python3 dpkg-dev xz-utils
@@ -250,6 +253,75 @@ iqx_win_step_qt() {
   iqx_win_log "Qt for Windows built in $(( SECONDS - start )) s: $prefix"
 }
 
+# --- libzip for Windows -------------------------------------------------------
+
+# The program reads zip archives with libzip. For Windows it is built as a
+# static library from Debian's own source of the host's version, against
+# the static zlib of libz-mingw-w64-dev, so no DLL of either goes beside
+# the program.
+iqx_win_libzip_debversion() {
+  dpkg-query -W -f='${source:Version}' libzip-dev 2>/dev/null | grep . \
+    || iqx_win_die "libzip-dev is not installed"
+}
+
+# Only the library, with deflate from zlib: no other compression, no
+# encryption, no tools, tests, examples or manual pages. (zstd is named for
+# versions that have it; the current one ignores it.)
+iqx_win_libzip_options() {
+  printf '%s\n' -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DZLIB_USE_STATIC_LIBS=ON \
+    -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF \
+    -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF \
+    -DENABLE_OPENSSL=OFF -DENABLE_WINDOWS_CRYPTO=OFF \
+    -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF
+}
+
+# Kept like Qt: the version, and a hash of the source version, the options,
+# the toolchain file and the compiler.
+iqx_win_libzip_prefix() {
+  local debver hash
+  debver=$(iqx_win_libzip_debversion)
+  hash=$( {
+    echo "$debver"
+    iqx_win_libzip_options
+    cat "$IQX_WIN_TOOLCHAIN"
+    "$IQX_WIN_TRIPLE-gcc-posix" --version 2>/dev/null | head -n1
+  } | sha256sum | cut -c1-12)
+  echo "$IQX_WIN_CACHE/libzip-${debver%%-*}-$hash"
+}
+
+iqx_win_step_libzip() {
+  local prefix debver src build opts
+  prefix=$(iqx_win_libzip_prefix)
+  if [ -f "$prefix/.complete" ]; then
+    iqx_win_log "libzip for Windows: $prefix (cached)"
+    return 0
+  fi
+  debver=$(iqx_win_libzip_debversion)
+  src=$IQX_WIN_CACHE/src/libzip-$debver
+  if [ ! -f "$src/.unpacked" ]; then
+    rm -rf "$src"
+    mkdir -p "$src/download"
+    iqx_win_log "fetching Debian's libzip $debver source"
+    iqx_win_apt update -qq >&2
+    ( cd "$src/download" && iqx_win_apt source --download-only "libzip=$debver" ) >&2
+    dpkg-source -x "$(ls "$src"/download/libzip_*.dsc | head -n1)" "$src/tree" >&2 \
+      || iqx_win_die "no libzip source package was fetched"
+    touch "$src/.unpacked"
+  fi
+  build=$prefix.build
+  rm -rf "$prefix" "$build"
+  mapfile -t opts < <(iqx_win_libzip_options)
+  iqx_win_log "building libzip for Windows into $prefix"
+  { cmake -S "$src/tree" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$IQX_WIN_TOOLCHAIN" \
+      -DCMAKE_INSTALL_PREFIX="$prefix" "${opts[@]}" \
+    && "${IQX_WIN_NICE[@]}" cmake --build "$build" --parallel "$IQX_WIN_JOBS" \
+    && cmake --install "$build"; } > "$prefix.log" 2>&1 \
+    || { tail -n 30 "$prefix.log" >&2; iqx_win_die "the libzip build failed; the whole log is $prefix.log"; }
+  cp "$src/tree/LICENSE" "$prefix/LICENSE-libzip.txt"
+  rm -rf "$build"
+  echo "$debver" > "$prefix/.complete"
+}
+
 # Z: is Wine's drive for the Unix root.
 iqx_win_path() { local p; p=$(readlink -f "$1"); printf 'Z:%s' "${p//\//\\}"; }
 
@@ -261,9 +333,15 @@ iqx_win_step_qt_check() {
   iqx_win_require_qt
   local b=$IQX_WIN_BUILD/qtcheck
   cmake -S tests/windows/qtcheck -B "$b" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$IQX_WIN_TOOLCHAIN" -DIQX_WINDOWS_QT_PREFIX="$IQX_WIN_QT_PREFIX" >/dev/null \
-    || iqx_win_die "the toolchain file does not find Qt for Windows"
+    -DCMAKE_TOOLCHAIN_FILE="$IQX_WIN_TOOLCHAIN" -DIQX_WINDOWS_QT_PREFIX="$IQX_WIN_QT_PREFIX" \
+    -DCMAKE_PREFIX_PATH="$IQX_WIN_LIBZIP_PREFIX" >/dev/null \
+    || iqx_win_die "the toolchain file does not find Qt or libzip for Windows"
   "${IQX_WIN_NICE[@]}" cmake --build "$b" >/dev/null || iqx_win_die "a small Qt program does not build for Windows"
+  # libzip and zlib are linked in: no DLL of theirs is needed.
+  ! "$IQX_WIN_TRIPLE-objdump" -p "$b/zipcheck.exe" | grep -iE 'DLL Name: .*(zip|zlib|libz)' >&2 \
+    || iqx_win_die "zipcheck.exe needs a libzip or zlib DLL"
+  "$IQX_ROOT/scripts/wine-run.sh" "$b/zipcheck.exe" | tr -d '\r' >&2 \
+    || iqx_win_die "libzip does not read a zip under Wine"
   rm -f "$b/qtcheck.pdf" "$b/qtcheck.png"
   QT_QPA_PLATFORM=windows "$IQX_ROOT/scripts/wine-run.sh" "$b/qtcheck.exe" \
     "$(iqx_win_path "$b")\\qtcheck.pdf" "$(iqx_win_path "$b")\\qtcheck.png" > "$b/qtcheck.txt" \
@@ -282,11 +360,15 @@ iqx_win_version() {
   sed -n 's/^set(IQX_VERSION \([^)]*\))$/\1/p' CMakeLists.txt
 }
 
-# Qt for Windows as the later steps see it: built by the qt step.
+# Qt and libzip for Windows as the later steps see them: built by the qt
+# and libzip steps.
 iqx_win_require_qt() {
   IQX_WIN_QT_PREFIX=$(iqx_win_qt_prefix)
   [ -f "$IQX_WIN_QT_PREFIX/.complete" ] \
     || iqx_win_die "Qt for Windows is not built yet ($IQX_WIN_QT_PREFIX): run scripts/windows.sh qt"
+  IQX_WIN_LIBZIP_PREFIX=$(iqx_win_libzip_prefix)
+  [ -f "$IQX_WIN_LIBZIP_PREFIX/.complete" ] \
+    || iqx_win_die "libzip for Windows is not built yet ($IQX_WIN_LIBZIP_PREFIX): run scripts/windows.sh libzip"
   export IQX_WINDOWS_QT_PREFIX=$IQX_WIN_QT_PREFIX IQX_WINDOWS_CACHE=$IQX_WIN_CACHE
   # Qt's own texts in Polish: the translation files are the same on every
   # system, so Debian's (of the same Qt version) go where Qt for Windows
@@ -314,6 +396,7 @@ iqx_win_step_configure() {
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$IQX_WIN_TOOLCHAIN" \
     -DIQX_WINDOWS_QT_PREFIX="$IQX_WIN_QT_PREFIX" \
+    -DCMAKE_PREFIX_PATH="$IQX_WIN_LIBZIP_PREFIX" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
     -DPKG_CONFIG_EXECUTABLE="$(command -v "$IQX_WIN_TRIPLE-pkg-config")" \
     -DIQX_LINUX_BUILD="$IQX_ROOT/build" \
@@ -531,10 +614,10 @@ iqx_win_step_zip() {
 
 iqx_win_main() {
   local steps=("$@") s
-  [ ${#steps[@]} -gt 0 ] || steps=(packages qt qt-check configure build test installer installer-check zip)
+  [ ${#steps[@]} -gt 0 ] || steps=(packages qt libzip qt-check configure build test installer installer-check zip)
   for s in "${steps[@]}"; do
     case $s in
-      packages|qt|configure|build|test|installer|zip) "iqx_win_step_$s" ;;
+      packages|qt|libzip|configure|build|test|installer|zip) "iqx_win_step_$s" ;;
       installer-check) iqx_win_step_installer_check ;;
       qt-check) iqx_win_step_qt_check ;;
       *) iqx_win_die "unknown step: $s" ;;
