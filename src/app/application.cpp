@@ -8,7 +8,6 @@
 #include "app/pdfcommand.h"
 #include "base/messages.h"
 #include "storage/folderlock.h"
-#include "storage/platform.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
@@ -92,7 +91,7 @@ int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)
     return QApplication::exec();
 }
 
-int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
+int runPdfCommand(int &argc, char **argv, const CommandLine &cmd)
 {
     // The PDF is drawn without a window. On Linux the offscreen platform
     // needs no display. On Windows that platform finds no fonts and would
@@ -116,7 +115,7 @@ int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
     if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
         return kNotStartedStatus;
     if (cmd.dataPaths.isEmpty())
-        return exportDocumentPdf(path);
+        return writePdfFromDataFile(path);
     const DocumentChoice choice = chooseDocuments(cmd.dataPaths, start);
     if (choice.entries.size() == 1 && !choice.entries.first().error.isEmpty()) {
         messages().error(choice.entries.first().error);
@@ -132,7 +131,11 @@ int runPdfExport(int &argc, char **argv, const CommandLine &cmd)
                       .arg(choice.entries.size()));
         return choice.entries.isEmpty() ? kNoDocumentStatus : kUsageStatus;
     }
-    return exportDocumentPdf(path, platform::decodedPath(choice.entries.first().path).value_or(QString()));
+    // By its bytes, as --check and --export read it: a name that is not
+    // valid in the system's encoding (copied from a Windows share) still
+    // names this file, never "the first data file here".
+    const ChosenEntry &only = choice.entries.first();
+    return writePdfFromDataFile(path, only.path, only.name);
 }
 
 int runDataCommand(int &argc, char **argv, const CommandLine &cmd)

@@ -19,7 +19,7 @@ int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)
 // informacja --pdf FILE: the six printed pages of the document in the
 // current directory as one PDF. No window and no widget: a GUI application
 // object gives the fonts and the PDF writer.
-int runPdfExport(int &argc, char **argv, const CommandLine &cmd);
+int runPdfCommand(int &argc, char **argv, const CommandLine &cmd);
 
 // informacja --export FILE and informacja --check: structured data and the
 // whole-document check, under a plain core application object.

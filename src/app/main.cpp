@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
         std::fputs(iqx::consoleBytes(cmd.text).constData(), stderr);
         return iqx::kUsageStatus;
     case iqx::CommandLine::Mode::Pdf:
-        return iqx::runPdfExport(argc, argv, cmd);
+        return iqx::runPdfCommand(argc, argv, cmd);
     case iqx::CommandLine::Mode::Export:
     case iqx::CommandLine::Mode::Check:
         return iqx::runDataCommand(argc, argv, cmd);

@@ -5,19 +5,19 @@
 #include "print/pdfexport.h"
 #include "storage/datafile.h"
 #include "storage/registerfile.h"
-#include "storage/safefile.h"
 
-#include <QFileInfo>
+#include <QDir>
 
 namespace iqx {
 
-int exportDocumentPdf(const QString &path, const QString &dataFile)
+int writePdfFromDataFile(const QString &pdfPath, const QByteArray &dataFile, const QString &dataFileName)
 {
     if (!registerPresent()) {
         messages().error(missingRegisterMessage());
         return kNoRegisterStatus;
     }
-    const LoadResult loaded = dataFile.isEmpty() ? loadDocument(QDir::current()) : loadDocumentFile(dataFile);
+    const LoadResult loaded =
+        dataFile.isEmpty() ? loadDocument(QDir::current()) : loadDocumentFile(dataFile, dataFileName);
     if (loaded.status == LoadResult::Error) {
         messages().error(loaded.message);
         return kNoDocumentStatus;
@@ -25,14 +25,9 @@ int exportDocumentPdf(const QString &path, const QString &dataFile)
     if (!loaded.message.isEmpty())
         messages().inform(loaded.message);
 
-    // A PDF made read-only is kept, as a data file or an export file is.
-    if (isReadOnlyFile(path)) {
-        messages().error(
-            fileErrorText(QStringLiteral("Cannot write file"), QFileInfo(path).fileName(), readOnlyReason()));
-        return kOutputFailedStatus;
-    }
-
-    if (const QString error = writeDocumentPdf(loaded.document, path); !error.isEmpty()) {
+    // The PDF goes through the safe writer, which also keeps a PDF made
+    // read-only, as it keeps a data file or an export file.
+    if (const QString error = writeDocumentPdf(loaded.document, pdfPath); !error.isEmpty()) {
         messages().error(error);
         return kOutputFailedStatus;
     }

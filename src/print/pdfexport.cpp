@@ -12,7 +12,7 @@ QString writeDocumentPdf(const Document &doc, const QString &path)
     fillPrintSlots(doc, pages);
     report::CompositeReport composite(pages, &owner);
     QString error;
-    if (!composite.exportPdf(path, &error))
+    if (!composite.writePdf(path, &error))
         return error;
     return {};
 }

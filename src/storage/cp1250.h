@@ -4,7 +4,8 @@
 #include <optional>
 
 // Windows-1250, the code page of the register and of the data files,
-// converted through iconv.
+// converted through the program's own table of the code page (the same on
+// every system, whatever converters the system has).
 namespace iqx::cp1250 {
 
 // Encodes `text`; nullopt when a character has no Windows-1250 byte.

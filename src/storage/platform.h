@@ -11,7 +11,8 @@ class QFile;
 // The system's file calls, behind one small interface, so that the rest of
 // storage says what it wants (open without following a link or waiting,
 // write a temporary file, flush it, put it in place) and one source per
-// system says how: platform_posix.cpp on Linux and the other POSIX systems.
+// system says how: platform_posix.cpp on Linux and the other POSIX systems,
+// platform_windows.cpp on Windows (the build takes the one of its system).
 // Every function gives its failure as the system's reason in words.
 namespace iqx::platform {
 

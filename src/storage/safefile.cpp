@@ -15,6 +15,12 @@ namespace {
 
 const QString kTemporarySuffix = QStringLiteral(".zapis-XXXXXX");
 
+QString readOnlyReason()
+{
+    return QStringLiteral("The file is read-only (its permissions allow no writing); the program does not "
+                          "replace it, and nothing was written.");
+}
+
 QString openRefusal(platform::OpenFailure failure, const QString &reason)
 {
     switch (failure) {
@@ -86,20 +92,6 @@ std::optional<QByteArray> readBounded(QFile &file, qsizetype limit, bool firstLi
     }
 }
 
-bool isReadOnlyFile(const QString &path)
-{
-    // No write permission for anyone in the permission bits. Root, whom
-    // the bits do not stop, keeps such a file too.
-    const platform::Status st = platform::statusThroughLinks(platform::nativePath(path));
-    return st.kind == platform::Status::Regular && st.writableByNobody;
-}
-
-QString readOnlyReason()
-{
-    return QStringLiteral("The file is read-only (its permissions allow no writing); the program does not "
-                          "replace it, and nothing was written.");
-}
-
 AtomicFileWriter::AtomicFileWriter(const QDir &dir, const QString &fileName)
     : dir_(dir), fileName_(fileName), path_(platform::nativePath(dir.filePath(fileName)))
 {
@@ -111,25 +103,26 @@ AtomicFileWriter::AtomicFileWriter(const QDir &dir, const QString &fileName)
         permissions = platform::newFilePermissions();
         break;
     case platform::Status::Regular:
+        // No write permission for anyone in the permission bits: a clerk
+        // made it read-only. Root, whom the bits do not stop, keeps it too.
         if (st.writableByNobody) {
-            fail(QStringLiteral("Cannot create file"), readOnlyReason());
+            refuse(readOnlyReason());
             return;
         }
         permissions = st.permissions;
         break;
     case platform::Status::Link:
-        fail(QStringLiteral("Cannot create file"),
-             QStringLiteral("It is a symbolic link; the program writes no file through a link, and "
-                            "nothing was written."));
+        refuse(QStringLiteral("It is a symbolic link; the program writes no file through a link, and "
+                              "nothing was written."));
         return;
     case platform::Status::Directory:
-        fail(QStringLiteral("Cannot create file"), QStringLiteral("Is a directory"));
+        refuse(QStringLiteral("Is a directory"));
         return;
     case platform::Status::Unknown:
         fail(QStringLiteral("Cannot create file"), st.error);
         return;
     default:
-        fail(QStringLiteral("Cannot create file"), QStringLiteral("It is not a regular file."));
+        refuse(QStringLiteral("It is not a regular file."));
         return;
     }
 
@@ -144,9 +137,17 @@ AtomicFileWriter::~AtomicFileWriter() { discard(); }
 
 void AtomicFileWriter::fail(const QString &action, const QString &reason)
 {
-    if (error_.isEmpty())
+    if (error_.isEmpty()) {
         error_ = fileErrorText(action, fileName_, reason);
+        reason_ = reason;
+    }
     discard();
+}
+
+void AtomicFileWriter::refuse(const QString &reason)
+{
+    refused_ = true;
+    fail(QStringLiteral("Cannot create file"), reason);
 }
 
 void AtomicFileWriter::discard()
@@ -182,6 +183,7 @@ QString AtomicFileWriter::commit()
     if (!platform::closeFile(handle, &reason) || !platform::replaceFile(temporary_, path_, &reason)) {
         platform::removeFile(temporary_);
         error_ = fileErrorText(QStringLiteral("Cannot write file"), fileName_, reason);
+        reason_ = reason;
         return error_;
     }
     // The new name is on the disk too.
@@ -194,6 +196,31 @@ QString writeFileAtomically(const QDir &dir, const QString &fileName, const QByt
     AtomicFileWriter file(dir, fileName);
     file.append(bytes);
     return file.commit();
+}
+
+AtomicFileDevice::AtomicFileDevice(const QDir &dir, const QString &fileName) : writer_(dir, fileName)
+{
+    QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (!writer_.error().isEmpty())
+        setErrorString(writer_.reason());
+}
+
+AtomicFileDevice::~AtomicFileDevice() = default;
+
+QString AtomicFileDevice::commit()
+{
+    close();
+    return writer_.commit();
+}
+
+qint64 AtomicFileDevice::readData(char *, qint64) { return -1; }
+
+qint64 AtomicFileDevice::writeData(const char *data, qint64 size)
+{
+    if (writer_.append(QByteArrayView(data, size)))
+        return size;
+    setErrorString(writer_.reason());
+    return -1;
 }
 
 QStringList removeStaleTemporaryFiles(const QDir &dir)

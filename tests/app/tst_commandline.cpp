@@ -3,6 +3,7 @@
 // status; nothing is written where the export did not succeed.
 #include "support/csvreader.h"
 #include "support/filesystem.h"
+#include "support/pdfcheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #if !defined(Q_OS_WIN)
@@ -222,11 +224,9 @@ private slots:
         writeFile(dir.filePath(QStringLiteral("b/InfoQX0201032.iqx")), good.join(';'));
         const QByteArray windowsName =
             QFile::encodeName(dir.filePath(QStringLiteral("c/"))) + "InfoQX0201022 kopia \xb3\xb9ka.iqx";
-        QFile named;
-        const int fd = ::open(windowsName.constData(), O_WRONLY | O_CREAT, 0644);
-        QVERIFY(fd >= 0 && named.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
-        QVERIFY(named.write(high.join(';')) > 0);
-        named.close();
+        QVERIFY(testfs::writeFileByBytes(windowsName, high.join(';')));
+        // QTemporaryDir cannot name it to remove it.
+        const auto remove = qScopeGuard([&] { ::unlink(windowsName.constData()); });
         QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("b")), {}));
         if (geteuid() == 0 && runProgram(dir.path(), {"--version"}, {true, {}}).status != 0)
             QSKIP("the program cannot be run as the user nobody from here");
@@ -243,6 +243,43 @@ private slots:
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[1].mid(0, 3), (QStringList{"a/InfoQX0201032.iqx", "ok", ""}));
         QCOMPARE(rows[2].mid(0, 3).join(u'|'), row);
+#endif
+    }
+
+    // --pdf of a folder reads its one data file by its bytes, as --check and
+    // --export do: a Windows-1250 name prints that document, never the
+    // first one of the current folder in its place.
+    void pdfOfAFolderPrintsItsOwnDocument()
+    {
+#if defined(Q_OS_WIN)
+        QSKIP("Windows names are UTF-16, so no name holds bytes outside its encoding");
+#else
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        copyRegister(dir);
+        writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), sampleFields().join(';')); // Gromadka
+        QList<QByteArray> fields = sampleFields();
+        fields[0] = "miejska";
+        fields[1] = "0201011";
+        fields[2] = "Boles\xb3"
+                    "awiec";
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("c")));
+        const QByteArray windowsName =
+            QFile::encodeName(dir.filePath(QStringLiteral("c/"))) + "InfoQX0201011 kopia \xb3\xb9ka.iqx";
+        QVERIFY(testfs::writeFileByBytes(windowsName, fields.join(';')));
+        // QTemporaryDir cannot name it to remove it.
+        const auto remove = qScopeGuard([&] { ::unlink(windowsName.constData()); });
+        const Run r = runProgram(dir.path(), {"--pdf", "out.pdf", "c"});
+        QCOMPARE(r.status, 0);
+        const QList<pdfcheck::PageWords> pages = pdfcheck::readPdf(dir.filePath(QStringLiteral("out.pdf")));
+        QCOMPARE(pages.size(), 6);
+        QStringList words;
+        for (const pdfcheck::Word &w : pages[0])
+            words << w.text;
+        QVERIFY2(words.contains(QStringLiteral("0201011")) && words.contains(QStringLiteral("Bolesławiec"))
+                     && !words.contains(QStringLiteral("Gromadka")),
+                 qPrintable(words.join(u' ')));
 #endif
     }
 

@@ -585,7 +585,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         const bool started = f.w.runFirstActivation();
-        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        // Whatever stands there is never waited on or read through; the
+        // bound is a hang's, far beyond a slow machine, a sanitizer or Wine.
+        QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(started, refusedAs.isEmpty());
         if (started) {
             QVERIFY(f.sink.entries.isEmpty());

@@ -7,6 +7,7 @@
 #include "export/summaryexport.h"
 #include "storage/datafile.h"
 #include "support/csvreader.h"
+#include "support/filesystem.h"
 #include "support/workdir.h"
 
 #include <QJsonArray>
@@ -114,13 +115,52 @@ private slots:
         }
     }
 
-    // The output goes through a temporary file: a failure leaves the old
-    // file whole and no temporary file behind.
+    // The output goes through a temporary file: a write that fails (a full
+    // disk; on Windows a file another program holds open) leaves the old file
+    // whole and no temporary file behind, for one document and for a summary
+    // written entry by entry.
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("summary");
+        QTest::newRow("one document") << false;
+        QTest::newRow("summary") << true;
+    }
     void failedWriteKeepsTheOldFile()
+    {
+        QFETCH(bool, summary);
+        WorkDir dir;
+        const Document doc = fullDocument();
+        const QString path = dir.filePath(QStringLiteral("dane.csv"));
+        dir.write(QStringLiteral("dane.csv"), "stare");
+        QString error;
+        {
+#if defined(Q_OS_WIN)
+            const testfs::HeldOpen held(path);
+            QVERIFY(held.isOpen());
+#else
+            const testfs::FileSizeLimit cap(1000); // a full document's CSV is tens of kilobytes
+#endif
+            if (summary) {
+                SummaryExport out(path);
+                for (int i = 0; i < 3; ++i)
+                    out.add({"x", &doc, 0, {}, {}});
+                error = out.commit();
+            } else {
+                error = writeDocumentExport(path, {"x", &doc, 0, {}, {}});
+            }
+        }
+        QVERIFY2(error.contains(QLatin1String("\"dane.csv\"")), qPrintable(error));
+        QCOMPARE(dir.read(QStringLiteral("dane.csv")), QByteArray("stare"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 (QStringList{"GMINY.txt", "dane.csv"}));
+    }
+
+    // What cannot take an export is refused, and nothing is left behind: a
+    // folder in the file's place, an unknown format, a missing folder.
+    void unwritableTargetsAreRefused()
     {
         WorkDir dir;
         const Document doc = fullDocument();
-        dir.write(QStringLiteral("dane.csv"), "stare");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dane.json")));
         QVERIFY(!writeDocumentExport(dir.filePath(QStringLiteral("dane.json")), {"x", &doc, 0, {}, {}}).isEmpty());
         QVERIFY(writeDocumentExport(dir.filePath(QStringLiteral("dane.txt")), {"x", &doc, 0, {}, {}})
@@ -128,9 +168,8 @@ private slots:
         SummaryExport summary(dir.filePath(QStringLiteral("brak/dane.csv")));
         summary.add({"x", &doc, 0, {}, {}});
         QVERIFY(!summary.commit().isEmpty());
-        QCOMPARE(dir.read(QStringLiteral("dane.csv")), QByteArray("stare"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
-                 (QStringList{"GMINY.txt", "dane.csv", "dane.json"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 (QStringList{"GMINY.txt", "dane.json"}));
     }
 };
 

@@ -24,7 +24,7 @@ private slots:
                                                        "awiecki;dolno\x9cl\xb9skie;0,5;");
         iqx::RecordingSink sink;
         iqx::ScopedMessages scoped(&sink);
-        QCOMPARE(iqx::exportDocumentPdf(dir.filePath(QStringLiteral("out.pdf"))), 0);
+        QCOMPARE(iqx::writePdfFromDataFile(dir.filePath(QStringLiteral("out.pdf"))), 0);
         QVERIFY(QApplication::allWidgets().isEmpty());
         QCOMPARE(sink.entries.size(), 1); // the file is incomplete, and the clerk is told
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("out.pdf"))).size() > 0);

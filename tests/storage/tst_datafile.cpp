@@ -438,7 +438,10 @@ void TestDataFile::hostileFilesAreRefused()
     QElapsedTimer timer;
     timer.start();
     const LoadResult r = loadDocument(QDir(tmp.path()));
-    QVERIFY(timer.elapsed() < 2000);
+    // Refused at once: a FIFO is never waited on (a wait would never end,
+    // and the test's time-out reports it) and a huge file is not read
+    // through; the bound only catches a read that crawls through it all.
+    QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY((testfs::peakMemoryKiB() - before) / 1024 < 4 * kMaxDataLine / (1024 * 1024));
     QCOMPARE(r.status, LoadResult::Error);
     QVERIFY2(r.message.contains("InfoQX0201011.iqx") && r.message.contains(says), qPrintable(r.message));

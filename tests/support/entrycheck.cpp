@@ -81,7 +81,7 @@ QString checkPosition(const QWidget *sheet, const ExpectedPosition &p)
         return QStringLiteral("%1 is not an entry box").arg(name);
     if (iqx::position(p.n).exit != *exit)
         return QStringLiteral("%1 exit check is not \"%2\"").arg(name, QLatin1String(p.exitHandler));
-    if (p.number)
+    if (!p.number.isNull())
         return checkLabel(sheet, QString::fromUtf8(p.number), p.numberAt);
     return {};
 }

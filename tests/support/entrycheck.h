@@ -1,6 +1,7 @@
 #pragma once
 // Checks of a built entry page against a table written in the test: the
 // control of each position and the static labels.
+#include <QByteArray>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -21,8 +22,8 @@ struct ExpectedPosition {
     // (column sum), "CheckIdGminy" (identifier), "NextPage"; "" for none.
     const char *keyFilter;
     const char *exitHandler;
-    const char *number; // the number label's text, nullptr for none
-    QPoint numberAt;    // its top-left corner
+    QByteArray number; // the number label's text, null for none
+    QPoint numberAt;   // its top-left corner
 };
 
 // "Edit<n>" or "CheckBox<n>".

@@ -1,7 +1,9 @@
 #pragma once
 // What the file tests put in a file's place, on either system: a symbolic
 // link (on Windows a real one, not the .lnk shortcut QFile::link makes), a
-// file another program holds open, and the memory the test has used.
+// file another program holds open; on POSIX systems a name that is not
+// valid in the system's encoding and a disk that fills up; and the memory
+// the test has used.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,8 @@
 #include <windows.h>
 #include <psapi.h>
 #else
+#include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -35,6 +39,36 @@ inline bool makeSymbolicLink(const QString &target, const QString &link)
     return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
 #endif
 }
+
+#if !defined(Q_OS_WIN)
+// Writes `bytes` to a new file at `path`, a name in the system's own bytes
+// that need not be valid in its encoding (a Windows-1250 name copied from a
+// Windows share), which QFile cannot name.
+inline bool writeFileByBytes(const QByteArray &path, const QByteArray &bytes)
+{
+    QFile file;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    return fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+           && file.write(bytes) == bytes.size();
+}
+
+// Caps the size any file of the process may grow to while it lives: a write
+// beyond fails with EFBIG as on a full disk (SIGXFSZ is ignored, as the
+// program does).
+struct FileSizeLimit {
+    rlimit saved{};
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit capped{bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &capped);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+};
+#endif
 
 // The most memory the process has held so far, in KiB.
 inline qint64 peakMemoryKiB()

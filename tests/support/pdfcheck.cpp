@@ -234,46 +234,68 @@ void verifyNoSlotNames(const Printed &printed)
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u", ")));
 }
 
-void addCaptionRows(std::span<const Caption> captions)
+void addCaptionColumns()
 {
+    QTest::addColumn<int>("page");
     QTest::addColumn<double>("y");
     QTest::addColumn<double>("x");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("pointSize");
-    for (const Caption &c : captions)
-        QTest::addRow("%.2f %.2f %s", c.y, c.x, c.text) << c.y << c.x << QString::fromUtf8(c.text) << c.pointSize;
 }
 
-void verifyCaption(const PageWords &page)
+void addCaptionRows(int page, std::span<const Caption> captions)
+{
+    for (const Caption &c : captions)
+        QTest::addRow("%d: %.2f %.2f %s", page, c.y, c.x, c.text)
+            << page << c.y << c.x << QString::fromUtf8(c.text) << c.pointSize;
+}
+
+// The words of the current row's page.
+static const PageWords *rowPage(const Printed &printed)
+{
+    QFETCH(int, page);
+    return page >= 1 && page <= printed.pages.size() ? &printed.pages[page - 1] : nullptr;
+}
+
+void verifyCaption(const Printed &printed)
 {
     QFETCH(double, y);
     QFETCH(double, x);
     QFETCH(QString, text);
     QFETCH(int, pointSize);
-    const QString wrong = checkLine(page, text, y, x, false, pointSize);
+    const PageWords *page = rowPage(printed);
+    QVERIFY(page);
+    const QString wrong = checkLine(*page, text, y, x, false, pointSize);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
-void addSlotRows(std::span<const Slot> rows)
+void addSlotColumns()
 {
+    QTest::addColumn<int>("page");
     QTest::addColumn<int>("position");
     QTest::addColumn<double>("y");
     QTest::addColumn<double>("anchor");
     QTest::addColumn<bool>("rightJustified");
-    for (const Slot &s : rows)
-        QTest::addRow("P%d", s.position) << s.position << s.y << s.anchor << s.rightJustified;
 }
 
-void verifySlot(const PageWords &page, const std::function<QString(int)> &printedValue)
+void addSlotRows(int page, std::span<const Slot> rows)
+{
+    for (const Slot &s : rows)
+        QTest::addRow("P%d", s.position) << page << s.position << s.y << s.anchor << s.rightJustified;
+}
+
+void verifySlot(const Printed &printed, const std::function<QString(int)> &printedValue)
 {
     QFETCH(int, position);
     QFETCH(double, y);
     QFETCH(double, anchor);
     QFETCH(bool, rightJustified);
+    const PageWords *page = rowPage(printed);
+    QVERIFY(page);
     const QString value = printedValue(position);
     // An empty box prints nothing at its slot.
-    const QString wrong = value.isEmpty() ? checkNothingAt(page, y, anchor, rightJustified)
-                                          : checkLine(page, value, y, anchor, rightJustified);
+    const QString wrong = value.isEmpty() ? checkNothingAt(*page, y, anchor, rightJustified)
+                                          : checkLine(*page, value, y, anchor, rightJustified);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 

@@ -3,9 +3,10 @@
 // poppler's pdftotext, a reader independent of the program, so that tests
 // can check where every caption and value stands on the sheets.
 //
-// The printed-page tests keep their own tables of captions and slots and the
-// values of their document; the functions here turn those tables into Qt Test
-// rows and check one row against the PDF (call them from the test's slots).
+// The printed-page test keeps its own tables of captions and slots and the
+// values of its document; the functions here turn those tables into Qt Test
+// rows, each with its page, and check one row against the PDF (call them
+// from the test's slots).
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -58,10 +59,13 @@ struct Caption {
     int pointSize = 7;
 };
 
-// Rows (y, x, text, pointSize) of the caption table.
-void addCaptionRows(std::span<const Caption> captions);
-// The caption of the current row stands on `page` within 0.3 mm.
-void verifyCaption(const PageWords &page);
+// The columns (page, y, x, text, pointSize) of a caption table; then the
+// rows of printed page `page` (1 to 6), named after their page and place.
+void addCaptionColumns();
+void addCaptionRows(int page, std::span<const Caption> captions);
+// The caption of the current row stands on its page of `printed` within
+// 0.3 mm.
+void verifyCaption(const Printed &printed);
 
 // A print slot: position, top at band y, and its anchor edge (mm): the start
 // of a left-justified value, the end of a right-justified one.
@@ -71,11 +75,14 @@ struct Slot {
     bool rightJustified = false;
 };
 
-// Rows (position, y, anchor, rightJustified) of the slot table, named "P<n>".
-void addSlotRows(std::span<const Slot> rows);
-// The slot of the current row shows `printedValue(position)` on `page`
-// within 0.3 mm, or nothing within 1 mm when that value is empty.
-void verifySlot(const PageWords &page, const std::function<QString(int)> &printedValue);
+// The columns (page, position, y, anchor, rightJustified) of a slot table;
+// then the rows of printed page `page`, named "P<n>".
+void addSlotColumns();
+void addSlotRows(int page, std::span<const Slot> rows);
+// The slot of the current row shows `printedValue(position)` on its page
+// of `printed` within 0.3 mm, or nothing within 1 mm when that value is
+// empty.
+void verifySlot(const Printed &printed, const std::function<QString(int)> &printedValue);
 
 // What a check box prints for its stored "1" or "0".
 QString yesNo(const QString &flag);

@@ -92,6 +92,6 @@ void CompositeReport::preview()
 
 bool CompositeReport::print(QString *error, PrintedJob *job) { return printDocument(run(), settings_, error, job); }
 
-bool CompositeReport::exportPdf(const QString &path, QString *error) { return writePdf(run(), path, error); }
+bool CompositeReport::writePdf(const QString &path, QString *error) { return report::writePdf(run(), path, error); }
 
 } // namespace iqx::report

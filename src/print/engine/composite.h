@@ -46,7 +46,7 @@ public:
     // False with a user-facing reason (no printer installed, ...).
     bool print(QString *error, PrintedJob *job = nullptr);
     // Writes a fresh run as a PDF.
-    bool exportPdf(const QString &path, QString *error);
+    bool writePdf(const QString &path, QString *error);
 
     // An action the preview adds under `title`: it writes the data behind
     // the pages to the file the clerk names (the format chosen by its

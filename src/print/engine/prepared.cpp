@@ -1,15 +1,15 @@
 #include "print/engine/prepared.h"
 
 #include "storage/cp1250.h"
+#include "storage/safefile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QDir>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QSet>
 #include <cmath>
 
@@ -268,40 +268,39 @@ bool writePdf(const PreparedDocument &doc, const QString &path, QString *error)
     };
     if (doc.pages.isEmpty())
         return fail(tr("The report has no pages."));
-    // The PDF writer ignores failed writes, so the document is made in
-    // memory and written whole: a failure then keeps the system's reason.
-    QByteArray pdf;
+    // The pages stream into the program's safe writer: a temporary file
+    // beside the target that replaces it only once it is whole and on the
+    // disk. The PDF writer ignores failed writes; the file keeps the first
+    // one's reason and reports it on commit.
+    const QFileInfo target(path);
+    AtomicFileDevice file(target.absoluteDir(), target.fileName());
+    bool painted = false;
     {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
         constexpr int kDpi = 1200;
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&file);
         writer.setResolution(kDpi);
         writer.setCreator(QStringLiteral("Informacja QX"));
         writer.setTitle(QStringLiteral("Informacja"));
         // No margins: the sheets carry their own, the band sits at 10 mm.
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
-        if (!painter.begin(&writer))
-            return fail(tr("Cannot write the file \"%1\".").arg(QDir::toNativeSeparators(path)));
-        for (qsizetype i = 0; i < doc.pages.size(); ++i) {
-            if (i > 0)
-                writer.newPage();
-            doc.paintPage(painter, int(i), kDpi);
+        if (painter.begin(&writer)) {
+            for (qsizetype i = 0; i < doc.pages.size(); ++i) {
+                if (i > 0)
+                    writer.newPage();
+                doc.paintPage(painter, int(i), kDpi);
+            }
+            painted = painter.end();
         }
-        painter.end();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(tr("Cannot write the file \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    if (!writeAll(file, pdf)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(tr("Cannot write the file \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
-    }
-    if (!file.commit())
-        return fail(tr("Cannot write the file \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    return true;
+    if (painted && file.commit().isEmpty())
+        return true;
+    if (file.writer().refused())
+        return fail(file.writer().error());
+    const QString reason = file.writer().reason();
+    if (reason.isEmpty())
+        return fail(tr("Cannot write the file \"%1\".").arg(QDir::toNativeSeparators(path)));
+    return fail(tr("Cannot write the file \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace iqx::report

@@ -13,8 +13,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -25,6 +23,16 @@
 #include <cmath>
 
 namespace iqx::report {
+
+namespace {
+
+// A path the clerk chose, with `extension` added when it has none.
+QString withExtension(const QString &path, const QString &extension)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
+}
+
+} // namespace
 
 // One sheet on a grey desk: white paper, black outline, a two-pixel shadow
 // to the right and below, painted by the same code as paper and PDF.
@@ -77,136 +85,18 @@ PreviewWindow::PreviewWindow(PageRun run, PrinterSettings &settings, QWidget *pa
 {
     setWindowTitle(tr("Print Preview"));
     resize(800, 600);
+    useStandardDialogs();
 
-    openFileName = [this](const QString &title, const QString &filter) {
-        return QFileDialog::getOpenFileName(this, title, QString(), filter);
-    };
-    saveFileName = [this](const QString &title, const QString &filter, const QString &proposed) {
-        return QFileDialog::getSaveFileName(this, title, proposed, filter);
-    };
-    printDialog = [this](QPrinter &printer, int pageCount) {
-        QPrintDialog dialog(&printer, this);
-        dialog.setMinMax(1, std::max(1, pageCount));
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-        return dialog.exec() == QDialog::Accepted;
-    };
-
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("previewArea"));
-    scroll_->setAlignment(Qt::AlignCenter);
-    scroll_->setBackgroundRole(QPalette::Dark);
-    view_ = new PageView;
-    view_->setObjectName(QStringLiteral("pageView"));
-    view_->doc = &doc_;
-    scroll_->setWidget(view_);
-    scroll_->viewport()->installEventFilter(this);
-
-    // What the check of the data behind the pages found, above the pages:
-    // text a screen reader reads, never painted on a sheet.
-    remarksBox_ = new QGroupBox(tr("Document check"));
-    remarksBox_->setObjectName(QStringLiteral("remarksBox"));
-    remarks_ = new QLabel;
-    remarks_->setObjectName(QStringLiteral("remarks"));
-    remarks_->setTextFormat(Qt::PlainText);
-    remarks_->setWordWrap(true);
-    remarks_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    remarks_->setAccessibleName(tr("Document check"));
-    auto *remarksArea = new QScrollArea;
-    remarksArea->setObjectName(QStringLiteral("remarksArea"));
-    remarksArea->setFrameShape(QFrame::NoFrame);
-    remarksArea->setFocusPolicy(Qt::NoFocus);
-    remarksArea->setWidgetResizable(true);
-    remarksArea->setWidget(remarks_);
-    // A long list scrolls in a few lines' room and leaves the page in view.
-    remarksArea->setMaximumHeight(remarks_->fontMetrics().lineSpacing() * 6 + 4);
-    auto *remarksLayout = new QVBoxLayout(remarksBox_);
-    remarksLayout->addWidget(remarksArea);
+    // The check's findings above the page on show.
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(remarksBox_);
-    layout->addWidget(scroll_, 1);
+    layout->addWidget(createRemarksPanel());
+    layout->addWidget(createPageArea(), 1);
     setCentralWidget(central);
-
-    QToolBar *bar = bar_ = addToolBar(tr("Preview"));
-    bar->setObjectName(QStringLiteral("previewToolBar"));
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    auto add = [this, bar](const char *name, const QString &hint, QStyle::StandardPixmap icon,
-                           const QList<QKeySequence> &keys, std::function<void()> slot) {
-        auto *action = new QAction(hint, this);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setToolTip(hint);
-        if (icon != QStyle::SP_CustomBase)
-            action->setIcon(style()->standardIcon(icon));
-        action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, std::move(slot));
-        bar->addAction(action);
-        return action;
-    };
-    constexpr auto none = QStyle::SP_CustomBase;
-    fit_ = add("actionZoomFit", tr("Zoom to fit"), none, {}, [this] { zoomToFit(); });
-    actual_ = add("actionZoom100", tr("100%"), none, {}, [this] {
-        mode_ = ZoomMode::Actual;
-        applyZoomMode();
-    });
-    width_ = add("actionZoomWidth", tr("Zoom to width"), none, {}, [this] { zoomToWidth(); });
-    auto *zoomGroup = new QActionGroup(this);
-    zoomGroup->setExclusive(true);
-    for (QAction *a : {fit_, actual_, width_}) {
-        a->setCheckable(true);
-        zoomGroup->addAction(a);
-    }
-    width_->setChecked(true);
-    bar->addSeparator();
-    first_ = add("actionFirstPage", tr("First page"), QStyle::SP_MediaSkipBackward,
-                 {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::Key_Home)}, [this] { goToPage(1); });
-    previous_ = add("actionPreviousPage", tr("Previous page"), QStyle::SP_ArrowLeft, {QKeySequence(Qt::Key_PageUp)},
-                    [this] { goToPage(currentPage() - 1); });
-    next_ = add("actionNextPage", tr("Next page"), QStyle::SP_ArrowRight, {QKeySequence(Qt::Key_PageDown)},
-                [this] { goToPage(currentPage() + 1); });
-    last_ =
-        add("actionLastPage", tr("Last page"), QStyle::SP_MediaSkipForward,
-            {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::Key_End)}, [this] { goToPage(pageCount()); });
-    bar->addSeparator();
-    setup_ = add("actionPrinterSetup", tr("Printer setup"), none, {}, [this] { printerSetup(); });
-    print_ = add("actionPrint", tr("Print"), none, {}, [this] { print(); });
-    bar->addSeparator();
-    save_ = add("actionSaveReport", tr("Save Report"), QStyle::SP_DialogSaveButton, {}, [this] {
-        const QString path =
-            saveFileName(tr("Save report"), tr("Saved reports (*.iqr);;All files (*)"), proposed(".iqr"));
-        if (!path.isEmpty())
-            saveReport(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".iqr") : path);
-    });
-    load_ = add("actionLoadReport", tr("Load Report"), QStyle::SP_DialogOpenButton, {}, [this] {
-        const QString path = openFileName(tr("Load report"), tr("Saved reports (*.iqr);;All files (*)"));
-        if (!path.isEmpty())
-            loadReport(path);
-    });
-    pdf_ = add("actionSavePdf", tr("Save PDF"), none, {}, [this] {
-        const QString path = saveFileName(tr("Save PDF"), tr("PDF files (*.pdf)"), proposed(".pdf"));
-        if (!path.isEmpty())
-            savePdf(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path);
-    });
-    // Export joins here, once whoever fills the pages hands in a handler.
-    beforeClose_ = bar->addSeparator();
-    close_ = add("actionClose", tr("&Close"), none, {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)},
-                 [this] { close(); });
-    close_->setToolTip(tr("Close"));
-
-    progressPanel_ = new QLabel(this);
-    progressPanel_->setObjectName(QStringLiteral("progressPanel"));
-    progressPanel_->setMinimumWidth(60);
-    pagePanel_ = new QLabel(this);
-    pagePanel_->setObjectName(QStringLiteral("pagePanel"));
-    // Where the last print, save or export went.
-    noticePanel_ = new QLabel(this);
-    noticePanel_->setObjectName(QStringLiteral("noticePanel"));
-    noticePanel_->setTextFormat(Qt::PlainText);
-    statusBar()->addWidget(progressPanel_);
-    statusBar()->addWidget(pagePanel_);
-    statusBar()->addWidget(noticePanel_, 1);
+    createToolBar();
+    createStatusPanels();
     showRemarks({});
 
     // One page per pass of the event loop keeps the window responsive.
@@ -221,6 +111,164 @@ PreviewWindow::PreviewWindow(PageRun run, PrinterSettings &settings, QWidget *pa
     updateStatus();
 }
 
+void PreviewWindow::useStandardDialogs()
+{
+    openFileName = [this](const QString &title, const QString &filter) {
+        return QFileDialog::getOpenFileName(this, title, QString(), filter);
+    };
+    saveFileName = [this](const QString &title, const QString &filter, const QString &proposed) {
+        return QFileDialog::getSaveFileName(this, title, proposed, filter);
+    };
+    printDialog = [this](QPrinter &printer, int pageCount) {
+        QPrintDialog dialog(&printer, this);
+        dialog.setMinMax(1, std::max(1, pageCount));
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+QWidget *PreviewWindow::createPageArea()
+{
+    scroll_ = new QScrollArea;
+    scroll_->setObjectName(QStringLiteral("previewArea"));
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    view_ = new PageView;
+    view_->setObjectName(QStringLiteral("pageView"));
+    view_->doc = &doc_;
+    scroll_->setWidget(view_);
+    scroll_->viewport()->installEventFilter(this);
+    return scroll_;
+}
+
+QWidget *PreviewWindow::createRemarksPanel()
+{
+    // What the check of the data behind the pages found: text a screen
+    // reader reads, never painted on a sheet. The box's title is the
+    // heading ("Document check"); the label has no name of its own, so that
+    // what it is read by is its text, the findings.
+    remarksBox_ = new QGroupBox(tr("Document check"));
+    remarksBox_->setObjectName(QStringLiteral("remarksBox"));
+    remarks_ = new QLabel;
+    remarks_->setObjectName(QStringLiteral("remarks"));
+    remarks_->setTextFormat(Qt::PlainText);
+    remarks_->setWordWrap(true);
+    remarks_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *area = new QScrollArea;
+    area->setObjectName(QStringLiteral("remarksArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(true);
+    area->setWidget(remarks_);
+    // A long list scrolls in a few lines' room and leaves the page in view.
+    area->setMaximumHeight(remarks_->fontMetrics().lineSpacing() * 6 + 4);
+    auto *layout = new QVBoxLayout(remarksBox_);
+    layout->addWidget(area);
+    return remarksBox_;
+}
+
+QAction *PreviewWindow::addTool(const char *name, const QString &hint, QStyle::StandardPixmap icon,
+                                const QList<QKeySequence> &keys, const std::function<void()> &slot)
+{
+    auto *action = new QAction(hint, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(hint);
+    if (icon != QStyle::SP_CustomBase)
+        action->setIcon(style()->standardIcon(icon));
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, slot);
+    bar_->addAction(action);
+    return action;
+}
+
+void PreviewWindow::createToolBar()
+{
+    bar_ = addToolBar(tr("Preview"));
+    bar_->setObjectName(QStringLiteral("previewToolBar"));
+    bar_->setMovable(false);
+    bar_->setFloatable(false);
+    constexpr auto none = QStyle::SP_CustomBase;
+
+    // The three zooms, one of them pressed.
+    fit_ = addTool("actionZoomFit", tr("Zoom to fit"), none, {}, [this] { zoomToFit(); });
+    actual_ = addTool("actionZoom100", tr("100%"), none, {}, [this] {
+        mode_ = ZoomMode::Actual;
+        applyZoomMode();
+    });
+    width_ = addTool("actionZoomWidth", tr("Zoom to width"), none, {}, [this] { zoomToWidth(); });
+    auto *zoomGroup = new QActionGroup(this);
+    zoomGroup->setExclusive(true);
+    for (QAction *a : {fit_, actual_, width_}) {
+        a->setCheckable(true);
+        zoomGroup->addAction(a);
+    }
+    width_->setChecked(true);
+    bar_->addSeparator();
+
+    first_ = addTool("actionFirstPage", tr("First page"), QStyle::SP_MediaSkipBackward,
+                     {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::Key_Home)}, [this] { goToPage(1); });
+    previous_ = addTool("actionPreviousPage", tr("Previous page"), QStyle::SP_ArrowLeft, {QKeySequence(Qt::Key_PageUp)},
+                        [this] { goToPage(currentPage() - 1); });
+    next_ = addTool("actionNextPage", tr("Next page"), QStyle::SP_ArrowRight, {QKeySequence(Qt::Key_PageDown)},
+                    [this] { goToPage(currentPage() + 1); });
+    last_ = addTool("actionLastPage", tr("Last page"), QStyle::SP_MediaSkipForward,
+                    {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::Key_End)},
+                    [this] { goToPage(pageCount()); });
+    bar_->addSeparator();
+
+    setup_ = addTool("actionPrinterSetup", tr("Printer setup"), none, {}, [this] { printerSetup(); });
+    print_ = addTool("actionPrint", tr("Print"), none, {}, [this] { print(); });
+    bar_->addSeparator();
+
+    save_ = addTool("actionSaveReport", tr("Save Report"), QStyle::SP_DialogSaveButton, {},
+                    [this] { chooseAndSaveReport(); });
+    load_ = addTool("actionLoadReport", tr("Load Report"), QStyle::SP_DialogOpenButton, {},
+                    [this] { chooseAndLoadReport(); });
+    pdf_ = addTool("actionSavePdf", tr("Save PDF"), none, {}, [this] { chooseAndWritePdf(); });
+    // Export joins here, once whoever fills the pages hands in a handler.
+    beforeClose_ = bar_->addSeparator();
+    close_ = addTool("actionClose", tr("&Close"), none,
+                     {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)}, [this] { close(); });
+    close_->setToolTip(tr("Close"));
+}
+
+void PreviewWindow::createStatusPanels()
+{
+    progressPanel_ = new QLabel(this);
+    progressPanel_->setObjectName(QStringLiteral("progressPanel"));
+    progressPanel_->setMinimumWidth(60);
+    pagePanel_ = new QLabel(this);
+    pagePanel_->setObjectName(QStringLiteral("pagePanel"));
+    // Where the last print, save or export went.
+    noticePanel_ = new QLabel(this);
+    noticePanel_->setObjectName(QStringLiteral("noticePanel"));
+    noticePanel_->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(progressPanel_);
+    statusBar()->addWidget(pagePanel_);
+    statusBar()->addWidget(noticePanel_, 1);
+}
+
+void PreviewWindow::chooseAndSaveReport()
+{
+    const QString path = saveFileName(tr("Save report"), tr("Saved reports (*.iqr);;All files (*)"), proposed(".iqr"));
+    if (!path.isEmpty())
+        saveReport(withExtension(path, QStringLiteral(".iqr")));
+}
+
+void PreviewWindow::chooseAndLoadReport()
+{
+    const QString path = openFileName(tr("Load report"), tr("Saved reports (*.iqr);;All files (*)"));
+    if (!path.isEmpty())
+        loadReport(path);
+}
+
+void PreviewWindow::chooseAndWritePdf()
+{
+    const QString path = saveFileName(tr("Save PDF"), tr("PDF files (*.pdf)"), proposed(".pdf"));
+    if (!path.isEmpty())
+        writePdf(withExtension(path, QStringLiteral(".pdf")));
+}
+
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::setExport(const QString &title, ExportHandler handler)
@@ -232,7 +280,7 @@ void PreviewWindow::setExport(const QString &title, ExportHandler handler)
         connect(export_, &QAction::triggered, this, [this] {
             const QString path = saveFileName(export_->text(), tr("JSON (*.json);;CSV (*.csv)"), proposed(".json"));
             if (!path.isEmpty())
-                exportData(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".json") : path);
+                exportData(withExtension(path, QStringLiteral(".json")));
         });
         bar_->insertAction(beforeClose_, export_);
     }
@@ -438,9 +486,10 @@ void PreviewWindow::printerSetup()
         return;
     PrinterSettings &settings = settings_;
     QPrinter printer(QPrinter::HighResolution);
-    const QString name = settings.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : settings.printerName;
+    const PrintDestination &destination = printDestination();
+    const QString name = settings.printerName.isEmpty() ? destination.defaultPrinterName() : settings.printerName;
     if (!name.isEmpty())
-        printer.setPrinterName(name);
+        destination.select(printer, name);
     printer.setCopyCount(settings.copies);
     printer.setPageOrientation(settings.orientation);
     printer.setFromTo(1, std::max(1, pageCount()));
@@ -457,19 +506,19 @@ void PreviewWindow::printerSetup()
 
 bool PreviewWindow::saveReport(const QString &path)
 {
-    // Unbuffered: a write that fails (full disk, file-size limit) reports
-    // the system's reason at once; a closed file would have forgotten it.
+    // Through the program's safe writer, unbuffered: a write that fails
+    // (full disk, file-size limit) keeps the system's reason, and the file
+    // that was there stays whole.
     setNotice({});
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && savePrepared(doc_, file);
-    if (written && file.commit()) {
-        setNotice(tr("Report saved to %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    const QFileInfo target(path);
+    AtomicFileDevice file(target.absoluteDir(), target.fileName());
+    if (savePrepared(doc_, file) && file.commit().isEmpty()) {
+        setNotice(tr("Report saved to %1").arg(QDir::toNativeSeparators(target.absoluteFilePath())));
         return true;
     }
-    const QString reason = file.errorString();
-    if (!written)
-        file.cancelWriting();
-    emit failed(fileErrorText(tr("Cannot save the report to"), path, reason));
+    const AtomicFileWriter &writer = file.writer();
+    emit failed(writer.refused() ? writer.error()
+                                 : fileErrorText(tr("Cannot save the report to"), path, writer.reason()));
     return false;
 }
 
@@ -529,11 +578,11 @@ bool PreviewWindow::exportData(const QString &path)
     return false;
 }
 
-bool PreviewWindow::savePdf(const QString &path)
+bool PreviewWindow::writePdf(const QString &path)
 {
     setNotice({});
     QString error;
-    if (writePdf(doc_, path, &error)) {
+    if (report::writePdf(doc_, path, &error)) {
         setNotice(tr("PDF saved to %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
         return true;
     }

@@ -3,7 +3,10 @@
 #include "print/engine/prepared.h"
 #include "print/engine/printing.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
+#include <QStyle>
 #include <functional>
 
 class QAction;
@@ -70,9 +73,11 @@ public:
     // False (and nothing changes) outside 1 ... pageCount().
     bool goToPage(int page);
 
+    // "Save Report", "Load Report" and "Save PDF" with the path chosen;
+    // what goes wrong goes to failed() (or informed()), and false.
     bool saveReport(const QString &path);
     bool loadReport(const QString &path);
-    bool savePdf(const QString &path);
+    bool writePdf(const QString &path);
     // Hands `path` to the export handler; its error goes to failed().
     bool exportData(const QString &path);
     // Prints the document on show with the printer settings.
@@ -93,6 +98,19 @@ protected:
 
 private:
     enum class ZoomMode { Fit, Actual, Width, Custom };
+    // The parts of the window, made once by the constructor.
+    void useStandardDialogs();
+    QWidget *createRemarksPanel();
+    QWidget *createPageArea();
+    void createToolBar();
+    void createStatusPanels();
+    QAction *addTool(const char *name, const QString &hint, QStyle::StandardPixmap icon,
+                     const QList<QKeySequence> &keys, const std::function<void()> &slot);
+    // The tool bar's file actions: a dialog, then the action.
+    void chooseAndSaveReport();
+    void chooseAndLoadReport();
+    void chooseAndWritePdf();
+
     bool zoomTo(int percent);
     void prepareNext();
     void showPage(int index);
