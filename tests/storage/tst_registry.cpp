@@ -225,6 +225,12 @@ void TestRegistry::shippedRegister_data()
                            << "wiejska";
     QTest::newRow("last line") << "3263011" << QStringList{"zachodniopomorskie", "Świnoujście", "Świnoujście", "GM"}
                                << "miejska";
+    QTest::newRow("urban-rural since 2025") << "0614053" << QStringList{"lubelskie", "puławski", "Końskowola", "MW"}
+                                            << "miejsko-wiejska";
+    QTest::newRow("created in 2025") << "1207132" << QStringList{"małopolskie", "limanowski", "Szczawa", "GW"}
+                                     << "wiejska";
+    QTest::newRow("renamed in 2026") << "2812052" << QStringList{"warmińsko-mazurskie", "nowomiejski", "Bratian", "GW"}
+                                     << "wiejska";
 }
 
 void TestRegistry::shippedRegister()
@@ -235,12 +241,14 @@ void TestRegistry::shippedRegister()
     const QByteArray bytes = readShippedRegister();
     if (bytes.isEmpty())
         QSKIP("IQX_SOURCE_DIR/data/GMINY.txt is not available");
-    QCOMPARE(bytes.count('\n'), 2477);
+    QCOMPARE(bytes.count('\n'), 2479);
     const RegisterLookup r = lookupRegister(bytes, identifier);
     QCOMPARE(r.status, RegisterLookup::Found);
     QCOMPARE((QStringList{r.entry.voivodeship, r.entry.county, r.entry.municipality, r.entry.typeCode}), fields);
     QCOMPARE(translateType(r.entry.typeCode), type);
     QCOMPARE(lookupRegister(bytes, "9999999").status, RegisterLookup::NotFound);
+    // The identifier of 2024, before the gmina became urban-rural.
+    QCOMPARE(lookupRegister(bytes, "0614052").status, RegisterLookup::NotFound);
 }
 
 void TestRegistry::cp1250PolishLetters()
