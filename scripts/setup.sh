@@ -4,6 +4,7 @@ iqx_packages=(
   cmake g++ make pkg-config
   clang libclang-rt-14-dev clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n
+  libzip-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf

@@ -20,7 +20,8 @@ const QString kProgram = QStringLiteral("informacja");
 QString usageLine()
 {
     return QStringLiteral("Użycie: %1 [--user-folder] [--pdf <plik> | --export <plik> | --check]\n"
-                          "         [--data <plik>] [plik danych lub folder ...]\n")
+                          "         [--data <plik>] [plik danych lub folder ...]\n"
+                          "       %1 [--user-folder] --import-register [<plik TERC>]\n")
         .arg(kProgram);
 }
 
@@ -58,7 +59,10 @@ QString optionTable(const QList<QCommandLineOption> &options)
         for (const QString &n : o.names())
             names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
         QString head = names.join(QStringLiteral(", "));
-        if (!o.valueName().isEmpty())
+        // A value that may be left out is named in brackets already.
+        if (o.valueName().startsWith(QLatin1Char('[')))
+            head += QLatin1Char(' ') + o.valueName();
+        else if (!o.valueName().isEmpty())
             head += QStringLiteral(" <%1>").arg(o.valueName());
         rows.append({head, o.description()});
     }
@@ -71,7 +75,8 @@ QString exitStatusTable()
     static_assert(kNotStartedStatus == kFindingsStatus, "the row of status 1 tells of both");
     const std::pair<int, QString> statuses[] = {
         {kOkStatus, QStringLiteral("Zakończono bez błędu: okno zamknięte, plik --pdf albo --export zapisany, "
-                                   "--check bez uwag.")},
+                                   "--check bez uwag, rejestr gmin zaktualizowany albo już aktualny "
+                                   "(--import-register; także wybór pliku anulowany).")},
         {kFindingsStatus, QStringLiteral("--check: są uwagi (także plik albo folder, którego nie można "
                                          "odczytać). Także: nie można przygotować folderu dokumentów użytkownika "
                                          "(--user-folder); okno programu: folder pracy zablokowany przez inne okno "
@@ -80,9 +85,11 @@ QString exitStatusTable()
                                       "--pdf folderu z kilkoma plikami danych.")},
         {kNoRegisterStatus, QStringLiteral("--pdf, --export, --check: brak rejestru gmin GMINY.txt.")},
         {kNoDocumentStatus, QStringLiteral("Nie ma pliku danych albo nie można odczytać jedynego wskazanego "
-                                           "pliku danych (przy --pdf także folderu).")},
+                                           "pliku danych (przy --pdf także folderu). --import-register: nie można "
+                                           "odczytać pliku TERC albo nie jest to cały plik TERC.")},
         {kOutputFailedStatus, QStringLiteral("Nie można zapisać pliku wynikowego (także pliku tylko do odczytu) "
-                                             "albo wypisać uwag --check na standardowe wyjście.")},
+                                             "albo wypisać uwag --check na standardowe wyjście. --import-register: "
+                                             "nie można zapisać rejestru gmin GMINY.txt.")},
         {kUnreadableStatus, QStringLiteral("--export: zestawienie zapisano, ale są w nim pliki albo foldery, "
                                            "których nie dało się odczytać.")},
     };
@@ -90,6 +97,21 @@ QString exitStatusTable()
     for (const auto &[status, meaning] : statuses)
         rows.append({QString::number(status), meaning});
     return columnTable(rows);
+}
+
+// "--import-register" takes a file, or none (then a dialog asks for one):
+// given no value, as the last argument or before another option, it gets
+// an empty one, which the parser then accepts.
+QStringList withImportValue(QStringList arguments)
+{
+    const QString name = QStringLiteral("--import-register");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--"))
+            break;
+        if (arguments[i] == name && (i + 1 == arguments.size() || arguments[i + 1].startsWith(QLatin1Char('-'))))
+            arguments[i] = name + QLatin1Char('=');
+    }
+    return arguments;
 }
 
 CommandLine usageError(const QString &what)
@@ -134,11 +156,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("Plik danych (albo folder z plikami InfoQX*.iqx) dla --pdf, --export i --check; "
                        "to samo co nazwa pliku na końcu wiersza polecenia."),
         QStringLiteral("plik"));
-    const QList<QCommandLineOption> options{help, version, pdf, exportTo, check, data, userFolder};
+    const QCommandLineOption importRegister(
+        QStringLiteral("import-register"),
+        QStringLiteral("Nie otwiera okna programu: zastępuje rejestr gmin GMINY.txt folderu pracy rejestrem "
+                       "z pliku TERC pobranego z GUS (CSV, XML albo ZIP), zachowując poprzedni obok, i wypisuje, "
+                       "co się zmieniło. Bez pliku pyta o plik w oknie wyboru."),
+        QStringLiteral("[<plik>]"));
+    const QList<QCommandLineOption> options{help, version, pdf, exportTo, check, data, importRegister, userFolder};
 
     QCommandLineParser parser;
     parser.addOptions(options);
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(withImportValue(arguments))) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return usageError(
@@ -162,6 +190,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                   "jego pliki InfoQX*.iqx w kolejności nazw. Bez nich biorą pierwszy plik\n"
                                   "InfoQX*.iqx folderu pracy, tak jak okno programu. Opis danych: eksport.md\n"
                                   "w dokumentacji programu.\n"
+                                  "\n--import-register czyta rejestr TERC w postaci, w jakiej wydaje go GUS\n"
+                                  "(eteryt.stat.gov.pl, Pobieranie plików, TERC, wersja urzędowa: CSV, XML\n"
+                                  "albo ZIP z nimi) i zapisuje z niego GMINY.txt folderu pracy; poprzedni\n"
+                                  "rejestr zostaje obok jako GMINY-poprzedni-<data>.txt.\n"
                                   "\nStan zakończenia:\n")
                        .arg(QDir::toNativeSeparators(userWorkFolder()))
                  + exitStatusTable();
@@ -172,8 +204,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
         c.text = QStringLiteral("Informacja QX %1\n").arg(programVersion());
         return c;
     }
-    if (int(parser.isSet(pdf)) + int(parser.isSet(exportTo)) + int(parser.isSet(check)) > 1)
-        return usageError(QStringLiteral("opcje --pdf, --export i --check wykluczają się"));
+    if (int(parser.isSet(pdf)) + int(parser.isSet(exportTo)) + int(parser.isSet(check))
+            + int(parser.isSet(importRegister))
+        > 1)
+        return usageError(QStringLiteral("opcje --pdf, --export, --check i --import-register wykluczają się"));
+    if (parser.isSet(importRegister)) {
+        const QStringList files = parser.values(importRegister);
+        if (files.size() > 1)
+            return usageError(QStringLiteral("opcja --import-register podana więcej niż raz"));
+        if (!parser.positionalArguments().isEmpty() || parser.isSet(data))
+            return usageError(QStringLiteral("--import-register wczytuje jeden plik TERC (nieoczekiwany argument: %1)")
+                                  .arg((parser.values(data) + parser.positionalArguments()).first()));
+        c.mode = CommandLine::Mode::ImportRegister;
+        c.importPath = files.first();
+        c.userFolder = parser.isSet(userFolder);
+        return c;
+    }
     const QStringList pdfPaths = parser.values(pdf);
     if (pdfPaths.size() > 1)
         return usageError(QStringLiteral("opcja --pdf podana więcej niż raz"));

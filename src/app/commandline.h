@@ -12,6 +12,9 @@ struct CommandLine {
         Pdf,     // no window: the printed pages go to `pdfPath`
         Export,  // no window: the document(s) as JSON or CSV to `exportPath`
         Check,   // no window: the whole-document check, findings on standard output
+        // The register GMINY.txt made anew from GUS's TERC file `importPath`;
+        // without a file, one is chosen in a file dialog.
+        ImportRegister,
         Help,    // print `text` on standard output, exit kOkStatus
         Version, // print `text` on standard output, exit kOkStatus
         Error,   // print `text` on standard error, exit kUsageStatus
@@ -19,6 +22,7 @@ struct CommandLine {
     Mode mode = Mode::Window;
     QString pdfPath;
     QString exportPath;
+    QString importPath; // ImportRegister: the TERC file; empty: ask for it
     // The data files and folders named for Pdf, Export and Check (--data
     // and the trailing arguments, in order); empty: the first InfoQX*.iqx
     // of the working folder.

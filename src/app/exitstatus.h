@@ -7,7 +7,8 @@
 namespace iqx {
 
 // Done: the window was closed, --pdf or --export wrote its file, --check
-// found nothing.
+// found nothing, --import-register wrote the register or found it up to
+// date (or the choice of a file was cancelled).
 inline constexpr int kOkStatus = 0;
 // --check: there are findings (a file or folder that cannot be read is one).
 inline constexpr int kFindingsStatus = 1;
@@ -26,5 +27,11 @@ inline constexpr int kOutputFailedStatus = 5;
 // --export: a summary written, with entries of files or folders that could
 // not be read.
 inline constexpr int kUnreadableStatus = 6;
+// --import-register: the TERC file cannot be read or is no whole TERC. The
+// number of kNoDocumentStatus: the one file named cannot be read.
+inline constexpr int kBadTercStatus = kNoDocumentStatus;
+// --import-register: GMINY.txt cannot be written. The number of
+// kOutputFailedStatus: the output cannot be written.
+inline constexpr int kRegisterNotWrittenStatus = kOutputFailedStatus;
 
 } // namespace iqx

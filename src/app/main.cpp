@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/exitstatus.h"
+#include "app/registercommand.h"
 #include "base/messages.h"
 
 #include "storage/platform.h"
@@ -35,6 +36,8 @@ int main(int argc, char *argv[])
     case iqx::CommandLine::Mode::Export:
     case iqx::CommandLine::Mode::Check:
         return iqx::runDataCommand(argc, argv, cmd);
+    case iqx::CommandLine::Mode::ImportRegister:
+        return iqx::runImportRegister(argc, argv, cmd);
     case iqx::CommandLine::Mode::Window:
         break;
     }

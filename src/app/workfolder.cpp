@@ -2,9 +2,11 @@
 
 #include "base/messages.h"
 #include "storage/registerfile.h"
+#include "storage/registerupgrade.h"
 #include "storage/safefile.h"
 #include "storage/registerscanner.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +17,24 @@ namespace iqx {
 namespace {
 const QString kFolderName = QStringLiteral("Informacja QX");
 const QString kDataSubdir = QStringLiteral("informacja");
+
+// The register of `folder` brought up to date when an earlier version
+// shipped it; what to tell the user about it, or nothing.
+QString upgradeNotice(const QString &folder, const QString &registerSource)
+{
+    const RegisterUpgrade u = upgradeShippedRegister(QDir(folder), registerSource, QDate::currentDate());
+    if (!u.error.isEmpty())
+        return QStringLiteral("Nie udało się zastąpić rejestru gmin z poprzedniej wersji programu nowym: %1\n"
+                              "Program działa dalej z dotychczasowym rejestrem.")
+            .arg(u.error);
+    if (!u.replaced)
+        return {};
+    return QStringLiteral("Rejestr gmin GMINY.txt w folderze dokumentów pochodził z poprzedniej wersji programu; "
+                          "zastąpiono go rejestrem dostarczonym z tą wersją (gmin: %1).\n"
+                          "Poprzedni rejestr zachowano w pliku:\n%2")
+        .arg(u.count)
+        .arg(QDir::toNativeSeparators(QDir(folder).filePath(u.keptAs)));
+}
 } // namespace
 
 QString userWorkFolder()
@@ -63,6 +83,8 @@ WorkFolderResult prepareWorkFolder(const QString &folder, const QString &registe
     const QFileInfo targetInfo(target);
     // A dangling link counts as present: writing would go through it.
     if (registerSource.isEmpty() || targetInfo.exists() || targetInfo.isSymLink()) {
+        if (!registerSource.isEmpty())
+            r.registerNotice = upgradeNotice(folder, registerSource);
         r.ok = true;
         return r;
     }
@@ -95,6 +117,8 @@ bool enterUserWorkFolder(const QString &programDir)
     if (r.created)
         messages().inform(
             QStringLiteral("Dokumenty programu są zapisywane w folderze:\n%1").arg(QDir::toNativeSeparators(folder)));
+    if (!r.registerNotice.isEmpty())
+        messages().inform(r.registerNotice);
     if (!QDir::setCurrent(folder)) {
         messages().error(QStringLiteral("Nie można przejść do folderu \"%1\".").arg(QDir::toNativeSeparators(folder)));
         return false;

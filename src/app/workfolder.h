@@ -17,13 +17,20 @@ struct WorkFolderResult {
     bool ok = false;
     bool created = false; // the folder did not exist before
     QString error;        // when !ok: what went wrong, for the user
+    // When the folder's register, untouched since an earlier version of the
+    // program shipped it, was replaced by `registerSource`: what to tell the
+    // user (once: the next start finds the new register). Also when that
+    // failed, which leaves the old register in use.
+    QString registerNotice;
 };
 
 // Makes sure `folder` exists and holds a register: creates it when missing and
 // copies `registerSource` into it as GMINY.txt when it has none. A register
-// already there (the office's own, perhaps edited) is never replaced, and
-// nothing is written through a link standing in its place. An empty
-// `registerSource` copies nothing. The current directory is not changed.
+// already there is replaced only when it is byte for byte one an earlier
+// version shipped (registerupgrade.h); the office's own, edited or imported,
+// is never replaced, and nothing is written through a link standing in its
+// place. An empty `registerSource` copies nothing. The current directory is
+// not changed.
 WorkFolderResult prepareWorkFolder(const QString &folder, const QString &registerSource);
 
 // The launcher's start-up step: prepares the user's folder with the installed

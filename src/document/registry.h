@@ -10,6 +10,8 @@ struct RegisterEntry {
     QString county;       // field 3 -> position 3
     QString municipality; // field 4 -> position 2
     QString typeCode;     // the rest after the fourth ';' -> position 0, translated
+
+    bool operator==(const RegisterEntry &) const = default;
 };
 
 // "GM" -> "miejska", "GW" -> "wiejska", anything else -> "miejsko-wiejska".

@@ -1,9 +1,12 @@
 // The program without its window: `--pdf`, `--export` and `--check` on the
 // data files named or found. Failures are reported and end with a non-zero
 // status; nothing is written where the export did not succeed.
+#include "storage/registerimport.h"
+#include "storage/terc.h"
 #include "support/csvreader.h"
 #include "support/filesystem.h"
 #include "support/pdfcheck.h"
+#include "support/tercsamples.h"
 
 #include <QDir>
 #include <QFile>
@@ -165,6 +168,112 @@ private slots:
         QVERIFY(QDir(dir.path()).entryList({QStringLiteral("out.*")}).isEmpty());
     }
 
+    // informacja --import-register FILE refuses a file that is not a whole
+    // TERC, or cannot be read, with status 4, and a register it cannot
+    // write with status 5: a Polish message on standard error names the
+    // file and the reason, nothing goes to standard output, and the folder
+    // is as it was, GMINY.txt byte for byte.
+    void importRefused_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        for (const tercsamples::Refused &r : tercsamples::refusedFiles())
+            QTest::newRow(r.name) << QString() << r.bytes << 4 << r.says;
+        QTest::newRow("a FIFO") << "fifo" << QByteArray() << 4 << QStringLiteral("nie jest zwykły plik");
+        QTest::newRow("a folder") << "folder" << QByteArray() << 4 << QStringLiteral("to folder");
+        QTest::newRow("a missing file") << "missing" << QByteArray() << 4 << QStringLiteral("plik nie istnieje");
+        QTest::newRow("a link") << "link" << tercsamples::gusCsv() << 4 << QStringLiteral("dowiązanie symboliczne");
+        QTest::newRow("a read-only GMINY.txt")
+            << "read-only" << tercsamples::gusCsv() << 5 << QStringLiteral("tylko do odczytu");
+    }
+    void importRefused()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QTemporaryDir dir, outside;
+        copyRegister(dir);
+        const QString terc = dir.filePath(QStringLiteral("TERC_Urzedowy.csv"));
+        if (obstacle == QLatin1String("fifo")) {
+#if defined(Q_OS_WIN)
+            QSKIP("a Windows folder holds no FIFO");
+#else
+            QCOMPARE(mkfifo(QFile::encodeName(terc).constData(), 0644), 0);
+#endif
+        } else if (obstacle == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(terc));
+        } else if (obstacle == QLatin1String("link")) {
+            writeFile(outside.filePath(QStringLiteral("TERC.csv")), bytes);
+            if (!testfs::makeSymbolicLink(outside.filePath(QStringLiteral("TERC.csv")), terc))
+                QSKIP("this system does not let the test make a symbolic link");
+        } else if (obstacle != QLatin1String("missing")) {
+            writeFile(terc, bytes);
+        }
+        const QString reg = dir.filePath(QStringLiteral("GMINY.txt"));
+        if (obstacle == QLatin1String("read-only"))
+            QVERIFY(QFile::setPermissions(reg, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        QFile f(reg);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+        const QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        const Run r = runProgram(dir.path(), {"--import-register", "TERC_Urzedowy.csv"});
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(says), qPrintable(r.err));
+        const QString named = QDir::toNativeSeparators(status == 4 ? terc : reg);
+        QVERIFY2(r.err.contains(named) && r.err.contains(QStringLiteral("Rejestr")), qPrintable(r.err));
+        QCOMPARE(r.out, QString());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() == before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), names);
+    }
+
+    // The summary on standard output: the register written, the count and
+    // the state date, where the old one is kept, one line per change; the
+    // same file again says the register is up to date and keeps nothing.
+    void importSummary()
+    {
+        QTemporaryDir dir;
+        const iqx::TercRows rows2024 = iqx::readTerc(tercsamples::gusCsv());
+        const QByteArray old = iqx::registerFileBytes(iqx::tercRegister(rows2024.rows).lines).value_or(QByteArray());
+        writeFile(dir.filePath(QStringLiteral("GMINY.txt")), old);
+        QFile shipped(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/GMINY.txt"));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray today = shipped.readAll();
+        const QByteArray csv = tercsamples::tercCsvOf(today, QStringLiteral("2026-01-01"));
+        writeFile(dir.filePath(QStringLiteral("TERC.zip")), tercsamples::zipOf({{QStringLiteral("TERC.csv"), csv}}));
+
+        Run r = runProgram(dir.path(), {"--import-register", "TERC.zip"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QString());
+        const QString kept = QStringLiteral("GMINY-poprzedni-%1.txt").arg(QDate::currentDate().toString(Qt::ISODate));
+        const QStringList lines = r.out.split(u'\n');
+        QCOMPARE(lines.mid(0, 6),
+                 (QStringList{QStringLiteral("Zaktualizowano rejestr gmin \"%1\"")
+                                  .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("GMINY.txt")))),
+                              QStringLiteral("z pliku \"%1\" (CSV z archiwum ZIP: TERC.csv).")
+                                  .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("TERC.zip")))),
+                              QStringLiteral("Gmin: 2479, stan na 2026-01-01."),
+                              QStringLiteral("Poprzedni rejestr zachowano w pliku \"%1\".")
+                                  .arg(QDir::toNativeSeparators(dir.filePath(kept))),
+                              QStringLiteral("Zmiany względem poprzedniego rejestru: 16"),
+                              QStringLiteral("  dodano: 1207132 Szczawa (limanowski, małopolskie)")}));
+        QCOMPARE(lines.size(), 5 + 16 + 1);
+        QFile reg(dir.filePath(QStringLiteral("GMINY.txt"))), copy(dir.filePath(kept));
+        QVERIFY(reg.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+        QVERIFY(reg.readAll() == today);
+        QVERIFY(copy.readAll() == old);
+
+        r = runProgram(dir.path(), {"--import-register=TERC.zip"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("jest aktualny")), qPrintable(r.out));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+    }
+
     // Every status the program ends with, here and in the tests below, is
     // explained in --help.
     void helpListsTheStatuses()
@@ -176,6 +285,7 @@ private slots:
         QVERIFY2(table >= 0, qPrintable(r.out));
         for (int status = 0; status <= 6; ++status)
             QVERIFY2(r.out.indexOf(QStringLiteral("\n  %1  ").arg(status), table) > table, qPrintable(r.out));
+        QVERIFY2(r.out.contains(QStringLiteral("--import-register [<plik>]")), qPrintable(r.out));
     }
 
     // What cannot be read is an error, never an empty folder or a missing

@@ -4,6 +4,9 @@
 #include "support/recordingsink.h"
 #include "app/workfolder.h"
 #include "support/filesystem.h"
+#include "support/tercsamples.h"
+#include "storage/registerimport.h"
+#include "storage/terc.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +96,46 @@ private slots:
         QCOMPARE(c.userFolder, userFolder);
         for (const QString &s : says)
             QVERIFY2(c.text.contains(s), qPrintable(c.text));
+    }
+
+    // --import-register takes a file or none (then a dialog asks for one),
+    // and no other mode or file beside it.
+    void importRegisterOption_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<CommandLine::Mode>("mode");
+        QTest::addColumn<QString>("importPath");
+        QTest::addColumn<bool>("userFolder");
+        using M = CommandLine::Mode;
+        QTest::newRow("a file") << QStringList{"--import-register", "TERC.zip"} << M::ImportRegister << "TERC.zip"
+                                << false;
+        QTest::newRow("a file after =") << QStringList{"--import-register=a b.csv"} << M::ImportRegister << "a b.csv"
+                                        << false;
+        QTest::newRow("the desktop action") << QStringList{"--user-folder", "--import-register"} << M::ImportRegister
+                                            << QString() << true;
+        QTest::newRow("no file, another option after")
+            << QStringList{"--import-register", "--user-folder"} << M::ImportRegister << QString() << true;
+        QTest::newRow("a file, then the user's folder")
+            << QStringList{"--import-register", "x.xml", "--user-folder"} << M::ImportRegister << "x.xml" << true;
+        QTest::newRow("two files") << QStringList{"--import-register", "a.csv", "b.csv"} << M::Error << QString()
+                                   << false;
+        QTest::newRow("with --check") << QStringList{"--import-register", "a.csv", "--check"} << M::Error << QString()
+                                      << false;
+        QTest::newRow("with --data") << QStringList{"--import-register", "--data", "a.iqx"} << M::Error << QString()
+                                     << false;
+    }
+    void importRegisterOption()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(CommandLine::Mode, mode);
+        QFETCH(QString, importPath);
+        QFETCH(bool, userFolder);
+        const CommandLine c = iqx::parseCommandLine(QStringList{QStringLiteral("informacja")} + args);
+        QCOMPARE(c.mode, mode);
+        QCOMPARE(c.importPath, importPath);
+        QCOMPARE(c.userFolder, userFolder);
+        if (mode == CommandLine::Mode::Error)
+            QVERIFY2(c.text.contains(QStringLiteral("Użycie:")), qPrintable(c.text));
     }
 
     void prepareWorkFolder_data()
@@ -213,6 +256,48 @@ private slots:
         QDir::setCurrent(previous);
         QCOMPARE(sink.entries.size(), 1);
         QVERIFY(sink.entries[0].text.contains(QDir::toNativeSeparators(folder)));
+    }
+
+    // The launcher's start in a folder that still holds the register an
+    // earlier version copied there: it gets the installed one, the old one
+    // stays beside it, and the clerk is told once. An edited one stays.
+    void registerOfAnEarlierVersionReplacedAtStart_data()
+    {
+        QTest::addColumn<bool>("edited");
+        QTest::newRow("as shipped in 2024") << false;
+        QTest::newRow("edited by the office") << true;
+    }
+    void registerOfAnEarlierVersionReplacedAtStart()
+    {
+        QFETCH(bool, edited);
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("Informacja QX"));
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray installed = readAll(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/GMINY.txt"));
+        const iqx::TercRows rows = iqx::readTerc(tercsamples::gusCsv());
+        QByteArray old = iqx::registerFileBytes(iqx::tercRegister(rows.rows).lines).value_or(QByteArray());
+        if (edited)
+            old.replace("0201011;", "0201011 ;");
+        QVERIFY(writeFile(folder + QStringLiteral("/GMINY.txt"), old));
+        const QString source = tmp.filePath(QStringLiteral("GMINY.txt"));
+        QVERIFY(writeFile(source, installed));
+
+        for (int run = 0; run < 2; ++run) {
+            const iqx::WorkFolderResult r = iqx::prepareWorkFolder(folder, source);
+            QVERIFY(r.ok);
+            if (run == 0 && !edited) {
+                QVERIFY2(r.registerNotice.contains(QStringLiteral("(gmin: 2479)"))
+                             && r.registerNotice.contains(QDir::toNativeSeparators(folder + "/GMINY-poprzedni-")),
+                         qPrintable(r.registerNotice));
+            } else {
+                QCOMPARE(r.registerNotice, QString());
+            }
+        }
+        QVERIFY(readAll(folder + QStringLiteral("/GMINY.txt")) == (edited ? old : installed));
+        const QStringList kept = QDir(folder).entryList({QStringLiteral("GMINY-poprzedni-*.txt")});
+        QCOMPARE(kept.size(), edited ? 0 : 1);
+        if (!edited)
+            QVERIFY(readAll(folder + u'/' + kept.first()) == old);
     }
 };
 

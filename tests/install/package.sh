@@ -20,7 +20,7 @@ deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Package)" = informacja ] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for d in libqt6widgets6 libqt6printsupport6 libqt6gui6 libc6 fonts-liberation2 qt6-qpa-plugins qt6-translations-l10n; do
+for d in libqt6widgets6 libqt6printsupport6 libqt6gui6 libc6 libzip4 fonts-liberation2 qt6-qpa-plugins qt6-translations-l10n; do
   grep -qw -- "$d" <<<"$depends" || fail "Depends lacks $d"
 done
 
@@ -35,6 +35,8 @@ done
 cmp -s "$src/data/GMINY.txt" "$root/usr/share/informacja/GMINY.txt" || fail "register differs"
 desktop-file-validate "$root/usr/share/applications/informacja.desktop" || fail "desktop entry"
 grep -qx 'Exec=informacja --user-folder' "$root/usr/share/applications/informacja.desktop" || fail "launcher option"
+grep -qx 'Exec=informacja --user-folder --import-register' "$root/usr/share/applications/informacja.desktop" \
+  || fail "the desktop action that brings the register up to date"
 ! ldd "$root/usr/bin/informacja" | grep -q 'not found' || fail "unresolved libraries"
 gzip -dc "$root/usr/share/man/man1/informacja.1.gz" | grep -qF -- '\-\-user\-folder' || fail "manual page"
 
@@ -51,6 +53,12 @@ cp "$src/docs/przyklad/InfoQX0201032.iqx" "$work/"
 pdfinfo "$work/out.pdf" | grep -Eq '^Pages: +6$' || fail "not six pages"
 pdftotext -f 1 -l 1 "$work/out.pdf" - | grep -q 'Gromadka' || fail "municipality missing on page 1"
 pdftotext -f 1 -l 1 "$work/out.pdf" - | grep -q 'bolesławiecki' || fail "county missing on page 1"
+# GUS's TERC read by the unpacked program (libzip and all): the register of
+# 2024-01-01 replaces the installed one, which is kept beside it.
+(cd "$work" && "$bin" --import-register "$src/tests/storage/data/terc/TERC_Urzedowy_2025-03-20.csv") \
+  >"$tmp/import.out" || fail "--import-register"
+grep -q '^Gmin: 2477, stan na 2024-01-01\.$' "$tmp/import.out" || fail "the import's summary"
+cmp -s "$root/usr/share/informacja/GMINY.txt" "$work"/GMINY-poprzedni-*.txt || fail "the replaced register not kept"
 
 # Started from the launcher in a fresh account whose desktop names the
 # documents folder in Polish: the folder is made with a copy of the register
