@@ -17,7 +17,7 @@ if(IQX_FUZZ)
 
   set(IQX_FUZZ_SMOKE_SECONDS 5 CACHE STRING "Seconds each fuzz target runs under CTest")
   # Each target with the layer whose code it feeds.
-  set(IQX_FUZZERS datafile:storage numeric:document prepared:report register:storage)
+  set(IQX_FUZZERS datafile:storage numeric:document prepared:report register:storage terc:storage)
   foreach(fuzzer ${IQX_FUZZERS})
     string(REPLACE ":" ";" fuzzer ${fuzzer})
     list(GET fuzzer 0 fuzz_name)

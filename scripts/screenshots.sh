@@ -6,12 +6,14 @@
 #   podglad.png           the print preview after "Drukowanie"
 #   wydruk-strona1.png    printed page 1 (from the PDF export)
 #   pierwsze-uruchomienie.png  the first start from the menu (--user-folder)
+#   rejestr-wybor.png     "Aktualizuj rejestr gmin": the file dialog
+#   rejestr-podsumowanie.png   its summary
 # Run it again whenever the layout changes. Needs no display of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 extra=()
-for p in xdotool imagemagick openbox; do
+for p in xdotool imagemagick openbox zip; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || extra+=("$p")
 done
 if [ ${#extra[@]} -gt 0 ]; then
@@ -89,3 +91,41 @@ sleep 1
 import -window root -trim +repage "$out/pierwsze-uruchomienie.png"
 echo "wrote docs/img/pierwsze-uruchomienie.png"
 kill "$app"; wait "$app" 2>/dev/null || true
+
+# The desktop action "Aktualizuj rejestr gmin" in that account. Its folder
+# holds the register of 2024-01-01 (GUS's TERC of that date, imported) with
+# an empty line added, as an office's own register that the start leaves
+# alone; ~/Pobrane holds a TERC zip of today's gminas, made from the shipped
+# register in GUS's layout.
+userdir="$home/Dokumenty/Informacja QX"
+sample=$PWD/tests/storage/data/terc/TERC_Urzedowy_2025-03-20.csv
+(cd "$userdir" && "$bin" --import-register "$sample") >/dev/null
+rm -f "$userdir"/GMINY-poprzedni-*.txt
+printf '\r\n' >>"$userdir/GMINY.txt"
+mkdir -p "$home/Pobrane"
+echo 'XDG_DOWNLOAD_DIR="$HOME/Pobrane"' >>"$home/.config/user-dirs.dirs"
+terc=TERC_Urzedowy_2026-01-02
+iconv -f cp1250 -t utf-8 data/GMINY.txt | mawk -F';' -v d=2026-01-01 '
+  BEGIN { printf "\357\273\277WOJ;POW;GMI;RODZ;NAZWA;NAZWA_DOD;STAN_NA\r\n" }
+  { sub(/\r$/, ""); w = substr($1, 1, 2); p = substr($1, 3, 2)
+    if (w != lw) printf "%s;;;;%s;województwo;%s\r\n", w, $2, d
+    if (w p != lp) printf "%s;%s;;;%s;powiat;%s\r\n", w, p, $3, d
+    lw = w; lp = w p
+    printf "%s;%s;%s;%s;%s;gmina;%s\r\n", w, p, substr($1, 5, 2), substr($1, 7, 1), $4, d }
+  END { printf "\r\n" }' >"$tmp/$terc.csv"
+(cd "$tmp" && zip -q "$home/Pobrane/$terc.zip" "$terc.csv")
+(cd / && HOME=$home XDG_CONFIG_HOME=$home/.config exec "$bin" --user-folder --import-register) >/dev/null 2>&1 &
+app=$!
+pids+=($app)
+waitwin 'Aktualizuj rejestr gmin' >/dev/null
+sleep 1
+import -window root -trim +repage "$out/rejestr-wybor.png"
+echo "wrote docs/img/rejestr-wybor.png"
+xdotool type --delay 20 "$terc.zip"
+xdotool key Return
+waitwin 'Informacja QX' >/dev/null
+sleep 1
+import -window root -trim +repage "$out/rejestr-podsumowanie.png"
+echo "wrote docs/img/rejestr-podsumowanie.png"
+xdotool key Return
+wait "$app" 2>/dev/null || true

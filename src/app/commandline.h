@@ -12,12 +12,12 @@ struct CommandLine {
         Pdf,     // no window: the printed pages go to `pdfPath`
         Export,  // no window: the document(s) as JSON or CSV to `exportPath`
         Check,   // no window: the whole-document check, findings on standard output
-        // The register GMINY.txt made anew from GUS's TERC file `importPath`;
-        // without a file, one is chosen in a file dialog.
-        ImportRegister,
         Help,    // print `text` on standard output, exit kOkStatus
         Version, // print `text` on standard output, exit kOkStatus
         Error,   // print `text` on standard error, exit kUsageStatus
+        // The register GMINY.txt made anew from GUS's TERC file `importPath`;
+        // without a file, one is chosen in a file dialog.
+        ImportRegister,
     };
     Mode mode = Mode::Window;
     QString pdfPath;

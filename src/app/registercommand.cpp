@@ -55,6 +55,9 @@ QString chooseTercFile()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("Pliki TERC (*.csv *.xml *.zip)"), QStringLiteral("Wszystkie pliki (*)")});
+    // Room for a file's name, size and date (the system's own dialog sizes
+    // itself).
+    dialog.resize(760, 480);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();

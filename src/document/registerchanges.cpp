@@ -75,12 +75,14 @@ QStringList describeEdits(const ByIdentifier &before, const ByIdentifier &after)
             renamed << QStringLiteral("zmieniono nazwę: %1 %2 → %3 %4")
                            .arg(id, old.municipality, now.municipality, where(now));
         if (now.county != old.county)
-            other << QStringLiteral("zmieniono powiat: %1 %2: %3 → %4").arg(id, now.municipality, old.county, now.county);
+            other
+                << QStringLiteral("zmieniono powiat: %1 %2: %3 → %4").arg(id, now.municipality, old.county, now.county);
         if (now.voivodeship != old.voivodeship)
             other << QStringLiteral("zmieniono województwo: %1 %2: %3 → %4")
                          .arg(id, now.municipality, old.voivodeship, now.voivodeship);
         if (now.typeCode != old.typeCode)
-            other << QStringLiteral("zmieniono typ: %1 %2: %3 → %4").arg(id, now.municipality, old.typeCode, now.typeCode);
+            other << QStringLiteral("zmieniono typ: %1 %2: %3 → %4")
+                         .arg(id, now.municipality, old.typeCode, now.typeCode);
     }
     return renamed + other;
 }

@@ -92,8 +92,6 @@ Bytes registerInPlace(const QString &path)
                                              "przez dowiązanie")};
     if (st.kind != platform::Status::Regular)
         return {std::nullopt, QStringLiteral("w jego miejscu jest folder albo plik specjalny")};
-    if (isReadOnlyFile(path))
-        return {std::nullopt, QStringLiteral("plik jest tylko do odczytu, a program takiego pliku nie zastępuje")};
     Bytes b = readRegularFile(path, kMaxPreviousRegister);
     if (!b.bytes)
         b.reason = QStringLiteral("nie można odczytać obecnego rejestru, by zachować jego kopię (%1)").arg(b.reason);
@@ -217,6 +215,12 @@ RegisterImport importRegister(const QString &tercPath, const QDir &folder, const
                   << counted;
         return r;
     }
+    // Checked here, after the comparison: a read-only register that already
+    // holds this register is up to date, not a failure.
+    if (isReadOnlyFile(registerPath))
+        return failed(RegisterImport::NotWritten,
+                      notWritten(registerPath, QStringLiteral("plik jest tylko do odczytu, a program takiego pliku "
+                                                              "nie zastępuje")));
     const RegisterReplacement replaced = replaceRegister(folder, previous.bytes, *bytes, today);
     if (!replaced.error.isEmpty())
         return failed(RegisterImport::NotWritten, notWritten(registerPath, replaced.error));

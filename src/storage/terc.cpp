@@ -86,10 +86,11 @@ Text decodeCsv(const QByteArray &bytes)
         qsizetype at = 0;
         while (at < bytes.size() && cp1250::decode(bytes.mid(at, 1)))
             ++at;
-        return {{},
-                QStringLiteral("Plik nie jest tekstem ani w kodowaniu UTF-8, ani Windows-1250 (bajt 0x%1 w wierszu %2).")
-                    .arg(QString::number(static_cast<unsigned char>(bytes[at]), 16).toUpper())
-                    .arg(lineOfOffset(bytes, at))};
+        return {
+            {},
+            QStringLiteral("Plik nie jest tekstem ani w kodowaniu UTF-8, ani Windows-1250 (bajt 0x%1 w wierszu %2).")
+                .arg(QString::number(static_cast<unsigned char>(bytes[at]), 16).toUpper())
+                .arg(lineOfOffset(bytes, at))};
     }
     return {*text, {}};
 }
@@ -178,8 +179,8 @@ QString forbiddenXml(const QByteArray &bytes)
         const QByteArrayView name = end < 0 ? QByteArrayView() : QByteArrayView(bytes).sliced(at + 1, end - at - 1);
         if (name.startsWith('#') || std::find(predefined.begin(), predefined.end(), name) != predefined.end())
             continue;
-        const QByteArrayView shown = QByteArrayView(bytes).sliced(at, std::min<qsizetype>(
-                                                                          end < 0 ? 1 : end - at + 1, 24));
+        const QByteArrayView shown =
+            QByteArrayView(bytes).sliced(at, std::min<qsizetype>(end < 0 ? 1 : end - at + 1, 24));
         return QStringLiteral("Plik XML zawiera odwołanie do encji \"%1\" (linia %2); plik TERC ich nie używa, "
                               "a program takiego pliku nie czyta.")
             .arg(QString::fromUtf8(shown))
@@ -463,7 +464,8 @@ QString nameRefusal(const QString &field, const QString &name)
         return QStringLiteral("pole %1 zawiera znak sterujący (kod 0x%2).")
             .arg(field, QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0')));
     if (name.contains(QLatin1Char(';')))
-        return QStringLiteral("pole %1 \"%2\" zawiera średnik, który w rejestrze gmin rozdziela pola.").arg(field, name);
+        return QStringLiteral("pole %1 \"%2\" zawiera średnik, który w rejestrze gmin rozdziela pola.")
+            .arg(field, name);
     if (field == QLatin1String("NAZWA") && name.trimmed().isEmpty())
         return QStringLiteral("pusta nazwa.");
     if (field == QLatin1String("NAZWA") && !cp1250::representable(name))
@@ -505,7 +507,7 @@ QString rowRefusal(const TercRow &row)
 
 QString typeCodeOf(const QString &rodz)
 {
-    return rodz == QLatin1String("1") ? QStringLiteral("GM")
+    return rodz == QLatin1String("1")   ? QStringLiteral("GM")
            : rodz == QLatin1String("2") ? QStringLiteral("GW")
                                         : QStringLiteral("MW");
 }
@@ -549,12 +551,19 @@ TercRegister tercRegister(const QList<TercRow> &rows)
         const auto voivodeship = voivodeships.constFind(g->woj);
         const auto county = counties.constFind(g->woj + g->pow);
         if (county == counties.cend() || voivodeship == voivodeships.cend())
-            return registerRefused(QStringLiteral("%1: gmina %2 %3 nie ma w pliku wiersza swojego %4 (kod %5).")
-                                       .arg(g->where, identifier, g->name,
-                                            county == counties.cend() ? QStringLiteral("powiatu")
-                                                                      : QStringLiteral("województwa"),
-                                            county == counties.cend() ? g->woj + g->pow : g->woj));
-        r.lines.append({identifier, {voivodeship->toLower(), *county, g->name, typeCodeOf(g->rodz)}});
+            return registerRefused(
+                QStringLiteral("%1: gmina %2 %3 nie ma w pliku wiersza swojego %4 (kod %5).")
+                    .arg(g->where, identifier, g->name,
+                         county == counties.cend() ? QStringLiteral("powiatu") : QStringLiteral("województwa"),
+                         county == counties.cend() ? g->woj + g->pow : g->woj));
+        // Lower case may need letters upper case did not (a dotted capital
+        // I becomes two characters).
+        const QString voivodeshipName = voivodeship->toLower();
+        if (!cp1250::representable(voivodeshipName))
+            return registerRefused(QStringLiteral("%1: nazwa województwa \"%2\" małymi literami zawiera znak spoza "
+                                                  "kodowania Windows-1250.")
+                                       .arg(g->where, *voivodeship));
+        r.lines.append({identifier, {voivodeshipName, *county, g->name, typeCodeOf(g->rodz)}});
     }
     return r;
 }

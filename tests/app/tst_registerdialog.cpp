@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -87,9 +89,6 @@ private slots:
         // Qt's own dialog, whose widgets the test can reach, wherever the
         // system has one of its own.
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-#if defined(Q_OS_WIN)
-        QSKIP("the per-user folder is the Windows shell's documents folder, which no variable redirects");
-#endif
     }
 
     void desktopAction_data()
@@ -100,8 +99,10 @@ private slots:
         QTest::addColumn<QStringList>("box");
         QTest::newRow("a TERC zip: the summary")
             << "today" << false << 0
-            << QStringList{"Informacja QX: Zaktualizowano rejestr gmin", "Gmin: 2479, stan na 2026-01-01.",
-                           "GMINY-poprzedni-", "Zmiany względem poprzedniego rejestru: 16",
+            << QStringList{"Informacja QX: Zaktualizowano rejestr gmin",
+                           "Gmin: 2479, stan na 2026-01-01.",
+                           "GMINY-poprzedni-",
+                           "Zmiany względem poprzedniego rejestru: 16",
                            "\n  dodano: 1207132 Szczawa (limanowski, małopolskie)",
                            "\n  zmieniono kod: 0614052 → 0614053 Końskowola (puławski, lubelskie), gmina "
                            "miejsko-wiejska"};
@@ -124,11 +125,27 @@ private slots:
         const QString folder = home + "/Dokumenty/Informacja QX";
         const QString downloads = home + "/Pobrane";
         QVERIFY(QDir().mkpath(folder) && QDir().mkpath(downloads) && QDir().mkpath(home + "/.config"));
+#if defined(Q_OS_WIN)
+        // The documents and downloads folders are the Windows shell's, which
+        // no variable redirects: the import works in the current folder, as
+        // the command without --user-folder does, and the dialog opens in
+        // the shell's downloads folder.
+        const QStringList args{"informacja", "--import-register"};
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder);
+        QString opensIn = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        if (opensIn.isEmpty() || !QFileInfo(opensIn).isDir())
+            opensIn = QDir::homePath();
+#else
         writeFile(home + "/.config/user-dirs.dirs",
                   "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\nXDG_DOWNLOAD_DIR=\"$HOME/Pobrane\"\n");
         const EnvOverride h("HOME", home), c("XDG_CONFIG_HOME", home + "/.config");
         // No installed register for the folder to be compared with.
         const EnvOverride d("XDG_DATA_DIRS", tmp.filePath("none")), dh("XDG_DATA_HOME", tmp.filePath("none"));
+        const QStringList args{"informacja", "--user-folder", "--import-register"};
+        const QString previous = QDir::currentPath();
+        const QString opensIn = downloads;
+#endif
         // The office's register, and GUS's TERC of today's gminas.
         const QByteArray shipped = readFile(qEnvironmentVariable("IQX_SOURCE_DIR") + "/data/GMINY.txt");
         const iqx::TercRows rows2024 = iqx::readTerc(tercsamples::gusCsv());
@@ -136,23 +153,21 @@ private slots:
                                          : iqx::registerFileBytes(iqx::tercRegister(rows2024.rows).lines).value();
         writeFile(folder + "/GMINY.txt", before);
         const QString today = downloads + "/TERC_Urzedowy_2026-01-02.zip";
-        writeFile(today,
-                  tercsamples::zipOf({{"TERC_Urzedowy_2026-01-02.csv", tercsamples::tercCsvOf(shipped, "2026-01-01")}}));
+        writeFile(today, tercsamples::zipOf(
+                             {{"TERC_Urzedowy_2026-01-02.csv", tercsamples::tercCsvOf(shipped, "2026-01-01")}}));
         writeFile(downloads + "/SIMC.csv", tercsamples::refusedFiles().first().bytes);
 
-        const QString previous = QDir::currentPath();
         guitest::RealBoxes boxes;
         guitest::BoxClerk boxClerk(box.isEmpty() ? QStringList{} : QStringList{"OK"});
         DialogClerk dialogClerk(pick == "today" ? today : pick.isEmpty() ? QString() : downloads + "/SIMC.csv");
-        const iqx::CommandLine cmd =
-            iqx::parseCommandLine({QStringLiteral("informacja"), "--user-folder", "--import-register"});
+        const iqx::CommandLine cmd = iqx::parseCommandLine(args);
         QCOMPARE(cmd.mode, iqx::CommandLine::Mode::ImportRegister);
         const int result = iqx::importRegisterWithDialog(cmd);
         QDir::setCurrent(previous);
 
         QCOMPARE(result, status);
         QCOMPARE(dialogClerk.title, QStringLiteral("Aktualizuj rejestr gmin"));
-        QCOMPARE(dialogClerk.folder, downloads);
+        QCOMPARE(QDir(dialogClerk.folder), QDir(opensIn));
         QCOMPARE(dialogClerk.filters.first(), QStringLiteral("Pliki TERC (*.csv *.xml *.zip)"));
         QCOMPARE(boxClerk.seen.size(), box.isEmpty() ? 0 : 1);
         if (!box.isEmpty())

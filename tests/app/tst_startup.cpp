@@ -111,8 +111,8 @@ private slots:
                                 << false;
         QTest::newRow("a file after =") << QStringList{"--import-register=a b.csv"} << M::ImportRegister << "a b.csv"
                                         << false;
-        QTest::newRow("the desktop action") << QStringList{"--user-folder", "--import-register"} << M::ImportRegister
-                                            << QString() << true;
+        QTest::newRow("the desktop action")
+            << QStringList{"--user-folder", "--import-register"} << M::ImportRegister << QString() << true;
         QTest::newRow("no file, another option after")
             << QStringList{"--import-register", "--user-folder"} << M::ImportRegister << QString() << true;
         QTest::newRow("a file, then the user's folder")
@@ -273,7 +273,8 @@ private slots:
         QTemporaryDir tmp;
         const QString folder = tmp.filePath(QStringLiteral("Informacja QX"));
         QVERIFY(QDir().mkpath(folder));
-        const QByteArray installed = readAll(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/GMINY.txt"));
+        const QByteArray installed =
+            readAll(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/GMINY.txt"));
         const iqx::TercRows rows = iqx::readTerc(tercsamples::gusCsv());
         QByteArray old = iqx::registerFileBytes(iqx::tercRegister(rows.rows).lines).value_or(QByteArray());
         if (edited)

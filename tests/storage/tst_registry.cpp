@@ -225,8 +225,8 @@ void TestRegistry::shippedRegister_data()
                            << "wiejska";
     QTest::newRow("last line") << "3263011" << QStringList{"zachodniopomorskie", "Świnoujście", "Świnoujście", "GM"}
                                << "miejska";
-    QTest::newRow("urban-rural since 2025") << "0614053" << QStringList{"lubelskie", "puławski", "Końskowola", "MW"}
-                                            << "miejsko-wiejska";
+    QTest::newRow("urban-rural since 2025")
+        << "0614053" << QStringList{"lubelskie", "puławski", "Końskowola", "MW"} << "miejsko-wiejska";
     QTest::newRow("created in 2025") << "1207132" << QStringList{"małopolskie", "limanowski", "Szczawa", "GW"}
                                      << "wiejska";
     QTest::newRow("renamed in 2026") << "2812052" << QStringList{"warmińsko-mazurskie", "nowomiejski", "Bratian", "GW"}

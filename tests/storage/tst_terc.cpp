@@ -118,8 +118,7 @@ private slots:
         QCOMPARE(m.reg.lines.size(), 2477);
         QCOMPARE(m.reg.stateDate, QStringLiteral("2024-01-01"));
         QVERIFY(isEarlierShippedRegister(m.bytes));
-        QCOMPARE(m.reg.lines[461 - 1],
-                 (RegisterLine{"0614052", {"lubelskie", "puławski", "Końskowola", "GW"}}));
+        QCOMPARE(m.reg.lines[461 - 1], (RegisterLine{"0614052", {"lubelskie", "puławski", "Końskowola", "GW"}}));
     }
 
     // A TERC of today's gminas gives today's shipped register back.
@@ -242,6 +241,11 @@ private slots:
         QCOMPARE(r.outcome, RegisterImport::Unchanged);
         QVERIFY2(r.summary.join('\n').contains("Niczego nie zmieniono"), qPrintable(r.summary.join('\n')));
         QCOMPARE(namesIn(dir.path()).size(), 3);
+        // Up to date is no failure, even where the register could not be
+        // written.
+        QVERIFY(QFile::setPermissions(reg, QFileDevice::ReadOwner));
+        QCOMPARE(importRegister(dir.filePath("terc.csv"), QDir(dir.path()), kToday).outcome, RegisterImport::Unchanged);
+        QVERIFY(QFile::setPermissions(reg, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
         // Back to 2024 on the same day: the first copy stays, the next one
         // gets a number.
@@ -276,10 +280,10 @@ private slots:
         QTest::newRow("a folder") << "folder" << int(RegisterImport::BadInput) << "to folder";
         QTest::newRow("a FIFO") << "fifo" << int(RegisterImport::BadInput) << "nie jest zwykły plik";
         QTest::newRow("a link to a TERC file") << "link" << int(RegisterImport::BadInput) << "dowiązanie";
-        QTest::newRow("a read-only register") << "read-only register" << int(RegisterImport::NotWritten)
-                                              << "tylko do odczytu";
-        QTest::newRow("a link as the register") << "register link" << int(RegisterImport::NotWritten)
-                                                << "dowiązanie symboliczne";
+        QTest::newRow("a read-only register")
+            << "read-only register" << int(RegisterImport::NotWritten) << "tylko do odczytu";
+        QTest::newRow("a link as the register")
+            << "register link" << int(RegisterImport::NotWritten) << "dowiązanie symboliczne";
         QTest::newRow("a folder as the register")
             << "register folder" << int(RegisterImport::NotWritten) << "folder albo plik specjalny";
     }
@@ -323,8 +327,8 @@ private slots:
 
         const RegisterImport r = importRegister(terc, QDir(dir.path()), kToday);
         QCOMPARE(int(r.outcome), outcome);
-        QVERIFY2(r.error.contains(says) && r.error.contains(QDir::toNativeSeparators(
-                                               outcome == RegisterImport::BadInput ? terc : reg)),
+        QVERIFY2(r.error.contains(says)
+                     && r.error.contains(QDir::toNativeSeparators(outcome == RegisterImport::BadInput ? terc : reg)),
                  qPrintable(r.error));
         QCOMPARE(namesIn(dir.path()), before);
         QVERIFY(readFile(reg) == registerBefore);
@@ -338,15 +342,24 @@ private slots:
         QTest::addColumn<QString>("folder");    // the folder's register
         QTest::addColumn<QString>("installed"); // the installed one
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("the register of 2024") << "2024" << "today" << true;
-        QTest::newRow("the register of 2024, a copy of it kept already") << "2024, kept" << "today" << true;
-        QTest::newRow("edited by the office") << "2024 edited" << "today" << false;
-        QTest::newRow("imported by the office") << "imported" << "today" << false;
-        QTest::newRow("made read-only") << "2024 read-only" << "today" << false;
-        QTest::newRow("a link to the register of 2024") << "link" << "today" << false;
-        QTest::newRow("the installed one is the same") << "2024" << "2024" << false;
-        QTest::newRow("the installed one is unreadable") << "2024" << "missing" << false;
-        QTest::newRow("the installed one is no register") << "2024" << "garbage" << false;
+        QTest::newRow("the register of 2024") << "2024"
+                                              << "today" << true;
+        QTest::newRow("the register of 2024, a copy of it kept already") << "2024, kept"
+                                                                         << "today" << true;
+        QTest::newRow("edited by the office") << "2024 edited"
+                                              << "today" << false;
+        QTest::newRow("imported by the office") << "imported"
+                                                << "today" << false;
+        QTest::newRow("made read-only") << "2024 read-only"
+                                        << "today" << false;
+        QTest::newRow("a link to the register of 2024") << "link"
+                                                        << "today" << false;
+        QTest::newRow("the installed one is the same") << "2024"
+                                                       << "2024" << false;
+        QTest::newRow("the installed one is unreadable") << "2024"
+                                                         << "missing" << false;
+        QTest::newRow("the installed one is no register") << "2024"
+                                                          << "garbage" << false;
     }
     void upgradeAtStart()
     {

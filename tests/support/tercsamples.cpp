@@ -98,8 +98,8 @@ QList<Refused> refusedFiles()
     const QByteArray xml = gusXml();
     const QByteArray mark("\xEF\xBB\xBF");
     const QByteArray header = mark + "WOJ;POW;GMI;RODZ;NAZWA;NAZWA_DOD;STAN_NA\r\n";
-    const QByteArray zip = zipOf({{QStringLiteral("TERC_Urzedowy_2024-01-01.csv"), csv},
-                                  {QStringLiteral("TERC_Urzedowy_2024-01-01.xml"), xml}});
+    const QByteArray zip = zipOf(
+        {{QStringLiteral("TERC_Urzedowy_2024-01-01.csv"), csv}, {QStringLiteral("TERC_Urzedowy_2024-01-01.xml"), xml}});
     QList<std::pair<QString, QByteArray>> many;
     for (int i = 0; i < 65; ++i)
         many.append({QStringLiteral("%1.txt").arg(i), QByteArray("x")});
@@ -107,16 +107,17 @@ QList<Refused> refusedFiles()
     const qsizetype middle = xml.indexOf("<NAZWA>", xml.size() / 2) + 7;
     return {
         {"another GUS register (SIMC)",
-         mark + u8("WOJ;POW;GMI;RODZ_GMI;RM;MZ;NAZWA;SYM;SYMPOD;STAN_NA\r\n"
-                   "02;01;01;1;01;1;Bolesławiec;0935989;0935989;2024-01-01\r\n"),
+         mark
+             + u8("WOJ;POW;GMI;RODZ_GMI;RM;MZ;NAZWA;SYM;SYMPOD;STAN_NA\r\n"
+                  "02;01;01;1;01;1;Bolesławiec;0935989;0935989;2024-01-01\r\n"),
          QStringLiteral("SIMC")},
-        {"another GUS register (ULIC)",
-         mark + u8("WOJ;POW;GMI;RODZ_GMI;SYM;SYM_UL;CECHA;NAZWA_1;NAZWA_2;STAN_NA\r\n"),
+        {"another GUS register (ULIC)", mark + u8("WOJ;POW;GMI;RODZ_GMI;SYM;SYM_UL;CECHA;NAZWA_1;NAZWA_2;STAN_NA\r\n"),
          QStringLiteral("To nie jest plik TERC")},
         {"an empty file", QByteArray(), QStringLiteral("pusty")},
         {"a byte order mark alone", mark + "\r\n", QStringLiteral("pusty")},
         {"the header alone", header + "\r\n", QStringLiteral("tylko wiersz nagłówka")},
-        {"a cut row", csv.left(csv.indexOf(kGromadka) + 15), QStringLiteral("wiersz 6 ma 5 pól zamiast 7 (wiersz urwany")},
+        {"a cut row", csv.left(csv.indexOf(kGromadka) + 15),
+         QStringLiteral("wiersz 6 ma 5 pól zamiast 7 (wiersz urwany")},
         {"an empty line between rows", replaced(csv, kGromadka, "\r\n" + kGromadka),
          QStringLiteral("wiersz 6 jest pusty.")},
         {"a cut XML", xml.left(middle), QStringLiteral("urwany")},
@@ -129,7 +130,8 @@ QList<Refused> refusedFiles()
          QStringLiteral("województwa (kod 02)")},
         {"an identifier twice", replaced(csv, kGromadka, kGromadka + kGromadka),
          QStringLiteral("wiersz 7: kod 0201032 powtarza się (pierwszy raz: wiersz 6)")},
-        {"a code that lost its leading zero", replaced(csv, kGromadka, "2;01;03;2;Gromadka;gmina wiejska;2024-01-01\r\n"),
+        {"a code that lost its leading zero",
+         replaced(csv, kGromadka, "2;01;03;2;Gromadka;gmina wiejska;2024-01-01\r\n"),
          QStringLiteral("wiersz 6: kod WOJ \"2\"")},
         {"a code with a letter", replaced(csv, kGromadka, "02;01;0x;2;Gromadka;gmina wiejska;2024-01-01\r\n"),
          QStringLiteral("wiersz 6: kod GMI \"0x\"")},
@@ -146,8 +148,15 @@ QList<Refused> refusedFiles()
          QStringLiteral("wiersz 6: nazwa \"Громадка\" zawiera znak spoza kodowania Windows-1250")},
         {"a date that is none", replaced(csv, kGromadka, "02;01;03;2;Gromadka;gmina wiejska;2024-02-30\r\n"),
          QStringLiteral("wiersz 6: data STAN_NA \"2024-02-30\"")},
-        {"damaged UTF-8", replaced(csv, "Gromadka", "Grom\xFF" "adka"), QStringLiteral("wiersz 6 nie jest poprawnym")},
-        {"neither UTF-8 nor Windows-1250", replaced(spreadsheetCsv(), "Gromadka", "Grom\x98" "adka"),
+        {"damaged UTF-8",
+         replaced(csv, "Gromadka",
+                  "Grom\xFF"
+                  "adka"),
+         QStringLiteral("wiersz 6 nie jest poprawnym")},
+        {"neither UTF-8 nor Windows-1250",
+         replaced(spreadsheetCsv(), "Gromadka",
+                  "Grom\x98"
+                  "adka"),
          QStringLiteral("bajt 0x98 w wierszu 6")},
         {"an XML with a document type declaration",
          replaced(xml, "<teryt>", "<!DOCTYPE teryt [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]><teryt>"),
