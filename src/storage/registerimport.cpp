@@ -14,7 +14,7 @@ namespace {
 
 // The largest register in place that is read to keep a copy of it. The
 // shipped one is 0.1 MB; an office's own is not much more.
-constexpr qsizetype kMaxPreviousRegister = qsizetype(64) * 1024 * 1024;
+constexpr qsizetype kMaxPreviousRegister = 64 * kMiB;
 
 const QString kRegisterName = QString::fromLatin1(kRegisterFileName);
 
@@ -52,7 +52,7 @@ Bytes readRegularFile(const QString &path, qsizetype limit)
     QFile file;
     if (!platform::adoptForReading(file, handle, &why))
         return {std::nullopt, QStringLiteral("nie można go otworzyć: %1").arg(why)};
-    const QString tooLarge = QStringLiteral("plik ma ponad %1 MiB").arg(limit / (1024 * 1024));
+    const QString tooLarge = QStringLiteral("plik ma ponad %1 MiB").arg(limit / kMiB);
     if (file.size() > limit)
         return {std::nullopt, tooLarge};
     bool tooLong = false;

@@ -26,9 +26,30 @@ TercRows refused(const QString &error)
 
 // --- Text -------------------------------------------------------------------
 
-// The offset of the first byte that is not part of valid UTF-8 (overlong
-// forms and surrogates are not valid), or -1 when all of `bytes` is. Sets
-// `polishLetters` when a valid sequence before it is a Polish letter's.
+// The length of the valid UTF-8 sequence at `i`, a byte of 0x80 or more;
+// 0 when there is none (overlong forms, surrogates and code points beyond
+// U+10FFFF are not valid).
+int utf8SequenceAt(QByteArrayView bytes, qsizetype i)
+{
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    const int length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (length == 0 || i + length > bytes.size())
+        return 0;
+    // The second byte's range rules out the forms that are not valid.
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    const unsigned char low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+    if (second < low || second > high)
+        return 0;
+    for (int k = 2; k < length; ++k)
+        if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+// The offset of the first byte that is not part of valid UTF-8, or -1 when
+// all of `bytes` is. Sets `polishLetters` when a sequence before it is a
+// Polish letter's (0xC3 for ó, 0xC4 and 0xC5 for the rest).
 qsizetype firstInvalidUtf8(QByteArrayView bytes, bool *polishLetters)
 {
     *polishLetters = false;
@@ -38,19 +59,9 @@ qsizetype firstInvalidUtf8(QByteArrayView bytes, bool *polishLetters)
             ++i;
             continue;
         }
-        const int length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
-        if (length == 0 || i + length > bytes.size())
+        const int length = utf8SequenceAt(bytes, i);
+        if (length == 0)
             return i;
-        const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        // The second byte's range, which rules out overlong forms, surrogates and
-        // code points beyond U+10FFFF.
-        const unsigned char low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
-        const unsigned char high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
-        if (second < low || second > high)
-            return i;
-        for (int k = 2; k < length; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-                return i;
         *polishLetters = *polishLetters || (c >= 0xC3 && c <= 0xC5);
         i += length;
     }
@@ -396,7 +407,7 @@ TercRows readTercZip(const QByteArray &bytes)
     QString reason;
     std::optional<QByteArray> member;
     if (declared && *declared > quint64(kMaxTercBytes))
-        reason = QStringLiteral("plik w archiwum ma po rozpakowaniu ponad %1 MiB").arg(kMaxTercBytes / (1024 * 1024));
+        reason = QStringLiteral("plik w archiwum ma po rozpakowaniu ponad %1 MiB").arg(kMaxTercBytes / kMiB);
     else
         member = zip.read(index, kMaxTercBytes, &reason);
     if (!member)
@@ -414,7 +425,7 @@ TercRows readTerc(const QByteArray &bytes)
         return refused(QStringLiteral("Plik jest pusty."));
     if (bytes.size() > kMaxTercBytes)
         return refused(QStringLiteral("Plik ma ponad %1 MiB; cały TERC to około 0,2 MB jako CSV i 1 MB jako XML.")
-                           .arg(kMaxTercBytes / (1024 * 1024)));
+                           .arg(kMaxTercBytes / kMiB));
     if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("PK\x05\x06"))
         return readTercZip(bytes);
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))

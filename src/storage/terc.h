@@ -20,7 +20,8 @@ namespace iqx {
 
 // The largest TERC file read, and the largest file unpacked from a zip: a
 // whole TERC is about 0.2 MB as CSV and 1 MB as XML.
-inline constexpr qsizetype kMaxTercBytes = qsizetype(8) * 1024 * 1024;
+inline constexpr qsizetype kMiB = qsizetype(1024) * 1024;
+inline constexpr qsizetype kMaxTercBytes = 8 * kMiB;
 // The most members a zip may list; GUS's holds two.
 inline constexpr int kMaxZipMembers = 64;
 

@@ -69,7 +69,8 @@ std::optional<QByteArray> ZipReader::read(qint64 index, qsizetype limit, QString
         if (n == 0)
             break;
         if (bytes.size() + n > limit) {
-            *reason = QStringLiteral("plik w archiwum ma po rozpakowaniu ponad %1 MiB").arg(limit / (1024 * 1024));
+            *reason =
+                QStringLiteral("plik w archiwum ma po rozpakowaniu ponad %1 MiB").arg(limit / (qsizetype(1024) * 1024));
             zip_fclose(file);
             return std::nullopt;
         }

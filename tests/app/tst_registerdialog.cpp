@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,7 +33,9 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // Answers the file dialog as the clerk would: notes how it came up, then
-// picks `file` (Open) or, with an empty `file`, presses Cancel.
+// types `file` into its name box and presses Open, or with an empty `file`
+// presses Cancel. (QFileDialog::selectFile() leaves a name box that has
+// the focus alone, so the name is typed.)
 class DialogClerk : public QObject {
 public:
     explicit DialogClerk(QString file) : file_(std::move(file))
@@ -47,16 +50,20 @@ private:
     void look()
     {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible() || !title.isEmpty())
+        if (!dialog || !dialog->isVisible())
             return;
-        title = dialog->windowTitle();
-        folder = dialog->directory().absolutePath();
-        filters = dialog->nameFilters();
+        if (title.isEmpty()) {
+            title = dialog->windowTitle();
+            folder = dialog->directory().absolutePath();
+            filters = dialog->nameFilters();
+        }
         if (file_.isEmpty()) {
             dialog->reject();
             return;
         }
-        dialog->selectFile(file_);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(file_);
         static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, public in QDialog
     }
     QString file_;
