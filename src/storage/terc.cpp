@@ -574,7 +574,19 @@ TercRegister tercRegister(const QList<TercRow> &rows)
             return registerRefused(QStringLiteral("%1: nazwa województwa \"%2\" małymi literami zawiera znak spoza "
                                                   "kodowania Windows-1250.")
                                        .arg(g->where, *voivodeship));
-        r.lines.append({identifier, {voivodeshipName, *county, g->name, typeCodeOf(g->rodz)}});
+        RegisterLine line{identifier, {voivodeshipName, *county, g->name, typeCodeOf(g->rodz)}};
+        // A line whose Windows-1250 bytes are UTF-8 with Polish letters is
+        // what the lookup refuses as a register saved in UTF-8. Such names
+        // ("Ĺ‚" for "ł") come from UTF-8 text read as Windows-1250.
+        const QString text = QStringLiteral("%1;%2;%3;%4;%5")
+                                 .arg(identifier, line.entry.voivodeship, line.entry.county, line.entry.municipality,
+                                      line.entry.typeCode);
+        if (cp1250::looksLikeUtf8(cp1250::encode(text).value_or(QByteArray())))
+            return registerRefused(QStringLiteral("%1: nazwy gminy %2 wyglądają na tekst UTF-8 odczytany jako "
+                                                  "Windows-1250 (np. \"Ĺ‚\" zamiast \"ł\"); plik zapisano w złym "
+                                                  "kodowaniu. Pobierz go z GUS jeszcze raz.")
+                                       .arg(g->where, identifier));
+        r.lines.append(line);
     }
     return r;
 }

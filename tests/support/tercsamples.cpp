@@ -153,6 +153,15 @@ QList<Refused> refusedFiles()
                   "Grom\xFF"
                   "adka"),
          QStringLiteral("wiersz 6 nie jest poprawnym")},
+        // UTF-8 without its mark, but for one word in Windows-1250: read as
+        // Windows-1250, the names come out as "Ĺ‚" for "ł", and a line of
+        // them is what the lookup takes for a register in UTF-8.
+        {"UTF-8 and Windows-1250 in one file",
+         header.mid(3)
+             + "02;;;;DOLNOSLASKIE;wojew\xF3"
+               "dztwo;2024-01-01\r\n"
+             + u8("02;01;;;bolesławiecki;powiat;2024-01-01\r\n02;01;01;1;Bolesławiec;gmina miejska;2024-01-01\r\n"),
+         QStringLiteral("wiersz 4: nazwy gminy 0201011 wyglądają na tekst UTF-8 odczytany jako Windows-1250")},
         {"neither UTF-8 nor Windows-1250",
          replaced(spreadsheetCsv(), "Gromadka",
                   "Grom\x98"
