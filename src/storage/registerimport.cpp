@@ -64,6 +64,14 @@ Bytes readRegularFile(const QString &path, qsizetype limit)
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
+// A register the clerk made read-only (its permission bits let nobody write
+// it) is kept, as the safe writer keeps any such file, for root too.
+bool madeReadOnly(const QString &path)
+{
+    const platform::Status st = platform::statusOf(platform::nativePath(path));
+    return st.kind == platform::Status::Regular && st.writableByNobody;
+}
+
 RegisterImport failed(RegisterImport::Outcome outcome, const QString &error)
 {
     RegisterImport r;
@@ -217,7 +225,7 @@ RegisterImport importRegister(const QString &tercPath, const QDir &folder, const
     }
     // Checked here, after the comparison: a read-only register that already
     // holds this register is up to date, not a failure.
-    if (isReadOnlyFile(registerPath))
+    if (madeReadOnly(registerPath))
         return failed(RegisterImport::NotWritten,
                       notWritten(registerPath, QStringLiteral("plik jest tylko do odczytu, a program takiego pliku "
                                                               "nie zastępuje")));

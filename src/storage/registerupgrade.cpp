@@ -1,5 +1,6 @@
 #include "storage/registerupgrade.h"
 
+#include "storage/platform.h"
 #include "storage/registerimport.h"
 #include "storage/registerscanner.h"
 #include "storage/safefile.h"
@@ -50,7 +51,7 @@ RegisterUpgrade upgradeShippedRegister(const QDir &folder, const QString &instal
     const QString path = folder.filePath(QString::fromLatin1(kRegisterFileName));
     // Only a regular file is read (a link or a FIFO is not), and a read-only
     // one is the office's decision to keep it.
-    if (isReadOnlyFile(path))
+    if (const platform::Status st = platform::statusOf(platform::nativePath(path)); st.writableByNobody)
         return r;
     const std::optional<QByteArray> current = readRegular(path, kMaxShippedRegister);
     if (!current || !isEarlierShippedRegister(*current))
