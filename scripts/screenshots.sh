@@ -98,7 +98,7 @@ kill "$app"; wait "$app" 2>/dev/null || true
 # alone; ~/Pobrane holds a TERC zip of today's gminas, made from the shipped
 # register in GUS's layout.
 userdir="$home/Dokumenty/Informacja QX"
-sample=$PWD/tests/storage/data/terc/TERC_Urzedowy_2025-03-20.csv
+sample=$PWD/data/terc/TERC_Urzedowy_2025-03-20.csv
 (cd "$userdir" && "$bin" --import-register "$sample") >/dev/null
 rm -f "$userdir"/GMINY-poprzedni-*.txt
 printf '\r\n' >>"$userdir/GMINY.txt"

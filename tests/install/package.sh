@@ -55,7 +55,7 @@ pdftotext -f 1 -l 1 "$work/out.pdf" - | grep -q 'Gromadka' || fail "municipality
 pdftotext -f 1 -l 1 "$work/out.pdf" - | grep -q 'bolesławiecki' || fail "county missing on page 1"
 # GUS's TERC read by the unpacked program (libzip and all): the register of
 # 2024-01-01 replaces the installed one, which is kept beside it.
-(cd "$work" && "$bin" --import-register "$src/tests/storage/data/terc/TERC_Urzedowy_2025-03-20.csv") \
+(cd "$work" && "$bin" --import-register "$src/data/terc/TERC_Urzedowy_2025-03-20.csv") \
   >"$tmp/import.out" || fail "--import-register"
 grep -q '^Gmin: 2477, stan na 2024-01-01\.$' "$tmp/import.out" || fail "the import's summary"
 cmp -s "$root/usr/share/informacja/GMINY.txt" "$work"/GMINY-poprzedni-*.txt || fail "the replaced register not kept"

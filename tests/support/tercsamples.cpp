@@ -14,7 +14,7 @@ namespace {
 
 QByteArray readSample(const char *name)
 {
-    QFile f(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/tests/storage/data/terc/") + QLatin1String(name));
+    QFile f(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/terc/") + QLatin1String(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // GUS's TERC as the import tests feed it: GUS's own sample files of
-// 2024-01-01 (tests/storage/data/terc/), the forms a clerk may hold them in,
+// 2024-01-01 (data/terc/), the forms a clerk may hold them in,
 // a zip written here, and a table of files that are no whole TERC.
 #include <QByteArray>
 #include <QList>
