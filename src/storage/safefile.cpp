@@ -225,13 +225,15 @@ qint64 AtomicFileDevice::writeData(const char *data, qint64 size)
 
 QStringList removeStaleTemporaryFiles(const QDir &dir)
 {
-    // Ours: the temporary suffix this program writes, after a data file or
-    // the recovery copy. A name that only looks like one (a clerk's
-    // "InfoQX0201032.iqx.kopia1") is the clerk's, and stays.
-    static const QRegularExpression ours(QStringLiteral("^InfoQX([0-9]*\\.iqx|\\.odzysk)\\.zapis-[A-Za-z0-9]{6}$"));
+    // Ours: the temporary suffix this program writes, after a data file, the
+    // recovery copy, the register or the copy of a register it replaced. A
+    // name that only looks like one (a clerk's "InfoQX0201032.iqx.kopia1")
+    // is the clerk's, and stays.
+    static const QRegularExpression ours(
+        QStringLiteral("^(InfoQX([0-9]*\\.iqx|\\.odzysk)|GMINY(-poprzedni-[0-9-]+)?\\.txt)\\.zapis-[A-Za-z0-9]{6}$"));
     QStringList removed;
-    const QStringList candidates =
-        dir.entryList({QStringLiteral("InfoQX*.*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QStringList candidates = dir.entryList({QStringLiteral("InfoQX*.*"), QStringLiteral("GMINY*.zapis-*")},
+                                                 QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &name : candidates) {
         if (!ours.match(name).hasMatch())
             continue;

@@ -109,8 +109,9 @@ private:
 };
 
 // Removes temporary files that an interrupted write of ours left in `dir`:
-// regular files named "InfoQX<digits>.iqx" or "InfoQX.odzysk" followed by
-// ".zapis-" and six letters or digits; nothing else.
+// regular files named "InfoQX<digits>.iqx", "InfoQX.odzysk", "GMINY.txt" or
+// "GMINY-poprzedni-<date>.txt" followed by ".zapis-" and six letters or
+// digits; nothing else.
 // Returns the names removed.
 QStringList removeStaleTemporaryFiles(const QDir &dir);
 

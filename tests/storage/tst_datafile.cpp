@@ -577,7 +577,8 @@ void TestDataFile::killedSavesLeaveOldOrNew()
 void TestDataFile::staleTemporaryFilesOfOursOnly()
 {
     QTemporaryDir tmp;
-    const QStringList ours{"InfoQX0201011.iqx.zapis-Ab12Cd", "InfoQX.iqx.zapis-xxxxxx", "InfoQX.odzysk.zapis-Zz9Yy8"};
+    const QStringList ours{"InfoQX0201011.iqx.zapis-Ab12Cd", "InfoQX.iqx.zapis-xxxxxx", "InfoQX.odzysk.zapis-Zz9Yy8",
+                           "GMINY.txt.zapis-Qw3Er4", "GMINY-poprzedni-2026-12-10-2.txt.zapis-a1B2c3"};
     // The clerk's copies with six letters or digits after ".iqx." look like
     // temporary files, but none that this program writes.
     const QStringList theirs{"InfoQX0201011.iqx",
@@ -589,7 +590,10 @@ void TestDataFile::staleTemporaryFilesOfOursOnly()
                              "InfoQX0201032.iqx.backup",
                              "InfoQX0201032.iqx.kopia1",
                              "InfoQX0201032.iqx.stara1",
-                             "InfoQX0201011.iqx.q1W2e3"};
+                             "InfoQX0201011.iqx.q1W2e3",
+                             "GMINY.txt",
+                             "GMINY.txt.zapis-Qw3Er4.old",
+                             "GMINY-poprzedni-2026-12-10.txt"};
     for (const QString &name : ours + theirs)
         QVERIFY(writeFile(tmp.filePath(name), "x"));
     // Named like ours, but not regular files: not ours either.
