@@ -63,8 +63,6 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     const bool print = argc > 1 && std::strcmp(argv[1], "print") == 0;
     const iqx::CommandLine cmd; // the window in the current folder
     return iqx::runWindow(argc, argv, cmd, [print](iqx::MainWindow &window) {

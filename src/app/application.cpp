@@ -41,6 +41,11 @@ void describeApplication()
 
 int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated)
 {
+    // The window is laid out in pixels of a 96-dpi screen. On a screen set
+    // to a larger scale (125 %, 150 %) Qt scales the whole program by the
+    // exact factor, the pages, the title block, the message boxes and the
+    // preview alike; nothing is laid out afresh.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 #if defined(IQX_HAVE_FONTCONFIG)
     // The font configuration is the largest single cost before the first
     // paint; it is loaded while the application connects to the display.

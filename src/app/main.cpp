@@ -15,11 +15,6 @@ int main(int argc, char *argv[])
     // is reported, instead of the signal killing the program unannounced.
     iqx::platform::reportOversizedWritesAsErrors();
 
-    // Coordinates and font heights are pixels; the window does not follow
-    // the system's dpi setting.
-    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-
     const iqx::CommandLine cmd = iqx::parseCommandLine(iqx::platform::commandLineArguments(argc, argv));
     if (cmd.mode != iqx::CommandLine::Mode::Window)
         iqx::platform::prepareStandardStreams();
