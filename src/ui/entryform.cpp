@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -18,6 +19,9 @@
 namespace iqx::ui {
 
 namespace {
+
+// Room kept below the focused box when the window opens, in px.
+constexpr int kStartMarginPx = 6;
 
 // Keeps the title block as wide as the scrolled client area.
 class ContentWidget : public QWidget {
@@ -177,7 +181,13 @@ void EntryForm::showStartPage()
     const bool guard = inExitCheck_;
     inExitCheck_ = true;
     pageTabs_->setCurrentIndex(0);
-    focusBox(model_.text(1).size() == 7 ? controls_.edits[5] : controls_.edits[1]);
+    QWidget *box = model_.text(1).size() == 7 ? controls_.edits[5] : controls_.edits[1];
+    focusBox(box);
+    // The view opens scrolled only as far as the box needs, without the
+    // usual room around it, so that on a small or scaled screen as much of
+    // the title block, "Drukowanie" first, stays in view as the box allows.
+    verticalScrollBar()->setValue(0);
+    ensureWidgetVisible(box, 0, kStartMarginPx);
     inExitCheck_ = guard;
 }
 
