@@ -5,8 +5,9 @@
 // the layout allows (hinted advances, a stretch applied differently) fails
 // here on the platform where it happens.
 //
-// IQX_CAPTION_DUMP=<file> also writes every caption line's ends there, one
-// line each, so that the layouts of two platforms can be compared.
+// IQX_CAPTION_DUMP=<file> also writes there every caption line's extent (left,
+// right, top and bottom of its capitals, tab-separated, one line each), so
+// that the layouts of two platforms can be compared.
 #include "support/guitest.h"
 #include "ui/pages/entrytable.h"
 
@@ -141,10 +142,10 @@ void dump(const QString &surfaceName, const QWidget *surface)
     if (!file.open(QIODevice::Append | QIODevice::Text))
         return;
     QTextStream out(&file);
+    const auto number = [](qreal v) { return QString::number(v, 'f', 2); };
     for (const CaptionLine &c : captionLines(surface))
-        out << surfaceName << '\t' << c.labelAt.x() << '\t' << c.labelAt.y() << '\t'
-            << QString::number(c.ink.left(), 'f', 2) << '\t' << QString::number(c.ink.right(), 'f', 2) << '\t' << c.text
-            << '\n';
+        out << surfaceName << '\t' << number(c.ink.left()) << '\t' << number(c.ink.right()) << '\t'
+            << number(c.ink.top()) << '\t' << number(c.ink.bottom()) << '\t' << c.text << '\n';
 }
 
 } // namespace
