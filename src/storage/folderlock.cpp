@@ -2,6 +2,7 @@
 
 #include "storage/platform.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace iqx {
@@ -45,6 +46,27 @@ bool namesProcess(const QByteArray &bytes)
         first.chop(1);
     bool ok = false;
     return first.toLongLong(&ok) > 0 && ok;
+}
+
+// A process's start and a lock's time of writing come from different
+// clocks (the boot's time is known to the second): a process counts as
+// started after the lock only when it started this much later.
+constexpr qint64 kStartSlackMs = 2000;
+
+// True when the lock (its bytes and the time it was written) was left by a
+// program that has ended, although the process it names runs: the system
+// gave that process id again. That is so when it names this very process,
+// which has not taken the lock (Windows, and Wine every time, may give a
+// new program the id of one that ended with a power cut; Linux counts
+// again after a reboot), or a process that started only after the lock was
+// written.
+bool namesReusedProcess(const QByteArray &bytes, qint64 writtenMs)
+{
+    const qint64 pid = bytes.left(bytes.indexOf('\n')).trimmed().toLongLong();
+    if (pid == QCoreApplication::applicationPid())
+        return true;
+    const std::optional<qint64> started = platform::processStartTime(pid);
+    return started && *started > writtenMs + kStartSlackMs;
 }
 
 // The lock file's first bytes, at most kLockLimit + 1 of them.
@@ -124,7 +146,16 @@ bool FolderLock::inspectPlace()
         }
         const QByteArray bytes = readLock(handle);
         if (bytes.size() <= kLockLimit && namesProcess(bytes)) {
-            // Whether that process still runs is the lock's own judgement.
+            // A lock of an ended program whose process id was given again
+            // is removed, unless a live program holds it after all (the
+            // system's lock on the file, which the holder keeps while it
+            // runs, says so). Whether any other process named still runs,
+            // and is this program, is the lock's own judgement.
+            if (namesReusedProcess(bytes, opened.modifiedMs) && !platform::lockedByAnother(handle)) {
+                const platform::Status now = platform::statusOf(name);
+                if (now.kind == platform::Status::Regular && now.sameFileAs(opened))
+                    platform::removeFile(name);
+            }
             platform::closeFile(handle);
             return true;
         }

@@ -11,7 +11,9 @@ namespace iqx {
 // document), and a second is refused, so that it can never replace what the
 // first one saves. A lock left by a program that has ended (a crash, a power
 // cut) is recognised as stale and taken over, also when it was left empty or
-// cut short. Anything but a regular file in the lock's place (a link, a FIFO,
+// cut short, and also when the process id it names has been given to
+// another process since (this one, or one that started after the lock was
+// written). Anything but a regular file in the lock's place (a link, a FIFO,
 // a device, a folder) is never read: the folder is refused with a message
 // that names it.
 class FolderLock {

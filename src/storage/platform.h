@@ -34,6 +34,7 @@ struct Status {
     unsigned permissions = 0;      // the permission bits (rwxrwxrwx)
     bool writableByNobody = false; // no write bit at all: made read-only
     quint64 device = 0, inode = 0; // which file it is, to see whether a name was replaced
+    qint64 modifiedMs = 0;         // last written, in milliseconds since 1970 (UTC)
     QString error;                 // Unknown: why the system could not tell
 
     bool sameFileAs(const Status &other) const { return device == other.device && inode == other.inode; }
@@ -79,6 +80,12 @@ bool removeFile(const NativePath &path, QString *reason = nullptr);
 // The permissions a new file gets: read and write for all, less the
 // process's creation mask.
 unsigned newFilePermissions();
+
+// When the running process `pid` started, in milliseconds since 1970
+// (UTC): on Linux from /proc (its start in clock ticks after the boot, and
+// the boot's time), on Windows from GetProcessTimes. Nullopt when no such
+// process runs or the system cannot tell.
+std::optional<qint64> processStartTime(qint64 pid);
 
 // The names in `folder`, in the system's order; nullopt when it cannot be
 // read.

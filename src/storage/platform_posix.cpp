@@ -39,7 +39,32 @@ Status fromStat(const struct stat &st)
     s.writableByNobody = (m & 0222) == 0;
     s.device = quint64(st.st_dev);
     s.inode = quint64(st.st_ino);
+#if defined(__linux__)
+    s.modifiedMs = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+#else
+    s.modifiedMs = qint64(st.st_mtime) * 1000;
+#endif
     return s;
+}
+
+// The whole of a small file of /proc; empty when it cannot be read.
+QByteArray readProcFile(const char *path)
+{
+    QByteArray bytes;
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0 || bytes.size() > 1024 * 1024)
+            break;
+        bytes.append(buffer, n);
+    }
+    ::close(fd);
+    return bytes;
 }
 
 Status failedStatus(int err)
@@ -222,6 +247,41 @@ unsigned newFilePermissions()
                 mask = mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
     }
     return unsigned(0666 & ~mask);
+}
+
+std::optional<qint64> processStartTime(qint64 pid)
+{
+#if defined(__linux__)
+    if (pid <= 0)
+        return std::nullopt;
+    // /proc/<pid>/stat: "pid (name) state ..."; the name may hold blanks and
+    // parentheses, so the fields are counted after the last ')'. The start
+    // time, in clock ticks after the boot, is the 22nd field.
+    const QByteArray stat = readProcFile(QByteArray("/proc/" + QByteArray::number(pid) + "/stat").constData());
+    const qsizetype nameEnd = stat.lastIndexOf(')');
+    if (nameEnd < 0)
+        return std::nullopt;
+    const QList<QByteArray> fields = stat.mid(nameEnd + 1).trimmed().split(' ');
+    constexpr int kStartTimeAfterName = 22 - 3; // fields 1 and 2 are the pid and the name
+    bool ok = false;
+    const qint64 ticks = fields.value(kStartTimeAfterName).toLongLong(&ok);
+    const long perSecond = ::sysconf(_SC_CLK_TCK);
+    if (!ok || perSecond <= 0)
+        return std::nullopt;
+    // The boot's time: "btime <seconds since 1970>" in /proc/stat.
+    const QByteArray all = readProcFile("/proc/stat");
+    const qsizetype at = all.startsWith("btime ") ? 0 : all.indexOf("\nbtime ");
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype from = all.indexOf(' ', at + 1) + 1;
+    const qint64 boot = all.mid(from, all.indexOf('\n', from) - from).toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return boot * 1000 + ticks * 1000 / perSecond;
+#else
+    Q_UNUSED(pid);
+    return std::nullopt;
+#endif
 }
 
 std::optional<QList<NativePath>> folderNames(const NativePath &folder, QString *reason)

@@ -82,6 +82,14 @@ bool isNameSurrogate(DWORD attributes, DWORD tag)
     return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) && IsReparseTagNameSurrogate(tag);
 }
 
+// A FILETIME (100 ns since 1601, UTC) in milliseconds since 1970.
+qint64 millisecondsSince1970(const FILETIME &t)
+{
+    constexpr qint64 k1601To1970Ms = 11644473600000LL;
+    const quint64 ticks = (quint64(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    return qint64(ticks / 10000) - k1601To1970Ms;
+}
+
 Status statusOfOpen(HANDLE h)
 {
     Status s;
@@ -113,6 +121,7 @@ Status statusOfOpen(HANDLE h)
     s.writableByNobody = readOnly;
     s.device = info.dwVolumeSerialNumber;
     s.inode = (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    s.modifiedMs = millisecondsSince1970(info.ftLastWriteTime);
     return s;
 }
 
@@ -357,6 +366,23 @@ bool removeFile(const NativePath &path, QString *reason)
 }
 
 unsigned newFilePermissions() { return 0666; }
+
+std::optional<qint64> processStartTime(qint64 pid)
+{
+    if (pid <= 0 || pid > qint64(MAXDWORD))
+        return std::nullopt;
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
+    if (!process)
+        return std::nullopt;
+    FILETIME created{}, exited{}, kernel{}, user{};
+    DWORD exitCode = 0;
+    const bool running = GetProcessTimes(process, &created, &exited, &kernel, &user)
+                         && GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE;
+    CloseHandle(process);
+    if (!running)
+        return std::nullopt;
+    return millisecondsSince1970(created);
+}
 
 std::optional<QList<NativePath>> folderNames(const NativePath &folder, QString *reason)
 {
