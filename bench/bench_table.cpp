@@ -483,8 +483,7 @@ int main(int argc, char **argv)
     // check runs (the number check), in the real window after its first
     // activation, so that the recovery copy's change handler runs too.
     {
-        QDir::setCurrent(work.path());
-        iqx::MainWindow window;
+        iqx::MainWindow window(iqx::WorkFolder(work.path()));
         window.show();
         if (!window.runFirstActivation())
             return 1;

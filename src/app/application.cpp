@@ -37,6 +37,16 @@ void describeApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("informacja"));
 }
 
+// The folder the program works in: the per-user folder, prepared and
+// entered, for the launcher; else the folder it was started in. Nullopt
+// (after the message) when the per-user folder cannot be used.
+std::optional<WorkFolder> workFolderOf(const CommandLine &cmd)
+{
+    if (cmd.userFolder)
+        return enterUserWorkFolder(QCoreApplication::applicationDirPath());
+    return WorkFolder::current();
+}
+
 } // namespace
 
 int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated)
@@ -72,17 +82,18 @@ int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)
     if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
-    if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+    const std::optional<WorkFolder> folder = workFolderOf(cmd);
+    if (!folder)
         return kNotStartedStatus;
 
     // Whether this window may work on the folder is settled before it is
     // shown: a refused start shows its message alone and ends.
-    auto lock = std::make_unique<FolderLock>(QDir::current());
+    auto lock = std::make_unique<FolderLock>(folder->dir());
     if (!lock->tryLock()) {
         messages().error(lock->refusal());
         return kNotStartedStatus;
     }
-    MainWindow window;
+    MainWindow window(*folder);
     window.adoptFolderLock(std::move(lock));
     if (onCreated)
         onCreated(window);
@@ -117,10 +128,11 @@ int runPdfCommand(int &argc, char **argv, const CommandLine &cmd)
     // program was started.
     const QString path = QFileInfo(cmd.pdfPath).absoluteFilePath();
     const QDir start = QDir::current();
-    if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+    const std::optional<WorkFolder> folder = workFolderOf(cmd);
+    if (!folder)
         return kNotStartedStatus;
     if (cmd.dataPaths.isEmpty())
-        return writePdfFromDataFile(path);
+        return writePdfFromDataFile(*folder, path);
     const DocumentChoice choice = chooseDocuments(cmd.dataPaths, start);
     if (choice.entries.size() == 1 && !choice.entries.first().error.isEmpty()) {
         messages().error(choice.entries.first().error);
@@ -140,7 +152,7 @@ int runPdfCommand(int &argc, char **argv, const CommandLine &cmd)
     // valid in the system's encoding (copied from a Windows share) still
     // names this file, never "the first data file here".
     const ChosenEntry &only = choice.entries.first();
-    return writePdfFromDataFile(path, only.path, only.name);
+    return writePdfFromDataFile(*folder, path, only.path, only.name);
 }
 
 int runDataCommand(int &argc, char **argv, const CommandLine &cmd)
@@ -153,12 +165,13 @@ int runDataCommand(int &argc, char **argv, const CommandLine &cmd)
     ScopedMessages scoped(&standardError);
     const QString path = cmd.exportPath.isEmpty() ? QString() : QFileInfo(cmd.exportPath).absoluteFilePath();
     const QDir start = QDir::current();
-    if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+    const std::optional<WorkFolder> folder = workFolderOf(cmd);
+    if (!folder)
         return kNotStartedStatus;
-    const DocumentChoice choice = chooseDocuments(cmd.dataPaths, cmd.dataPaths.isEmpty() ? QDir::current() : start);
+    const DocumentChoice choice = chooseDocuments(cmd.dataPaths, cmd.dataPaths.isEmpty() ? folder->dir() : start);
     if (cmd.mode == CommandLine::Mode::Check)
-        return checkDocuments(choice, stdout);
-    return exportDocuments(choice, path);
+        return checkDocuments(*folder, choice, stdout);
+    return exportDocuments(*folder, choice, path);
 }
 
 } // namespace iqx

@@ -1,6 +1,7 @@
 #include "app/datacommands.h"
 
 #include "app/exitstatus.h"
+#include "app/workfolder.h"
 #include "base/messages.h"
 #include "document/exitrules.h"
 #include "export/documentexport.h"
@@ -8,7 +9,6 @@
 #include "export/summaryexport.h"
 #include "storage/datafile.h"
 #include "storage/platform.h"
-#include "storage/registerfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,23 +20,23 @@ namespace iqx {
 
 namespace {
 
-QString nothingChosenText(const DocumentChoice &choice)
+QString nothingChosenText(const WorkFolder &folder, const DocumentChoice &choice)
 {
     if (choice.several)
         return QStringLiteral("W podanych folderach nie ma plików danych InfoQX*.iqx.");
     return QStringLiteral("W folderze %1 nie ma pliku danych InfoQX*.iqx.")
-        .arg(QDir::toNativeSeparators(QDir::currentPath()));
+        .arg(QDir::toNativeSeparators(folder.path()));
 }
 
 // Tells about named folders that held nothing; false when nothing at all
 // was found, after saying so.
-bool anythingChosen(const DocumentChoice &choice)
+bool anythingChosen(const WorkFolder &folder, const DocumentChoice &choice)
 {
-    for (const QString &folder : choice.emptyFolders)
-        messages().inform(QStringLiteral("W folderze %1 nie ma plików danych InfoQX*.iqx.").arg(folder));
+    for (const QString &empty : choice.emptyFolders)
+        messages().inform(QStringLiteral("W folderze %1 nie ma plików danych InfoQX*.iqx.").arg(empty));
     if (!choice.entries.isEmpty())
         return true;
-    messages().error(nothingChosenText(choice));
+    messages().error(nothingChosenText(folder, choice));
     return false;
 }
 
@@ -44,13 +44,13 @@ bool anythingChosen(const DocumentChoice &choice)
 // against it) and at least one data file: kNoRegisterStatus or
 // kNoDocumentStatus when one is missing, after saying so; kOkStatus when
 // both are there.
-int unreadyStatus(const DocumentChoice &choice)
+int unreadyStatus(const WorkFolder &folder, const DocumentChoice &choice)
 {
-    if (!registerPresent()) {
-        messages().error(missingRegisterMessage());
+    if (!folder.hasRegister()) {
+        messages().error(folder.missingRegisterMessage());
         return kNoRegisterStatus;
     }
-    return anythingChosen(choice) ? kOkStatus : kNoDocumentStatus;
+    return anythingChosen(folder, choice) ? kOkStatus : kNoDocumentStatus;
 }
 
 // A chosen entry read and checked, as the export and the check see it:
@@ -123,11 +123,11 @@ DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base)
     return choice;
 }
 
-int exportDocuments(const DocumentChoice &choice, const QString &path)
+int exportDocuments(const WorkFolder &folder, const DocumentChoice &choice, const QString &path)
 {
-    if (const int status = unreadyStatus(choice); status != kOkStatus)
+    if (const int status = unreadyStatus(folder, choice); status != kOkStatus)
         return status;
-    const RegisterLookupFn lookup = &lookupRegisterHere;
+    const RegisterLookupFn lookup = folder.registerLookup();
     if (choice.several) {
         SummaryExport summary(path);
         // Once the output has failed, no more files are read.
@@ -161,11 +161,11 @@ int exportDocuments(const DocumentChoice &choice, const QString &path)
     return kOkStatus;
 }
 
-int checkDocuments(const DocumentChoice &choice, std::FILE *out)
+int checkDocuments(const WorkFolder &folder, const DocumentChoice &choice, std::FILE *out)
 {
-    if (const int status = unreadyStatus(choice); status != kOkStatus)
+    if (const int status = unreadyStatus(folder, choice); status != kOkStatus)
         return status;
-    const RegisterLookupFn lookup = &lookupRegisterHere;
+    const RegisterLookupFn lookup = folder.registerLookup();
     bool found = false;
     int writeError = 0;
     for (const ChosenEntry &chosen : choice.entries) {

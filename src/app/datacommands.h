@@ -13,6 +13,8 @@
 // JSON or CSV.
 namespace iqx {
 
+class WorkFolder;
+
 // One thing the command line names: a data file, or something named that
 // cannot be read at all (a folder that cannot be listed), whose entry then
 // carries `error` in place of a document.
@@ -39,17 +41,18 @@ struct DocumentChoice {
 // No arguments: the first InfoQX*.iqx of `base`, as the window loads it.
 DocumentChoice chooseDocuments(const QStringList &arguments, const QDir &base);
 
-// informacja --export PATH: the chosen documents with their findings. Runs
-// in the working folder (the register is read there). Returns the exit
+// informacja --export PATH: the chosen documents with their findings,
+// checked against the register of `folder`. Returns the exit
 // status (exitstatus.h): kOkStatus, kUnreadableStatus when the summary has
 // entries of files or folders that could not be read, or
 // kNoRegisterStatus, kNoDocumentStatus, kOutputFailedStatus.
-int exportDocuments(const DocumentChoice &choice, const QString &path);
+int exportDocuments(const WorkFolder &folder, const DocumentChoice &choice, const QString &path);
 
-// informacja --check: one line per finding on `out`; kOkStatus when there
+// informacja --check: one line per finding on `out`, against the register
+// of `folder`; kOkStatus when there
 // is none, kFindingsStatus when there are findings (a file or folder that
 // cannot be read is one), kNoRegisterStatus, kNoDocumentStatus, or
 // kOutputFailedStatus when `out` cannot be written.
-int checkDocuments(const DocumentChoice &choice, std::FILE *out);
+int checkDocuments(const WorkFolder &folder, const DocumentChoice &choice, std::FILE *out);
 
 } // namespace iqx

@@ -11,7 +11,8 @@
 
 namespace iqx {
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), session_(std::make_unique<Session>(model_))
+MainWindow::MainWindow(const WorkFolder &folder, QWidget *parent)
+    : QMainWindow(parent), session_(std::make_unique<Session>(model_, folder))
 {
     setObjectName(QStringLiteral("TInformacja"));
     setWindowTitle(QString::fromUtf8(kAppTitle));
@@ -23,7 +24,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), session_(std::mak
     setPalette(pal);
     setFont(ui::screenFont(14));
 
-    form_ = new ui::EntryForm(model_, this);
+    form_ = new ui::EntryForm(model_, folder.registerLookup(), this);
     setCentralWidget(form_);
     connect(form_->printButton(), &QPushButton::clicked, this, &MainWindow::printDocument);
     // The first activation waits for the first paint (see below).

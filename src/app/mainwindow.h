@@ -11,12 +11,13 @@ namespace iqx {
 
 // The main window (object name "TInformacja"): the shell that joins the
 // document model, the entry form that shows and edits it, and the session
-// that loads, saves, keeps and prints it. It runs the start-up at its first
-// activation and the save question when it closes.
+// that loads, saves, keeps and prints it, all working in the folder it is
+// given. It runs the start-up at its first activation and the save question
+// when it closes.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(const WorkFolder &folder, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     DocumentModel &model() { return model_; }

@@ -1,23 +1,24 @@
 #include "app/pdfcommand.h"
 
 #include "app/exitstatus.h"
+#include "app/workfolder.h"
 #include "base/messages.h"
 #include "print/pdfexport.h"
 #include "storage/datafile.h"
-#include "storage/registerfile.h"
 
 #include <QDir>
 
 namespace iqx {
 
-int writePdfFromDataFile(const QString &pdfPath, const QByteArray &dataFile, const QString &dataFileName)
+int writePdfFromDataFile(const WorkFolder &folder, const QString &pdfPath, const QByteArray &dataFile,
+                         const QString &dataFileName)
 {
-    if (!registerPresent()) {
-        messages().error(missingRegisterMessage());
+    if (!folder.hasRegister()) {
+        messages().error(folder.missingRegisterMessage());
         return kNoRegisterStatus;
     }
     const LoadResult loaded =
-        dataFile.isEmpty() ? loadDocument(QDir::current()) : loadDocumentFile(dataFile, dataFileName);
+        dataFile.isEmpty() ? loadDocument(folder.dir()) : loadDocumentFile(dataFile, dataFileName);
     if (loaded.status == LoadResult::Error) {
         messages().error(loaded.message);
         return kNoDocumentStatus;

@@ -9,12 +9,12 @@
 #include "print/printedpages.h"
 #include "storage/datafile.h"
 #include "storage/folderlock.h"
-#include "storage/registerfile.h"
 #include "storage/safefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <utility>
 
 namespace iqx {
 
@@ -35,7 +35,15 @@ QString overlongText(const QString &fileName, const QList<int> &positions)
 
 } // namespace
 
-Session::Session(DocumentModel &model, QObject *parent) : QObject(parent), model_(model) {}
+struct Session::Saved {
+    SaveResult file;
+    QString aside;       // where the file loaded was set aside; empty when it was not
+    QString asideFailed; // why it could not be renamed; empty when nothing failed
+};
+
+Session::Session(DocumentModel &model, const WorkFolder &folder, QObject *parent)
+    : QObject(parent), model_(model), folder_(folder), lookup_(folder.registerLookup())
+{}
 
 Session::~Session()
 {
@@ -46,23 +54,24 @@ void Session::adoptFolderLock(std::unique_ptr<FolderLock> lock) { folderLock_ = 
 
 Session::Start Session::start()
 {
-    if (!registerPresent()) {
-        messages().inform(missingRegisterMessage());
+    if (!folder_.hasRegister()) {
+        messages().inform(folder_.missingRegisterMessage());
         return Start::Refused;
     }
     if (!folderLock_)
-        folderLock_ = std::make_unique<FolderLock>(QDir::current());
+        folderLock_ = std::make_unique<FolderLock>(folder_.dir());
     if (!folderLock_->tryLock()) {
         messages().error(folderLock_->refusal());
         return Start::Refused;
     }
     // What a write cut short by a crash left behind (the folder is ours now).
-    removeStaleTemporaryFiles(QDir::current());
-    const LoadResult loaded = loadDocument(QDir::current());
+    removeStaleTemporaryFiles(folder_.dir());
+    const LoadResult loaded = loadDocument(folder_.dir());
     if (loaded.status == LoadResult::Error)
         messages().error(loaded.message);
     else if (loaded.status != LoadResult::NoFile) {
         model_.setDocument(loaded.document);
+        dataFile_ = loaded.fileName;
         QStringList notes;
         if (!loaded.message.isEmpty())
             notes << loaded.message;
@@ -72,19 +81,42 @@ Session::Start Session::start()
             messages().inform(notes.join(QLatin1Char('\n')));
     }
     // Entries a run left unsaved are offered; from now on they are kept.
-    recovery_ = std::make_unique<Recovery>(model_, QDir::current());
+    recovery_ = std::make_unique<Recovery>(model_, folder_.dir());
     recovery_->start(loaded.document);
-    return loaded.status == LoadResult::Error ? Start::LoadFailed : Start::Started;
+    if (loaded.status == LoadResult::Error)
+        return Start::LoadFailed;
+    offerNewIdentifier();
+    return Start::Started;
+}
+
+void Session::offerNewIdentifier()
+{
+    const QString old = model_.text(kIdentifierPosition);
+    const std::optional<RegisterEntry> now = newIdentifierOf(lookup_, old);
+    if (!now)
+        return;
+    const QString target = dataFileName(now->identifier);
+    QString question = QStringLiteral("Kod gminy %1 nie występuje w rejestrze gmin; gmina %2 ma kod %3 (%4).\n\n"
+                                      "Czy przenieść dokument na kod %3? Typ i nazwy gminy zostaną wzięte z "
+                                      "rejestru, a dane od razu zapisane do pliku %5.")
+                           .arg(old, now->municipality, now->identifier, translateType(now->typeCode), target);
+    if (entryExists(folder_.dir().filePath(target)))
+        question += QStringLiteral(" Plik %1, który już jest w folderze, zostanie zastąpiony.").arg(target);
+    // Esc and the close button leave the document as it is, as No does.
+    if (messages().confirm(QString::fromUtf8(kAppTitle), question) != Answer::Yes)
+        return;
+    model_.setText(kIdentifierPosition, now->identifier);
+    model_.setIdentity(*now);
+    tellSaved(writeDataFile(model_.document()), true);
 }
 
 void Session::offerSaveOnClose()
 {
-    if (model_.text(1).size() != 7 || model_.text(2).isEmpty())
+    if (model_.text(kIdentifierPosition).size() != kIdentifierLength || model_.text(kMunicipalityPosition).isEmpty())
         return;
     switch (messages().confirm(QStringLiteral("Confirm"), kSaveQuestion)) {
     case Answer::Yes:
-        if (const SaveResult r = writeDataFile(model_.document()); r.ok)
-            messages().inform(kSaved + r.fileName);
+        tellSaved(writeDataFile(model_.document()), true);
         break;
     case Answer::No:
         if (recovery_)
@@ -97,16 +129,55 @@ void Session::offerSaveOnClose()
     }
 }
 
-bool Session::save() { return writeDataFile(model_.document()).ok; }
-
-SaveResult Session::writeDataFile(const Document &doc)
+bool Session::save()
 {
-    const SaveResult r = saveDocument(doc, QDir::current());
-    if (!r.ok)
+    const Saved saved = writeDataFile(model_.document());
+    tellSaved(saved, false);
+    return saved.file.ok;
+}
+
+Session::Saved Session::writeDataFile(const Document &doc)
+{
+    Saved saved{saveDocument(doc, folder_.dir()), {}, {}};
+    const SaveResult &r = saved.file;
+    if (!r.ok) {
         messages().error(r.error);
-    else if (recovery_)
+        return saved;
+    }
+    if (recovery_)
         recovery_->saved(doc);
-    return r;
+    // Saved under a new name: the file loaded would still be the first the
+    // next start finds, with what it held before. It is renamed, never
+    // removed, once the new file is safely on the disk.
+    const QString previous = std::exchange(dataFile_, r.fileName);
+    if (previous.isEmpty() || previous == r.fileName)
+        return saved;
+    const SetAside aside = setDataFileAside(folder_.dir(), previous, r.fileName);
+    if (aside.status == SetAside::Renamed)
+        saved.aside = QStringLiteral("Poprzedni plik %1 zachowano pod nazwą %2 w folderze %3; program nie wczytuje go "
+                                     "już przy uruchomieniu.")
+                          .arg(previous, aside.name, QDir::toNativeSeparators(folder_.path()));
+    else if (aside.status == SetAside::Failed)
+        saved.asideFailed = QStringLiteral("Dane zapisano do pliku %1, ale nie udało się zmienić nazwy poprzedniego "
+                                           "pliku %2: %3. Przy następnym uruchomieniu program może wczytać ten plik "
+                                           "zamiast %1; zmień jego nazwę albo przenieś go do innego folderu.")
+                                .arg(r.fileName, previous, aside.error);
+    return saved;
+}
+
+void Session::tellSaved(const Saved &saved, bool withSavedMessage)
+{
+    if (!saved.file.ok)
+        return; // said already
+    QStringList text;
+    if (withSavedMessage)
+        text << kSaved + saved.file.fileName;
+    if (!saved.aside.isEmpty())
+        text << saved.aside;
+    if (!text.isEmpty())
+        messages().inform(text.join(QStringLiteral("\n\n")));
+    if (!saved.asideFailed.isEmpty())
+        messages().error(saved.asideFailed);
 }
 
 bool Session::print()
@@ -116,20 +187,22 @@ bool Session::print()
     // pages and the call returns at once (the first call still waits).
     const bool waiting = composite->openPreview() != nullptr;
     const Document doc = model_.document();
-    const SaveResult saved = writeDataFile(doc);
+    const Saved written = writeDataFile(doc);
+    const SaveResult &saved = written.file;
     if (!saved.ok)
         return false;
+    tellSaved(written, false);
     fillPrintSlots(doc, printedPages());
     // What the clerk may have let through (a refused value stays in its
     // box and prints) is listed above the pages, in the check's words.
-    const QList<Finding> findings = checkDocument(doc, &lookupRegisterHere);
+    const QList<Finding> findings = checkDocument(doc, lookup_);
     QStringList remarks;
     for (const Finding &f : findings)
         remarks << f.text();
     composite->setRemarks(remarks);
     // Saved reports, PDFs and exports are offered under the data file's
     // name in the working folder.
-    composite->setProposedPath(QDir::current().absoluteFilePath(QFileInfo(saved.fileName).completeBaseName()));
+    composite->setProposedPath(folder_.dir().absoluteFilePath(QFileInfo(saved.fileName).completeBaseName()));
     // "Export" in the preview writes the data of the document printed.
     composite->setExport(QStringLiteral("Export"),
                          [doc, findings, file = saved.fileName](const QString &path, QString *error) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/workfolder.h"
+
 #include <QList>
 #include <QObject>
 #include <memory>
@@ -17,12 +19,17 @@ struct SaveResult;
 // The work on the document's files for one window: the folder's lock, the
 // start-up cleanup and load, the data file written on printing and on
 // closing, the recovery copy kept meanwhile, and the print run with its
-// preview. It reads and fills the model, never the boxes. Data files and the
-// register are addressed relative to the current directory.
+// preview. It reads and fills the model, never the boxes. Everything it
+// reads and writes is in the work folder it is given.
+//
+// The data file the document was loaded from is remembered: once the
+// document is saved under another name (its identifier changed), that file
+// is renamed out of the loader's way, so that the next start opens what was
+// saved.
 class Session : public QObject {
     Q_OBJECT
 public:
-    explicit Session(DocumentModel &model, QObject *parent = nullptr);
+    Session(DocumentModel &model, const WorkFolder &folder, QObject *parent = nullptr);
     ~Session() override; // closes a preview that is still open
 
     enum class Start {
@@ -31,8 +38,9 @@ public:
         LoadFailed, // the data file could not be read (said so): the rest of the start is skipped
     };
     // The register check, the folder taken for this window alone, the
-    // cleanup of what a crash left, the first data file into the model and
-    // the offer of a recovery copy.
+    // cleanup of what a crash left, the first data file into the model, the
+    // offer of a recovery copy, and the offer to move a document whose
+    // identifier the register has replaced.
     Start start();
     // The folder's lock, taken before the window was shown; start() then
     // takes none of its own.
@@ -42,8 +50,15 @@ public:
     // identifier and a municipality: Yes saves, No drops the recovery copy,
     // a dismissed question keeps it for the next start.
     void offerSaveOnClose();
-    // Writes the data file; reports a failure through the error box.
+    // Writes the data file; reports a failure through the error box, and
+    // says where the file loaded was set aside when it was.
     bool save();
+    // The document's identifier is one the register does not know, while
+    // the register holds its gmina under a new one: the clerk is asked
+    // whether to move the document there. Yes fills in the identity block
+    // from the register and saves at once; No (or no answer) changes
+    // nothing. Run by start().
+    void offerNewIdentifier();
     // The print run: saves, fills every print slot, lists the check's
     // findings above the pages and shows the preview. True when the preview
     // was opened by this run and has been closed again; false when the save
@@ -63,11 +78,23 @@ public:
     Recovery *recovery() const { return recovery_.get(); }
 
 private:
+    struct Saved;
     // Writes `doc` to its data file: a failure goes to the error box, a
-    // success to the recovery copy, which goes.
-    SaveResult writeDataFile(const Document &doc);
+    // success to the recovery copy, which goes. Saved under another name
+    // than the file loaded, that file is set aside.
+    Saved writeDataFile(const Document &doc);
+    // What the clerk is told after a successful save: "Dane zostały zapisane
+    // do pliku ..." when `withSavedMessage`, with where the file loaded was
+    // set aside in the same message (or that alone); then, in the error box,
+    // why it could not be.
+    static void tellSaved(const Saved &saved, bool withSavedMessage);
 
     DocumentModel &model_;
+    WorkFolder folder_;
+    RegisterLookupFn lookup_;
+    // The data file the document was loaded from or last saved to (bare
+    // name); empty when it came from none.
+    QString dataFile_;
     std::unique_ptr<FolderLock> folderLock_;
     std::unique_ptr<Recovery> recovery_;
     report::CompositeReport *composite_ = nullptr;

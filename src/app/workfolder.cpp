@@ -37,6 +37,21 @@ QString upgradeNotice(const QString &folder, const QString &registerSource)
 }
 } // namespace
 
+WorkFolder::WorkFolder(const QString &path, bool named) : dir_(QDir(path).absolutePath()), named_(named) {}
+
+WorkFolder WorkFolder::current() { return WorkFolder(QDir::currentPath()); }
+
+bool WorkFolder::hasRegister() const { return registerPresent(dir_); }
+
+QString WorkFolder::missingRegisterMessage() const { return iqx::missingRegisterMessage(named_ ? path() : QString()); }
+
+RegisterLookupFn WorkFolder::registerLookup() const
+{
+    return [path = dir_.filePath(QString::fromLatin1(kRegisterFileName))](const QString &key) {
+        return lookupRegisterFile(path, key);
+    };
+}
+
 QString userWorkFolder()
 {
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -106,13 +121,13 @@ WorkFolderResult prepareWorkFolder(const QString &folder, const QString &registe
     return r;
 }
 
-bool enterUserWorkFolder(const QString &programDir)
+std::optional<WorkFolder> enterUserWorkFolder(const QString &programDir)
 {
     const QString folder = userWorkFolder();
     const WorkFolderResult r = prepareWorkFolder(folder, installedRegister(programDir));
     if (!r.ok) {
         messages().error(r.error);
-        return false;
+        return std::nullopt;
     }
     if (r.created)
         messages().inform(
@@ -121,12 +136,11 @@ bool enterUserWorkFolder(const QString &programDir)
         messages().inform(r.registerNotice);
     if (!QDir::setCurrent(folder)) {
         messages().error(QStringLiteral("Nie można przejść do folderu \"%1\".").arg(QDir::toNativeSeparators(folder)));
-        return false;
+        return std::nullopt;
     }
     // A register missing from here is looked for in this folder, not
     // beside the program: the message says so.
-    setWorkFolderShown(folder);
-    return true;
+    return WorkFolder(folder, true);
 }
 
 } // namespace iqx

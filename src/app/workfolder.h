@@ -1,7 +1,38 @@
 #pragma once
+#include "document/registry.h"
+
+#include <QDir>
 #include <QString>
+#include <optional>
 
 namespace iqx {
+
+// The folder the program works in, as one value handed to the window, its
+// session and the modes without a window: its data files, its register
+// GMINY.txt, its lock and its recovery copy are there. Nothing in it is
+// cached: the register is read anew on every lookup.
+class WorkFolder {
+public:
+    // `named`: the program was told to work there (the per-user folder), so
+    // its messages name the folder; otherwise it is the folder the program
+    // was started in, which it speaks of as its own.
+    explicit WorkFolder(const QString &path, bool named = false);
+    // The folder the program was started in.
+    static WorkFolder current();
+
+    const QDir &dir() const { return dir_; }
+    QString path() const { return dir_.absolutePath(); }
+
+    bool hasRegister() const;
+    // The message of a start without the register, naming where it belongs.
+    QString missingRegisterMessage() const;
+    // Looks a key up in this folder's register; every call reads the file.
+    RegisterLookupFn registerLookup() const;
+
+private:
+    QDir dir_;
+    bool named_ = false;
+};
 
 // The folder the program works in when started from the desktop menu:
 // "Informacja QX" in the user's documents folder (for example
@@ -35,8 +66,8 @@ WorkFolderResult prepareWorkFolder(const QString &folder, const QString &registe
 
 // The launcher's start-up step: prepares the user's folder with the installed
 // register, tells the user where it is when it was just created, and makes it
-// the current directory. Problems go to the message sink; false when the
+// the current directory. Problems go to the message sink; nullopt when the
 // program cannot go on.
-bool enterUserWorkFolder(const QString &programDir);
+std::optional<WorkFolder> enterUserWorkFolder(const QString &programDir);
 
 } // namespace iqx

@@ -28,7 +28,7 @@ public:
     QString printedValue(int n) const;
 
     // The identity block.
-    const QString &identifier() const { return texts_[1]; }
+    const QString &identifier() const { return texts_[kIdentifierPosition]; }
 
     // True when nothing is typed and nothing ticked.
     bool isEmpty() const;

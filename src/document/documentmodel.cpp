@@ -26,4 +26,12 @@ void DocumentModel::setDocument(const Document &doc)
     emit documentReplaced();
 }
 
+void DocumentModel::setIdentity(const RegisterEntry &entry)
+{
+    setText(kCountyPosition, entry.county);
+    setText(kMunicipalityPosition, entry.municipality);
+    setText(kTypePosition, translateType(entry.typeCode));
+    setText(kVoivodeshipPosition, entry.voivodeship);
+}
+
 } // namespace iqx

@@ -1,5 +1,6 @@
 #pragma once
 #include "document/document.h"
+#include "document/registry.h"
 
 #include <QObject>
 
@@ -24,6 +25,11 @@ public:
     // Replaces every value (a loaded or restored document): documentReplaced()
     // follows, and no valueChanged().
     void setDocument(const Document &doc);
+    // The register's names and type for the identity block: the county,
+    // the municipality, the type and the voivodeship, in this order, each a
+    // change of its own (so each header label follows at once). The
+    // identifier itself is left as it is.
+    void setIdentity(const RegisterEntry &entry);
 
 signals:
     // Position `n` changed, by typing or by a check (a lookup filling in

@@ -23,7 +23,7 @@ void numberCheck(int n, const QString &text, ExitOutcome &out)
 // The identifier check: the length, then the register.
 void identifierCheck(const QString &id, const RegisterLookupFn &lookup, const QString &remembered, ExitOutcome &out)
 {
-    if (id.size() != 7) {
+    if (id.size() != kIdentifierLength) {
         out.messages.append({false, kIdLength});
         out.accepted = false;
         return;
@@ -42,6 +42,14 @@ void identifierCheck(const QString &id, const RegisterLookupFn &lookup, const QS
         out.messages.append({true, r.error});
         break;
     }
+}
+
+// The finding of an identifier that GUS has replaced, naming the gmina's
+// identifier of today.
+QString newIdentifierText(const QString &id, const RegisterEntry &now)
+{
+    return QStringLiteral("kod gminy %1 nie występuje w rejestrze gmin; gmina %2 ma kod %3 (%4)")
+        .arg(id, now.municipality, now.identifier, translateType(now.typeCode));
 }
 
 } // namespace
@@ -94,6 +102,13 @@ QList<Finding> checkDocument(const Document &doc, const RegisterLookupFn &lookup
     for (const Position &p : positionTable()) {
         if (p.exit == ExitCheck::None || p.exit == ExitCheck::NextPage)
             continue;
+        if (p.exit == ExitCheck::MunicipalityIdentifier) {
+            const QString &id = doc.text(p.number);
+            if (const std::optional<RegisterEntry> now = newIdentifierOf(lookup, id)) {
+                findings.append({p.number, newIdentifierText(id, *now)});
+                continue;
+            }
+        }
         const ExitOutcome out = runExitCheck(p.number, doc, lookup);
         for (const ExitOutcome::Message &m : out.messages)
             findings.append({p.number, m.text});

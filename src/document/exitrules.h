@@ -4,16 +4,12 @@
 
 #include <QList>
 #include <QString>
-#include <functional>
 #include <optional>
 
 // The checks that run when a position's box is left, as pure functions of
 // the document: the main window applies their outcome to its boxes, and the
 // whole-document check reports it. One copy of every rule.
 namespace iqx {
-
-// Looks an identifier up in the register (the file reader, or a stand-in).
-using RegisterLookupFn = std::function<RegisterLookup(const QString &identifier)>;
 
 struct ExitOutcome {
     struct Message {
@@ -40,6 +36,8 @@ struct Finding {
 
 // Runs the check of every position that has one, in position order, as if
 // the clerk had left each box once, and lists what it would say or refuse.
+// An identifier the register does not know, whose gmina the register holds
+// under a new identifier, is named with that gmina (newIdentifierOf).
 QList<Finding> checkDocument(const Document &doc, const RegisterLookupFn &lookup);
 
 } // namespace iqx

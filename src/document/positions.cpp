@@ -78,7 +78,7 @@ std::array<Position, kPositionCount> buildTable()
         p.page = page;
         p.filter = filterOf(p.kind);
         p.exit = exitOf(n, p.kind);
-        p.typingLimit = p.kind == PositionKind::Identifier ? 7 : 0;
+        p.typingLimit = p.kind == PositionKind::Identifier ? kIdentifierLength : 0;
     }
     return table;
 }

@@ -13,6 +13,22 @@ namespace iqx {
 
 inline constexpr int kPositionCount = 223;
 
+// The identity block: the positions the register fills in from the
+// identifier. The type and the three names are held in hidden boxes and
+// shown in the header labels of page 1.
+inline constexpr int kTypePosition = 0;         // "miejska", "wiejska" or "miejsko-wiejska"
+inline constexpr int kIdentifierPosition = 1;   // the municipality identifier
+inline constexpr int kMunicipalityPosition = 2; // the municipality's name
+inline constexpr int kCountyPosition = 3;       // the county's (powiat's) name
+inline constexpr int kVoivodeshipPosition = 4;  // the voivodeship's name
+// The identifier's digits: 2 of the voivodeship, 2 of the county, 3 of the
+// municipality, the last of which tells its kind (urban, rural,
+// urban-rural). A gmina whose kind changes keeps the first six.
+inline constexpr int kIdentifierLength = 7;
+inline constexpr int kIdentifierStemLength = kIdentifierLength - 1;
+// The first rate box, where the clerk goes on once the identifier is there.
+inline constexpr int kFirstRatePosition = 5;
+
 enum class PositionKind {
     IdentityName, // 0, 2, 3, 4: filled by the register lookup; a hidden, disabled box
     Identifier,   // 1: the municipality identifier, 7 digits

@@ -1,6 +1,9 @@
 #include "document/registry.h"
 
 #include "document/fields.h"
+#include "document/positions.h"
+
+#include <algorithm>
 
 namespace iqx {
 
@@ -16,12 +19,36 @@ QString translateType(const QString &typeCode)
 RegisterEntry parseRegisterLine(QString line)
 {
     RegisterEntry e;
-    takeField(line, u';');
+    e.identifier = takeField(line, u';');
     e.voivodeship = takeField(line, u';');
     e.county = takeField(line, u';');
     e.municipality = takeField(line, u';');
     e.typeCode = line;
     return e;
+}
+
+namespace {
+
+bool isWholeIdentifier(const QString &text)
+{
+    return text.size() == kIdentifierLength
+           && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
+std::optional<RegisterEntry> newIdentifierOf(const RegisterLookupFn &lookup, const QString &identifier)
+{
+    if (!isWholeIdentifier(identifier) || lookup(identifier).status != RegisterLookup::NotFound)
+        return std::nullopt;
+    const RegisterLookup same = lookup(identifier.left(kIdentifierStemLength));
+    if (same.status != RegisterLookup::Found || same.identifiers.size() != 1)
+        return std::nullopt;
+    // The last line of that one identifier, as the lookup on leaving the
+    // identifier box takes it.
+    if (!isWholeIdentifier(same.entry.identifier))
+        return std::nullopt;
+    return same.entry;
 }
 
 } // namespace iqx

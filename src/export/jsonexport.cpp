@@ -77,15 +77,15 @@ void appendJsonDocument(QString &out, const ExportEntry &e, const QString &inden
     appendJsonString(out, e.file);
     out += QLatin1String(",\n") + indent + QLatin1String("\"missingFields\": ") + QString::number(e.missingFields);
     out += QLatin1String(",\n") + indent + QLatin1String("\"identity\": {\"identifier\": ");
-    appendJsonString(out, doc.text(1));
+    appendJsonString(out, doc.text(kIdentifierPosition));
     out += QLatin1String(", \"type\": ");
-    appendJsonString(out, doc.text(0));
+    appendJsonString(out, doc.text(kTypePosition));
     out += QLatin1String(", \"municipality\": ");
-    appendJsonString(out, doc.text(2));
+    appendJsonString(out, doc.text(kMunicipalityPosition));
     out += QLatin1String(", \"county\": ");
-    appendJsonString(out, doc.text(3));
+    appendJsonString(out, doc.text(kCountyPosition));
     out += QLatin1String(", \"voivodeship\": ");
-    appendJsonString(out, doc.text(4));
+    appendJsonString(out, doc.text(kVoivodeshipPosition));
     out += QLatin1String("},\n") + indent + QLatin1String("\"positions\": [\n");
     const auto &heads = jsonPositionHeads();
     for (int n = 0; n < kPositionCount; ++n) {

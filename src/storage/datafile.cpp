@@ -71,6 +71,35 @@ SaveResult saveDocument(const Document &doc, const QDir &dir)
     return {true, fileName, {}};
 }
 
+SetAside setDataFileAside(const QDir &dir, const QString &fileName, const QString &keptName)
+{
+    const QString from = dir.filePath(fileName);
+    const platform::Status old = platform::statusOf(platform::nativePath(from));
+    if (old.kind == platform::Status::Missing)
+        return {};
+    if (old.kind == platform::Status::Unknown)
+        return {SetAside::Failed, {}, old.error};
+    const platform::Status kept = platform::statusOf(platform::nativePath(dir.filePath(keptName)));
+    if (kept.kind == platform::Status::Regular && kept.sameFileAs(old))
+        return {};
+    const QString base = fileName + QLatin1String(kPreviousFileSuffix);
+    for (int i = 1; i <= 1000; ++i) {
+        const QString name = i == 1 ? base : base + QStringLiteral("-%1").arg(i);
+        const platform::Status taken = platform::statusOf(platform::nativePath(dir.filePath(name)));
+        if (taken.kind == platform::Status::Unknown) // a name the system refuses (too long, say)
+            return {SetAside::Failed, {}, taken.error};
+        if (taken.kind != platform::Status::Missing)
+            continue;
+        QString reason;
+        if (!renameEntry(from, dir.filePath(name), &reason))
+            return {SetAside::Failed, {}, reason};
+        // The new name survives a power cut as the saved file does.
+        platform::flushFolder(platform::nativePath(dir.absolutePath()));
+        return {SetAside::Renamed, name, {}};
+    }
+    return {SetAside::Failed, {}, QStringLiteral("zbyt wiele odłożonych plików o tej nazwie")};
+}
+
 namespace {
 
 QString missingText(const QString &fileName, int missing)

@@ -31,6 +31,28 @@ struct SaveResult {
 // failure leaves the previous file as it was.
 SaveResult saveDocument(const Document &doc, const QDir &dir);
 
+// A data file put out of the loader's way.
+struct SetAside {
+    enum Status {
+        Nothing, // no such file is left (or it is the file kept): nothing renamed
+        Renamed, // renamed to `name`
+        Failed,  // the rename failed: `error` says why; the file is as it was
+    } status = Nothing;
+    QString name;
+    QString error;
+};
+// The suffix a data file set aside gets: the document has been saved under
+// another identifier since.
+inline constexpr char kPreviousFileSuffix[] = ".poprzedni-kod";
+// Renames the data file `fileName` of `dir` to "<fileName>.poprzedni-kod"
+// ("-2", "-3" ... when that name is taken; nothing is ever replaced), a
+// name that the pattern InfoQX*.iqx does not match and the cleanup of
+// temporary files never removes. It is a rename: the bytes stay as they
+// were. Nothing happens when no entry of that name is left, or when it is
+// the file `keptName` (one file under two spellings, where the system
+// ignores the case of names).
+SetAside setDataFileAside(const QDir &dir, const QString &fileName, const QString &keptName);
+
 // The bytes of the data file of `doc`; nullopt with a user-facing reason in
 // `error` when a value cannot be written (';' or a character that
 // Windows-1250 lacks). `fileName` names the file in the reason.

@@ -9,32 +9,20 @@
 
 namespace iqx {
 
-namespace {
-QString &workFolderShown()
+bool registerPresent(const QDir &folder)
 {
-    static QString folder;
-    return folder;
+    return QFileInfo::exists(folder.filePath(QString::fromLatin1(kRegisterFileName)));
 }
-} // namespace
 
-bool registerPresent() { return QFileInfo::exists(QString::fromLatin1(kRegisterFileName)); }
-
-void setWorkFolderShown(const QString &folder) { workFolderShown() = folder; }
-
-QString missingRegisterMessage()
+QString missingRegisterMessage(const QString &namedFolder)
 {
-    if (!workFolderShown().isEmpty())
+    if (!namedFolder.isEmpty())
         return QStringLiteral("Brak pliku GMINY.txt - musi znajdować się w folderze %1")
-            .arg(QDir::toNativeSeparators(workFolderShown()));
+            .arg(QDir::toNativeSeparators(namedFolder));
     return QStringLiteral("Brak pliku GMINY.txt - musi znajdowac sie w tym samym katalogu co uruchamiany program");
 }
 
-RegisterLookup lookupRegisterHere(const QString &identifier)
-{
-    return lookupRegisterFile(QString::fromLatin1(kRegisterFileName), identifier);
-}
-
-RegisterLookup lookupRegisterFile(const QString &path, const QString &identifier)
+RegisterLookup lookupRegisterFile(const QString &path, const QString &key)
 {
     const QString name = QFileInfo(path).fileName();
     auto failure = [&name](const QString &action, const QString &reason) {
@@ -48,7 +36,7 @@ RegisterLookup lookupRegisterFile(const QString &path, const QString &identifier
     if (!openRegularFile(file, path, &reason))
         return failure(QStringLiteral("Cannot open file"), reason);
 
-    RegisterScanner scanner(identifier);
+    RegisterScanner scanner(key);
     char buffer[64 * 1024];
     for (;;) {
         const qint64 n = file.read(buffer, sizeof buffer);

@@ -6,11 +6,11 @@
 
 namespace iqx {
 
-RegisterScanner::RegisterScanner(const QString &identifier)
+RegisterScanner::RegisterScanner(const QString &key)
 {
-    const auto key = cp1250::encode(identifier);
-    if (key && !key->isEmpty())
-        key_ = *key;
+    const auto bytes = cp1250::encode(key);
+    if (bytes && !bytes->isEmpty())
+        key_ = *bytes;
     else
         done_ = true; // nothing in the register can begin with it
 }
@@ -18,22 +18,26 @@ RegisterScanner::RegisterScanner(const QString &identifier)
 void RegisterScanner::endLine(QByteArrayView line)
 {
     if (line.size() > kMaxRegisterLine) {
-        result_ = {RegisterLookup::LineTooLong, {}, {}};
+        result_ = {RegisterLookup::LineTooLong, {}, {}, {}};
         done_ = true;
         return;
     }
     if (cp1250::looksLikeUtf8(line)) {
-        result_ = {RegisterLookup::Utf8, {}, {}};
+        result_ = {RegisterLookup::Utf8, {}, {}, {}};
         done_ = true;
         return;
     }
     const auto text = cp1250::decode(line.toByteArray());
     if (!text) {
-        result_ = {RegisterLookup::BadEncoding, {}, {}};
+        result_ = {RegisterLookup::BadEncoding, {}, {}, {}};
         done_ = true;
         return;
     }
-    result_ = {RegisterLookup::Found, parseRegisterLine(*text), {}};
+    result_.status = RegisterLookup::Found;
+    result_.entry = parseRegisterLine(*text);
+    QStringList &ids = result_.identifiers;
+    if (ids.size() < RegisterLookup::kIdentifiersKept && !ids.contains(result_.entry.identifier))
+        ids.append(result_.entry.identifier);
 }
 
 void RegisterScanner::watchForByteOrderMark(QByteArrayView bytes)
@@ -44,7 +48,7 @@ void RegisterScanner::watchForByteOrderMark(QByteArrayView bytes)
         return;
     head_ += bytes.first(std::min<qsizetype>(3 - head_.size(), bytes.size()));
     if (head_ == "\xEF\xBB\xBF") {
-        result_ = {RegisterLookup::Utf8, {}, {}};
+        result_ = {RegisterLookup::Utf8, {}, {}, {}};
         done_ = true;
     }
 }
@@ -99,9 +103,9 @@ RegisterLookup RegisterScanner::finish()
     return result_;
 }
 
-RegisterLookup lookupRegister(const QByteArray &registerBytes, const QString &identifier)
+RegisterLookup lookupRegister(const QByteArray &registerBytes, const QString &key)
 {
-    RegisterScanner scanner(identifier);
+    RegisterScanner scanner(key);
     scanner.feed(registerBytes);
     return scanner.finish();
 }

@@ -15,11 +15,13 @@ inline constexpr qsizetype kMaxRegisterLine = qsizetype(1024) * 1024;
 
 // Scans the register piece by piece as it is read (Windows-1250 bytes;
 // lines end in CRLF or LF, the line end is never part of a field). Every
-// line that begins with `identifier` matches; a later match overwrites an
-// earlier one. Only a matching line is kept in memory.
+// line that begins with `key` (an identifier, or its first digits) matches;
+// a later match overwrites an earlier one, and the first two different
+// identifiers of the matches are kept. Only a matching line is kept in
+// memory.
 class RegisterScanner {
 public:
-    explicit RegisterScanner(const QString &identifier);
+    explicit RegisterScanner(const QString &key);
     // Scans the next piece of the register; false once the result is final.
     bool feed(QByteArrayView bytes);
     // The result, after the last piece.
@@ -40,7 +42,7 @@ private:
 };
 
 // The whole register in memory, scanned at once.
-RegisterLookup lookupRegister(const QByteArray &registerBytes, const QString &identifier);
+RegisterLookup lookupRegister(const QByteArray &registerBytes, const QString &key);
 
 // File name of the register in the program's directory.
 inline constexpr const char *kRegisterFileName = "GMINY.txt";

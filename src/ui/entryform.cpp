@@ -4,7 +4,6 @@
 #include "document/documentmodel.h"
 #include "document/exitrules.h"
 #include "document/navigation.h"
-#include "storage/registerfile.h"
 #include "ui/pages/entryedit.h"
 
 #include <QApplication>
@@ -47,7 +46,8 @@ const QList<const EntryPageTable *> &entryPageTables()
 
 } // namespace
 
-EntryForm::EntryForm(DocumentModel &model, QWidget *parent) : QScrollArea(parent), model_(model)
+EntryForm::EntryForm(DocumentModel &model, RegisterLookupFn lookup, QWidget *parent)
+    : QScrollArea(parent), model_(model), lookup_(std::move(lookup))
 {
     setObjectName(QStringLiteral("ClientArea"));
     setFrameShape(QFrame::NoFrame);
@@ -181,7 +181,8 @@ void EntryForm::showStartPage()
     const bool guard = inExitCheck_;
     inExitCheck_ = true;
     pageTabs_->setCurrentIndex(0);
-    QWidget *box = model_.text(1).size() == 7 ? controls_.edits[5] : controls_.edits[1];
+    QWidget *box = model_.text(kIdentifierPosition).size() == kIdentifierLength ? controls_.edits[kFirstRatePosition]
+                                                                                : controls_.edits[kIdentifierPosition];
     focusBox(box);
     // The view opens scrolled only as far as the box needs, without the
     // usual room around it, so that on a small or scaled screen as much of
@@ -203,7 +204,7 @@ void EntryForm::onFocusChanged(QWidget *old, QWidget *now)
     // program does not.
     if (old->window() != window() || now->window() != window())
         return;
-    if (now == controls_.edits[1])
+    if (now == controls_.edits[kIdentifierPosition])
         rememberIdentifier();
     const int n = positionOf_.value(old, -1);
     if (n < 0 || position(n).exit == ExitCheck::None)
@@ -228,7 +229,7 @@ void EntryForm::runExitCheck(QWidget *box)
     if (inExitCheck_ || n < 0)
         return;
     inExitCheck_ = true;
-    const ExitOutcome out = iqx::runExitCheck(n, model_.document(), &lookupRegisterHere, remembered_);
+    const ExitOutcome out = iqx::runExitCheck(n, model_.document(), lookup_, remembered_);
     for (const ExitOutcome::Message &m : out.messages) {
         if (m.error)
             messages().error(m.text);
@@ -237,13 +238,8 @@ void EntryForm::runExitCheck(QWidget *box)
     }
     if (out.newText)
         model_.setText(n, *out.newText);
-    if (out.identity) {
-        // In this order; each name shows at once in its header label.
-        model_.setText(3, out.identity->county);
-        model_.setText(2, out.identity->municipality);
-        model_.setText(0, translateType(out.identity->typeCode));
-        model_.setText(4, out.identity->voivodeship);
-    }
+    if (out.identity)
+        model_.setIdentity(*out.identity); // each name shows at once in its header label
     if (!out.accepted)
         placeFocus(box);
     if (out.turnsPage)
@@ -288,9 +284,9 @@ void EntryForm::rememberIdentifier()
 {
     // The identifier an unrecognised one is replaced with: the box's text
     // when it holds a whole identifier on entry.
-    if (model_.text(1).size() == 7)
-        remembered_ = model_.text(1);
-    else if (remembered_.size() != 7)
+    if (model_.text(kIdentifierPosition).size() == kIdentifierLength)
+        remembered_ = model_.text(kIdentifierPosition);
+    else if (remembered_.size() != kIdentifierLength)
         remembered_.clear();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "document/registry.h"
 #include "ui/pages/entrytable.h"
 
 #include <QHash>
@@ -25,12 +26,15 @@ namespace iqx::ui {
 // check on the model's document and applies the outcome; the last box of a
 // page turns to the next one.
 //
+// The identifier is looked up through the register lookup the form is
+// given; the form itself reads no file.
+//
 // Page 1 is built at once; pages 2 to 6 right after the form's first paint,
 // or as soon as anything asks for one of their positions.
 class EntryForm : public QScrollArea {
     Q_OBJECT
 public:
-    explicit EntryForm(DocumentModel &model, QWidget *parent = nullptr);
+    EntryForm(DocumentModel &model, RegisterLookupFn lookup, QWidget *parent = nullptr);
     ~EntryForm() override;
 
     QWidget *titleBlock() const { return titleBlock_; }
@@ -78,6 +82,7 @@ private:
     void rememberIdentifier();
 
     DocumentModel &model_;
+    RegisterLookupFn lookup_;
     QWidget *content_ = nullptr;
     QWidget *titleBlock_ = nullptr;
     QPushButton *printButton_ = nullptr;

@@ -502,6 +502,46 @@ private slots:
         QCOMPARE(r.err, QString());
     }
 
+    // A document whose gmina GUS has given a new identifier: the check, and
+    // the export's findings with it, name the gmina with its identifier of
+    // today; when the register holds several gminas with those six digits,
+    // the finding is the one of any unknown identifier.
+    void checkNamesTheNewIdentifier_data()
+    {
+        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("one gmina with those digits")
+            << QByteArray()
+            << QStringLiteral("kod gminy 0614052 nie występuje w rejestrze gmin; gmina Końskowola ma "
+                              "kod 0614053 (miejsko-wiejska)");
+        QTest::newRow("two gminas with those digits") << QByteArray("0614051;lubelskie;pulawski;Kazimierz;GM\r\n")
+                                                      << QStringLiteral("Wprowadzono nierozpoznany kod gminy :0614052");
+    }
+    void checkNamesTheNewIdentifier()
+    {
+        QFETCH(QByteArray, extra);
+        QFETCH(QString, finding);
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("GMINY.txt")), QByteArray("0201032;doln\x9cl\xb9skie;boles\xb3"
+                                                                        "awiecki;Nowogrodziec;MW\r\n"
+                                                                        "0614053;lubelskie;pu\xb3"
+                                                                        "awski;Ko\xf1skowola;MW\r\n")
+                                                                 + extra);
+        QList<QByteArray> fields = sampleFields();
+        fields[1] = "0614052";
+        writeFile(dir.filePath(QStringLiteral("InfoQX0614052.iqx")), fields.join(';'));
+        const Run check = runProgram(dir.path(), {QStringLiteral("--check")});
+        QCOMPARE(check.out, QStringLiteral("poz. 1: ") + finding + u'\n');
+        QCOMPARE(check.status, 1);
+        const Run exported = runProgram(dir.path(), {QStringLiteral("--export"), QStringLiteral("dane.json")});
+        QCOMPARE(exported.status, 0);
+        QFile json(dir.filePath(QStringLiteral("dane.json")));
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonArray found = QJsonDocument::fromJson(json.readAll()).object()[u"findings"].toArray();
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0].toObject()[u"message"].toString(), finding);
+    }
+
     // A folder of many documents: one entry per file in name order, good,
     // damaged and foreign alike; a file that cannot be read carries its
     // error and never stops the files after it.

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -65,7 +66,7 @@ private slots:
         WorkDir dir(false);
         RecordingSink rec;
         ScopedMessages guard(&rec);
-        MainWindow w;
+        MainWindow w(WorkFolder(dir.path()));
         QVERIFY(!w.runFirstActivation());
         QCOMPARE(rec.texts(), QStringList{kNoRegister});
         w.close(); // no save question after the fatal message
@@ -182,7 +183,7 @@ private slots:
         QVERIFY(f.w.saveDocument());
         const QByteArray full = f.dir.read(QStringLiteral("InfoQX0201043.iqx"));
         QVERIFY(full.endsWith(';'));
-        MainWindow again;
+        MainWindow again(f.folder());
         QVERIFY(again.runFirstActivation());
         again.offerSaveOnClose();
         QCOMPARE(f.dir.read(QStringLiteral("InfoQX0201043.iqx")), full);
@@ -495,7 +496,7 @@ private slots:
         for (const QString &name : own)
             QCOMPARE(f.dir.read(name), QByteArray("own"));
         {
-            MainWindow second;
+            MainWindow second(f.folder());
             QVERIFY(!second.runFirstActivation());
             QCOMPARE(f.sink.entries.size(), 1);
             QCOMPARE(f.sink.entries[0].kind, RecordingSink::Entry::Error);
@@ -516,7 +517,7 @@ private slots:
 #else
         const pid_t child = fork();
         if (child == 0) {
-            QLockFile lock(QStringLiteral(".informacja.lock"));
+            QLockFile lock(f.dir.filePath(QStringLiteral(".informacja.lock")));
             _exit(lock.tryLock(0) ? 0 : 1);
         }
         int status = -1;
@@ -526,6 +527,121 @@ private slots:
         QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral(".informacja.lock"))));
         QVERIFY(f.w.runFirstActivation());
         QVERIFY(f.sink.entries.isEmpty());
+    }
+
+    // The lock of a program ended by a power cut names a process id that
+    // the system has given again: to this very program (Windows and Wine
+    // do, Linux after a reboot), or to one that started after the lock was
+    // written. Such a lock is taken over; one that a live process holds,
+    // whatever its time, is not.
+    void lockOfAReusedProcessId_data()
+    {
+        QTest::addColumn<QString>("process");
+        QTest::addColumn<bool>("takenOver");
+        QTest::newRow("this very process") << "self" << true;
+        QTest::newRow("same program name, started after the lock") << "after" << true;
+        QTest::newRow("another program") << "other" << true;
+        QTest::newRow("same program name, started before the lock") << "before" << false;
+        QTest::newRow("held by a live process") << "holder" << false;
+    }
+    void lockOfAReusedProcessId()
+    {
+        QFETCH(QString, process);
+        QFETCH(bool, takenOver);
+        guitest::Window f;
+        const QString path = f.dir.filePath(QStringLiteral(".informacja.lock"));
+        // What QLockFile writes: process id, program name, computer, and the
+        // machine's and the boot's identifiers.
+        const auto writeLock = [&path](qint64 pid, const QString &program) {
+#if defined(Q_OS_WIN)
+            const QString host = qEnvironmentVariable("COMPUTERNAME");
+#else
+            const QString host = QSysInfo::machineHostName();
+#endif
+            QFile lock(path);
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write(QByteArray::number(pid) + '\n' + program.toUtf8() + '\n' + host.toUtf8() + '\n'
+                       + QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() + '\n');
+        };
+        const QFileInfo program(QCoreApplication::applicationFilePath());
+        QProcess child;
+#if !defined(Q_OS_WIN)
+        int ready[2] = {-1, -1}, release[2] = {-1, -1};
+        pid_t holder = 0;
+        const auto endHolder = qScopeGuard([&] {
+            if (holder > 0) {
+                ::close(release[1]);
+                waitpid(holder, nullptr, 0);
+            }
+        });
+#endif
+        qint64 pid = QCoreApplication::applicationPid();
+        if (process == u"self") {
+#if defined(Q_OS_WIN)
+            writeLock(pid, program.completeBaseName());
+#else
+            writeLock(pid, program.fileName());
+#endif
+        } else {
+#if defined(Q_OS_WIN)
+            QSKIP("the other processes of this test are Linux programs");
+#else
+            if (process == u"holder") {
+                // A live process that took the folder's lock and keeps it.
+                QVERIFY(::pipe(ready) == 0 && ::pipe(release) == 0);
+                holder = fork();
+                if (holder == 0) {
+                    ::close(release[1]); // the test's end: closed there, the read below returns
+                    QLockFile lock(path);
+                    lock.setStaleLockTime(0);
+                    const char taken = lock.tryLock(0) ? 'y' : 'n';
+                    char end = 0;
+                    if (::write(ready[1], &taken, 1) == 1)
+                        while (::read(release[0], &end, 1) < 0 && errno == EINTR) {
+                        }
+                    _exit(0);
+                }
+                ::close(release[0]);
+                ::close(ready[1]);
+                char taken = 0;
+                const bool locked = ::read(ready[0], &taken, 1) == 1 && taken == 'y';
+                ::close(ready[0]);
+                QVERIFY(locked);
+                pid = holder;
+            } else {
+                child.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+                QVERIFY(child.waitForStarted());
+                pid = child.processId();
+                QTest::qWait(50);
+                writeLock(pid, process == u"other" ? QStringLiteral("informacja") : QStringLiteral("sleep"));
+            }
+#endif
+        }
+        // Written before the power cut, long before the process of that id
+        // started; "before": just now, after it started.
+        if (process != u"before") {
+            QFile lock(path);
+            QVERIFY(lock.open(QIODevice::ReadWrite));
+            QVERIFY(
+                lock.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+        const QByteArray before = f.dir.read(QStringLiteral(".informacja.lock"));
+
+        QCOMPARE(f.w.runFirstActivation(), takenOver);
+        if (takenOver) {
+            QCOMPARE(f.sink.texts(), QStringList());
+            QCOMPARE(f.dir.read(QStringLiteral(".informacja.lock")).split('\n').value(0).toLongLong(),
+                     QCoreApplication::applicationPid());
+        } else {
+            QCOMPARE(f.sink.entries.size(), 1);
+            QVERIFY2(f.sink.entries[0].text.contains(QStringLiteral("(proces %1 ").arg(pid)),
+                     qPrintable(f.sink.entries[0].text));
+            QCOMPARE(f.dir.read(QStringLiteral(".informacja.lock")), before);
+        }
+        if (child.state() != QProcess::NotRunning) {
+            child.kill();
+            child.waitForFinished();
+        }
     }
 
     // What a crash or a power cut leaves in the lock's place is taken over
@@ -622,6 +738,7 @@ private slots:
         };
         guitest::Window first;
         QVERIFY(first.w.runFirstActivation());
+        const CurrentDir startedIn(first.dir.path());
         ShownAtMessage sink;
         ScopedMessages scoped(&sink);
         bool created = false;
@@ -638,6 +755,7 @@ private slots:
     void windowSpeaksPolishInQtTextsOnly()
     {
         WorkDir dir;
+        const CurrentDir startedIn(dir.path());
         ui::MessageBoxSink boxes;
         ScopedMessages scoped(&boxes);
         QStringList menu, buttons, preview;
@@ -686,6 +804,9 @@ private slots:
     void missingRegisterInTheUserFolderNamesIt()
     {
         WorkDir dir(false);
+        // The launcher's start enters the per-user folder: the current
+        // directory comes back afterwards.
+        const CurrentDir startedIn(dir.path());
 #if defined(Q_OS_WIN)
         // The documents folder comes from the Windows shell, which no
         // variable redirects: the test works in it and removes what it made.
@@ -708,8 +829,6 @@ private slots:
         launcher.userFolder = true;
         const int status = runMainWindow(launcher);
         const QString folder = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        setWorkFolderShown({});
         qputenv("HOME", saved[0]);
         qputenv("XDG_DATA_HOME", saved[1]);
         qputenv("XDG_DATA_DIRS", saved[2]);
@@ -854,7 +973,7 @@ private slots:
         RecordingSink sink;
         ScopedMessages scoped(&sink);
         WorkDir dir;
-        auto *w = new MainWindow;
+        auto *w = new MainWindow(WorkFolder(dir.path()));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->placeFocus(w->textBox(7));

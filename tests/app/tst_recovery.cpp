@@ -65,7 +65,7 @@ int runTypingClient(int argc, char **argv)
     RecordingSink sink;
     sink.answer = false;
     ScopedMessages scoped(&sink);
-    MainWindow w;
+    MainWindow w(WorkFolder::current());
     w.show();
     QApplication::setActiveWindow(&w);
     if (!QTest::qWaitForWindowActive(&w))

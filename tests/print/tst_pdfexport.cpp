@@ -1,8 +1,9 @@
 // The command-line export runs without any widget: under a plain GUI
 // application object, where constructing a QWidget is fatal, it writes the
-// six pages of the document in the current folder.
+// six pages of the document in its work folder.
 #include "support/recordingsink.h"
 #include "app/pdfcommand.h"
+#include "app/workfolder.h"
 #include "support/pdfcheck.h"
 #include "support/workdir.h"
 
@@ -24,7 +25,7 @@ private slots:
                                                        "awiecki;dolno\x9cl\xb9skie;0,5;");
         iqx::RecordingSink sink;
         iqx::ScopedMessages scoped(&sink);
-        QCOMPARE(iqx::writePdfFromDataFile(dir.filePath(QStringLiteral("out.pdf"))), 0);
+        QCOMPARE(iqx::writePdfFromDataFile(iqx::WorkFolder(dir.path()), dir.filePath(QStringLiteral("out.pdf"))), 0);
         QVERIFY(QApplication::allWidgets().isEmpty());
         QCOMPARE(sink.entries.size(), 1); // the file is incomplete, and the clerk is told
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("out.pdf"))).size() > 0);

@@ -39,6 +39,9 @@ private slots:
     void byteOrderMarkInAnyPieces();
     void undecodableMatchingLine();
     void malformedLinesNeverCrash();
+    void newIdentifier_data();
+    void newIdentifier();
+    void manyMatchesKeepTwoIdentifiers();
     void shippedRegister_data();
     void shippedRegister();
     void hostileRegisterFiles_data();
@@ -165,6 +168,67 @@ void TestRegistry::malformedLinesNeverCrash()
     QCOMPARE(r.entry.municipality, QStringLiteral("M"));
     QCOMPARE(lookupRegister(bytes, "1").status, RegisterLookup::Found);
     QCOMPARE(lookupRegister(bytes, "8888888").status, RegisterLookup::NotFound);
+}
+
+// A document's identifier that GUS has replaced: the register holds its
+// gmina under one other identifier with the same first six digits.
+void TestRegistry::newIdentifier_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QString>("now"); // the new identifier; empty: none is named
+
+    const QByteArray konskowola = cp("0614053;lubelskie;puławski;Końskowola;MW\r\n");
+    const QByteArray kurow = cp("0614063;lubelskie;puławski;Kurów;MW\r\n");
+    QTest::newRow("kind changed") << konskowola + kurow << "0614052"
+                                  << "0614053";
+    QTest::newRow("last line, no line end") << kurow + konskowola.chopped(2) << "0614052"
+                                            << "0614053";
+    QTest::newRow("the same gmina on two lines") << konskowola + kurow + konskowola << "0614052"
+                                                 << "0614053";
+    QTest::newRow("two gminas with those digits") << konskowola + cp("0614051;lubelskie;puławski;X;GM\r\n") << "0614052"
+                                                  << "";
+    QTest::newRow("identifier known") << konskowola << "0614053"
+                                      << "";
+    QTest::newRow("no gmina with those digits") << kurow << "0614052"
+                                                << "";
+    QTest::newRow("a longer first field") << cp("06140531;V;C;M;GM\n") << "0614052"
+                                          << "";
+    QTest::newRow("six digits") << konskowola << "061405"
+                                << "";
+    QTest::newRow("not digits") << konskowola << "06140x2"
+                                << "";
+    QTest::newRow("UTF-8 register") << "\xEF\xBB\xBF" + konskowola << "0614052"
+                                    << "";
+}
+
+void TestRegistry::newIdentifier()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, identifier);
+    QFETCH(QString, now);
+    const RegisterLookupFn lookup = [&bytes](const QString &key) { return lookupRegister(bytes, key); };
+    const std::optional<RegisterEntry> found = newIdentifierOf(lookup, identifier);
+    QCOMPARE(found.has_value(), !now.isEmpty());
+    if (found) {
+        QCOMPARE(found->identifier, now);
+        QCOMPARE(found->municipality, QStringLiteral("Końskowola"));
+        QCOMPARE(translateType(found->typeCode), QStringLiteral("miejsko-wiejska"));
+    }
+}
+
+// However many lines match a short key, two identifiers are kept: memory
+// stays flat, and one gmina is still told from several.
+void TestRegistry::manyMatchesKeepTwoIdentifiers()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 100000; ++i)
+        bytes += "12" + QByteArray::number(100000 + i) + ";V;C;M;GW\r\n";
+    const RegisterLookup r = lookupRegister(bytes, "12");
+    QCOMPARE(r.status, RegisterLookup::Found);
+    QCOMPARE(r.identifiers, (QStringList{"12100000", "12100001"}));
+    QCOMPARE(r.entry.identifier, QStringLiteral("12199999"));
+    QCOMPARE(lookupRegister(bytes, "12100005").identifiers, QStringList{"12100005"});
 }
 
 // The register file as an unlucky folder may hold it: the lookup refuses at

@@ -30,19 +30,21 @@ QStringList tabThrough(qsizetype steps);
 // handles Latin-1 only).
 void type(QWidget *w, const QString &text);
 
-// A main window in a fresh working folder that holds a copy of the shipped
+// A main window working in a fresh folder that holds a copy of the shipped
 // register. The recorder answers No, so closing never saves.
 struct Window {
     WorkDir dir;
     iqx::RecordingSink sink;
     iqx::ScopedMessages scoped{&sink};
-    iqx::MainWindow w;
+    iqx::MainWindow w{folder()};
 
     Window()
     {
         sink.answer = false;
         w.buildAllPages();
     }
+    // The window's work folder, for another window on the same folder.
+    iqx::WorkFolder folder() const { return iqx::WorkFolder(dir.path()); }
     QLineEdit *edit(int n) const { return w.textBox(n); }
     QCheckBox *checkBox(int n) const { return w.checkBox(n); }
     // Shows and activates the window and lets its first activation run.

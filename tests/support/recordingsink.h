@@ -7,8 +7,9 @@
 
 namespace iqx {
 
-// Records every message in order, for a test to read; confirm() answers
-// Yes or No as `answer` says, or Dismissed when `dismiss` is set.
+// Records every message in order, for a test to read; confirm() gives the
+// answers queued in `answers` one by one, then Yes or No as `answer` says,
+// or Dismissed when `dismiss` is set.
 class RecordingSink : public MessageSink {
 public:
     struct Entry {
@@ -17,6 +18,7 @@ public:
         QString text;
     };
     QList<Entry> entries;
+    QList<Answer> answers;
     bool answer = true;
     bool dismiss = false;
     void inform(const QString &text) override { entries.append({Entry::Inform, kAppTitle, text}); }
@@ -24,6 +26,8 @@ public:
     Answer confirm(const QString &title, const QString &text) override
     {
         entries.append({Entry::Confirm, title, text});
+        if (!answers.isEmpty())
+            return answers.takeFirst();
         return dismiss ? Answer::Dismissed : answer ? Answer::Yes : Answer::No;
     }
     QStringList texts() const

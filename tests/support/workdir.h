@@ -4,17 +4,16 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A temporary folder made the current directory for the life of the object,
-// optionally holding a copy of the shipped register.
+// A temporary folder, optionally holding a copy of the shipped register.
+// The current directory stays as it is: what works in the folder is given
+// its path.
 class WorkDir {
 public:
-    explicit WorkDir(bool withRegister = true) : previous_(QDir::currentPath())
+    explicit WorkDir(bool withRegister = true)
     {
         if (withRegister)
             QFile::copy(registerSource(), dir_.filePath(QStringLiteral("GMINY.txt")));
-        QDir::setCurrent(dir_.path());
     }
-    ~WorkDir() { QDir::setCurrent(previous_); }
     QString path() const { return dir_.path(); }
     QString filePath(const QString &name) const { return dir_.filePath(name); }
     QByteArray read(const QString &name) const
@@ -35,5 +34,18 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// Makes `path` the current directory for the life of the object, for the
+// tests of the program's own start, which works in the folder it was
+// started in.
+class CurrentDir {
+public:
+    explicit CurrentDir(const QString &path) : previous_(QDir::currentPath()) { QDir::setCurrent(path); }
+    ~CurrentDir() { QDir::setCurrent(previous_); }
+    CurrentDir(const CurrentDir &) = delete;
+    CurrentDir &operator=(const CurrentDir &) = delete;
+
+private:
     QString previous_;
 };

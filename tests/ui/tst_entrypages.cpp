@@ -856,7 +856,7 @@ void TestEntryPages::answersAreSavedAsOneAndZero()
     }
 
     // Read back by a new window: "0" clears a box, "1" ticks it.
-    iqx::MainWindow again;
+    iqx::MainWindow again(f.folder());
     QVERIFY(again.runFirstActivation());
     for (const ExpectedPosition &p : positionsOf(2))
         if (p.flag)
