@@ -69,6 +69,20 @@ bool namesReusedProcess(const QByteArray &bytes, qint64 writtenMs)
     return started && *started > writtenMs + kStartSlackMs;
 }
 
+// A lock of an ended program whose process id was given again (`bytes`,
+// open as `handle`, found as `opened` at `name`) is removed, unless a live
+// program holds it after all: the system's lock on the file, which the
+// holder keeps while it runs, says so.
+void removeIfReused(const platform::NativePath &name, platform::Handle handle, const platform::Status &opened,
+                    const QByteArray &bytes)
+{
+    if (!namesReusedProcess(bytes, opened.modifiedMs) || platform::lockedByAnother(handle))
+        return;
+    const platform::Status now = platform::statusOf(name);
+    if (now.kind == platform::Status::Regular && now.sameFileAs(opened))
+        platform::removeFile(name);
+}
+
 // The lock file's first bytes, at most kLockLimit + 1 of them.
 QByteArray readLock(platform::Handle handle)
 {
@@ -146,16 +160,9 @@ bool FolderLock::inspectPlace()
         }
         const QByteArray bytes = readLock(handle);
         if (bytes.size() <= kLockLimit && namesProcess(bytes)) {
-            // A lock of an ended program whose process id was given again
-            // is removed, unless a live program holds it after all (the
-            // system's lock on the file, which the holder keeps while it
-            // runs, says so). Whether any other process named still runs,
-            // and is this program, is the lock's own judgement.
-            if (namesReusedProcess(bytes, opened.modifiedMs) && !platform::lockedByAnother(handle)) {
-                const platform::Status now = platform::statusOf(name);
-                if (now.kind == platform::Status::Regular && now.sameFileAs(opened))
-                    platform::removeFile(name);
-            }
+            // Whether any process named still runs, and is this program,
+            // is the lock's own judgement, but for a process id given again.
+            removeIfReused(name, handle, opened, bytes);
             platform::closeFile(handle);
             return true;
         }

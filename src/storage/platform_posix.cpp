@@ -47,7 +47,9 @@ Status fromStat(const struct stat &st)
     return s;
 }
 
-// The whole of a small file of /proc; empty when it cannot be read.
+// The whole of a small file of /proc; empty when it cannot be read. What
+// is read of one is bounded, whatever the system says.
+constexpr qsizetype kMaxProcFile = qsizetype(1024) * 1024;
 QByteArray readProcFile(const char *path)
 {
     QByteArray bytes;
@@ -59,7 +61,7 @@ QByteArray readProcFile(const char *path)
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0 || bytes.size() > 1024 * 1024)
+        if (n <= 0 || bytes.size() > kMaxProcFile)
             break;
         bytes.append(buffer, n);
     }

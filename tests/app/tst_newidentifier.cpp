@@ -255,6 +255,10 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(QString, how);
         QFETCH(QString, aside);
+#if defined(Q_OS_WIN)
+        if (loaded.size() > 200)
+            QSKIP("the test makes this long name with QFile, which Windows' path length limit may refuse");
+#endif
         guitest::Window f;
         const QString saved = QStringLiteral("InfoQX0201022.iqx");
         const Document before = loaded == u"InfoQX.iqx" ? Document() : document(QStringLiteral("0201011"));
