@@ -162,7 +162,7 @@ private slots:
         QTest::newRow("two gminas with those six digits")
             << kOld << cp1250::encode(QStringLiteral("0614051;lubelskie;puławski;Końskowola;GM\r\n")).value();
         QTest::newRow("the identifier is known") << kNew << QByteArray();
-        QTest::newRow("no gmina with those six digits") << QStringLiteral("0614072") << QByteArray();
+        QTest::newRow("no gmina with those six digits") << QStringLiteral("3299992") << QByteArray();
         QTest::newRow("a longer identifier in the register")
             << QStringLiteral("9999991") << QByteArray("99999923;V;C;M;GW\r\n");
         QTest::newRow("six digits") << QStringLiteral("061405") << QByteArray();
