@@ -92,21 +92,22 @@ Session::Start Session::start()
 void Session::offerNewIdentifier()
 {
     const QString old = model_.text(kIdentifierPosition);
-    const std::optional<RegisterEntry> now = newIdentifierOf(lookup_, old);
+    const std::optional<RegisterLine> now = newIdentifierOf(lookup_, old);
     if (!now)
         return;
     const QString target = dataFileName(now->identifier);
-    QString question = QStringLiteral("Kod gminy %1 nie występuje w rejestrze gmin; gmina %2 ma kod %3 (%4).\n\n"
-                                      "Czy przenieść dokument na kod %3? Typ i nazwy gminy zostaną wzięte z "
-                                      "rejestru, a dane od razu zapisane do pliku %5.")
-                           .arg(old, now->municipality, now->identifier, translateType(now->typeCode), target);
+    QString question =
+        QStringLiteral("Kod gminy %1 nie występuje w rejestrze gmin; gmina %2 ma kod %3 (%4).\n\n"
+                       "Czy przenieść dokument na kod %3? Typ i nazwy gminy zostaną wzięte z "
+                       "rejestru, a dane od razu zapisane do pliku %5.")
+            .arg(old, now->entry.municipality, now->identifier, translateType(now->entry.typeCode), target);
     if (entryExists(folder_.dir().filePath(target)))
         question += QStringLiteral(" Plik %1, który już jest w folderze, zostanie zastąpiony.").arg(target);
     // Esc and the close button leave the document as it is, as No does.
     if (messages().confirm(QString::fromUtf8(kAppTitle), question) != Answer::Yes)
         return;
     model_.setText(kIdentifierPosition, now->identifier);
-    model_.setIdentity(*now);
+    model_.setIdentity(now->entry);
     tellSaved(writeDataFile(model_.document()), true);
 }
 

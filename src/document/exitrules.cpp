@@ -46,10 +46,10 @@ void identifierCheck(const QString &id, const RegisterLookupFn &lookup, const QS
 
 // The finding of an identifier that GUS has replaced, naming the gmina's
 // identifier of today.
-QString newIdentifierText(const QString &id, const RegisterEntry &now)
+QString newIdentifierText(const QString &id, const RegisterLine &now)
 {
     return QStringLiteral("kod gminy %1 nie występuje w rejestrze gmin; gmina %2 ma kod %3 (%4)")
-        .arg(id, now.municipality, now.identifier, translateType(now.typeCode));
+        .arg(id, now.entry.municipality, now.identifier, translateType(now.entry.typeCode));
 }
 
 } // namespace
@@ -104,7 +104,7 @@ QList<Finding> checkDocument(const Document &doc, const RegisterLookupFn &lookup
             continue;
         if (p.exit == ExitCheck::MunicipalityIdentifier) {
             const QString &id = doc.text(p.number);
-            if (const std::optional<RegisterEntry> now = newIdentifierOf(lookup, id)) {
+            if (const std::optional<RegisterLine> now = newIdentifierOf(lookup, id)) {
                 findings.append({p.number, newIdentifierText(id, *now)});
                 continue;
             }

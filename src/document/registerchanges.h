@@ -7,14 +7,6 @@
 // What changed between two municipality registers, in words for the clerk.
 namespace iqx {
 
-// One line of the register: the identifier (field 1) and the rest.
-struct RegisterLine {
-    QString identifier;
-    RegisterEntry entry;
-
-    bool operator==(const RegisterLine &) const = default;
-};
-
 // The differences between the register `before` and the register `after`,
 // one line each, in Polish, in this order: municipalities added, removed,
 // given a new identifier (one removed and one added with the same name and

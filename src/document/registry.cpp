@@ -19,7 +19,7 @@ QString translateType(const QString &typeCode)
 RegisterEntry parseRegisterLine(QString line)
 {
     RegisterEntry e;
-    e.identifier = takeField(line, u';');
+    takeField(line, u';');
     e.voivodeship = takeField(line, u';');
     e.county = takeField(line, u';');
     e.municipality = takeField(line, u';');
@@ -37,18 +37,17 @@ bool isWholeIdentifier(const QString &text)
 
 } // namespace
 
-std::optional<RegisterEntry> newIdentifierOf(const RegisterLookupFn &lookup, const QString &identifier)
+std::optional<RegisterLine> newIdentifierOf(const RegisterLookupFn &lookup, const QString &identifier)
 {
     if (!isWholeIdentifier(identifier) || lookup(identifier).status != RegisterLookup::NotFound)
         return std::nullopt;
     const RegisterLookup same = lookup(identifier.left(kIdentifierStemLength));
-    if (same.status != RegisterLookup::Found || same.identifiers.size() != 1)
+    if (same.status != RegisterLookup::Found || same.identifiers.size() != 1
+        || !isWholeIdentifier(same.identifiers.first()))
         return std::nullopt;
     // The last line of that one identifier, as the lookup on leaving the
     // identifier box takes it.
-    if (!isWholeIdentifier(same.entry.identifier))
-        return std::nullopt;
-    return same.entry;
+    return RegisterLine{same.identifiers.first(), same.entry};
 }
 
 } // namespace iqx

@@ -9,13 +9,20 @@ namespace iqx {
 
 // One municipality of the register GMINY.txt.
 struct RegisterEntry {
-    QString identifier;   // field 1, used for matching only
     QString voivodeship;  // field 2 -> position 4
     QString county;       // field 3 -> position 3
     QString municipality; // field 4 -> position 2
     QString typeCode;     // the rest after the fourth ';' -> position 0, translated
 
     bool operator==(const RegisterEntry &) const = default;
+};
+
+// One line of the register: the identifier (field 1) and the rest.
+struct RegisterLine {
+    QString identifier;
+    RegisterEntry entry;
+
+    bool operator==(const RegisterLine &) const = default;
 };
 
 // "GM" -> "miejska", "GW" -> "wiejska", anything else -> "miejsko-wiejska".
@@ -39,8 +46,8 @@ struct RegisterLookup {
     static constexpr qsizetype kIdentifiersKept = 2;
 };
 
-// The fields of one decoded register line: the identifier up to the first
-// ';', the three names, and the type code, everything after the fourth ';'.
+// Fields 2 to 5 of one decoded register line: field 1 (the identifier) is
+// skipped and the type code is everything after the fourth ';'.
 RegisterEntry parseRegisterLine(QString line);
 
 // Looks a key up in the register: every line that begins with it matches
@@ -53,6 +60,6 @@ using RegisterLookupFn = std::function<RegisterLookup(const QString &key)>;
 // begins with the same six digits (its kind changed: a village got town
 // rights and the rural gmina became urban-rural). Nullopt otherwise, and
 // when the register cannot be read.
-std::optional<RegisterEntry> newIdentifierOf(const RegisterLookupFn &lookup, const QString &identifier);
+std::optional<RegisterLine> newIdentifierOf(const RegisterLookupFn &lookup, const QString &identifier);
 
 } // namespace iqx

@@ -35,9 +35,10 @@ void RegisterScanner::endLine(QByteArrayView line)
     }
     result_.status = RegisterLookup::Found;
     result_.entry = parseRegisterLine(*text);
+    const QString identifier = text->left(text->indexOf(u';')); // the whole line when it has no ';'
     QStringList &ids = result_.identifiers;
-    if (ids.size() < RegisterLookup::kIdentifiersKept && !ids.contains(result_.entry.identifier))
-        ids.append(result_.entry.identifier);
+    if (ids.size() < RegisterLookup::kIdentifiersKept && !ids.contains(identifier))
+        ids.append(identifier);
 }
 
 void RegisterScanner::watchForByteOrderMark(QByteArrayView bytes)

@@ -208,12 +208,12 @@ void TestRegistry::newIdentifier()
     QFETCH(QString, identifier);
     QFETCH(QString, now);
     const RegisterLookupFn lookup = [&bytes](const QString &key) { return lookupRegister(bytes, key); };
-    const std::optional<RegisterEntry> found = newIdentifierOf(lookup, identifier);
+    const std::optional<RegisterLine> found = newIdentifierOf(lookup, identifier);
     QCOMPARE(found.has_value(), !now.isEmpty());
     if (found) {
         QCOMPARE(found->identifier, now);
-        QCOMPARE(found->municipality, QStringLiteral("Końskowola"));
-        QCOMPARE(translateType(found->typeCode), QStringLiteral("miejsko-wiejska"));
+        QCOMPARE(found->entry.municipality, QStringLiteral("Końskowola"));
+        QCOMPARE(translateType(found->entry.typeCode), QStringLiteral("miejsko-wiejska"));
     }
 }
 
@@ -223,11 +223,11 @@ void TestRegistry::manyMatchesKeepTwoIdentifiers()
 {
     QByteArray bytes;
     for (int i = 0; i < 100000; ++i)
-        bytes += "12" + QByteArray::number(100000 + i) + ";V;C;M;GW\r\n";
+        bytes += "12" + QByteArray::number(100000 + i) + ";V;C;M" + QByteArray::number(i) + ";GW\r\n";
     const RegisterLookup r = lookupRegister(bytes, "12");
     QCOMPARE(r.status, RegisterLookup::Found);
     QCOMPARE(r.identifiers, (QStringList{"12100000", "12100001"}));
-    QCOMPARE(r.entry.identifier, QStringLiteral("12199999"));
+    QCOMPARE(r.entry.municipality, QStringLiteral("M99999")); // the last match, as always
     QCOMPARE(lookupRegister(bytes, "12100005").identifiers, QStringList{"12100005"});
 }
 
