@@ -13,9 +13,15 @@
 #   IQX_WINE_DISPLAY       an X display to use; without it, and without a
 #                          working DISPLAY, the program runs under xvfb-run
 #   IQX_WINE_QPA_PLATFORM  replaces QT_QPA_PLATFORM for the Windows program
+#   IQX_WINE_OWN_DLLS=1    DLLs only from the program's folder and Wine's
+#                          own: a packaged program must bring all it needs
 set -euo pipefail
+# shellcheck source=scripts/windows-common.sh
+. "$(dirname "$0")/windows-common.sh"
 
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM.exe [ARG...]" >&2; exit 2; }
+missing=$(iqx_win_missing_packages wine wine64 xvfb xauth)
+[ -z "$missing" ] || { echo "$0: not installed: $missing (scripts/windows.sh packages)" >&2; exit 2; }
 
 cache=${IQX_WINDOWS_CACHE:-$HOME/.cache/informacja-windows}
 export WINEPREFIX=${IQX_WINEPREFIX:-$cache/wine-prefix}
@@ -25,8 +31,6 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # menu entries or icons written into the Linux user's desktop for the
 # shortcuts an installer makes.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
-
-triple=x86_64-w64-mingw32
 
 # Wine reads the Unix environment, arguments and file names in the locale's
 # character set; without a UTF-8 locale Polish letters arrive garbled.
@@ -51,9 +55,6 @@ if [ "${1:-}" = --iqx-run-all ]; then
   exit
 fi
 
-
-# Z: is Wine's drive for the Unix root.
-winpath() { local p; p=$(readlink -f "$1"); printf 'Z:%s' "${p//\//\\}"; }
 
 # The prefix is made once. A crash must end the program rather than open a
 # dialog that waits for a click nobody gives. The lock keeps parallel tests
@@ -97,24 +98,19 @@ fi
 export WINEQT_FORCE_STDERR_LOGGING=1
 
 # DLLs: the program's own folder is searched first by Windows itself; then
-# Qt's bin folder and the MinGW runtime (libstdc++, libgcc_s_seh,
-# libwinpthread).
-dll_dirs=()
-if [ -n "${IQX_WINDOWS_QT_PREFIX:-}" ]; then
-  dll_dirs+=("$IQX_WINDOWS_QT_PREFIX/bin")
+# Qt's bin folder and the MinGW runtime.
+if [ "${IQX_WINE_OWN_DLLS:-0}" = 1 ]; then
+  unset WINEPATH
+else
+  dll_dirs=()
+  [ -z "${IQX_WINDOWS_QT_PREFIX:-}" ] || dll_dirs+=("$IQX_WINDOWS_QT_PREFIX/bin")
+  mapfile -t -O ${#dll_dirs[@]} dll_dirs < <(iqx_win_runtime_dirs)
+  winepath_value=
+  for d in "${dll_dirs[@]}"; do
+    winepath_value=${winepath_value:+$winepath_value;}$(iqx_win_path "$d")
+  done
+  export WINEPATH=$winepath_value${WINEPATH:+;$WINEPATH}
 fi
-for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
-  f=$("$triple-g++-posix" -print-file-name="$dll" 2>/dev/null || true)
-  [ -f "$f" ] || f=$(find "/usr/$triple" /usr/lib/gcc/$triple -name "$dll" -path '*posix*' 2>/dev/null | head -n1)
-  [ -f "$f" ] || f=$(find "/usr/$triple" -name "$dll" 2>/dev/null | head -n1)
-  [ -f "$f" ] && dll_dirs+=("$(dirname "$f")")
-done
-winepath_value=
-for d in "${dll_dirs[@]}"; do
-  w=$(winpath "$d")
-  case ";$winepath_value;" in *";$w;"*) ;; *) winepath_value=${winepath_value:+$winepath_value;}$w ;; esac
-done
-export WINEPATH=$winepath_value${WINEPATH:+;$WINEPATH}
 
 if [ -n "${IQX_WINE_DISPLAY:-}" ]; then
   DISPLAY=$IQX_WINE_DISPLAY run_all "$@"

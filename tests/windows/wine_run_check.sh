@@ -2,8 +2,9 @@
 # Checks scripts/wine-run.sh with a small Windows program: the exit status
 # comes back unchanged (77 is how a test says "skipped"), QT_* variables
 # reach the program, Qt's logging goes to standard error, a program that
-# hangs is stopped, Polish letters arrive whatever the locale, and the Wine
-# prefix keeps the user's folders to itself.
+# hangs is stopped, Polish letters arrive whatever the locale, the Wine
+# prefix keeps the user's folders to itself, and IQX_WINE_OWN_DLLS=1 leaves
+# a program only the DLLs beside it.
 # Run by scripts/windows.sh before the suite; prints "N passed, N failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -36,6 +37,10 @@ check "Polish letters, no locale" "zażółć" \
 
 check "Polish letters in an argument" 'C:\Dokumenty\Łódź gmina.iqx' \
   "$(env -u LANG -u LC_ALL -u LC_CTYPE "$runner" "$probe" arg 'C:\Dokumenty\Łódź gmina.iqx' 2>/dev/null | tr -d '\r')"
+
+# The probe links the MinGW runtime as DLLs, which lie outside its folder.
+IQX_WINE_OWN_DLLS=1 "$runner" "$probe" exit 0 >/dev/null 2>&1; [ $? -ne 0 ]
+check "DLLs from elsewhere refused with IQX_WINE_OWN_DLLS=1" 0 $?
 
 start=$SECONDS
 IQX_WINE_TIMEOUT=5 "$runner" "$probe" hang >/dev/null 2>&1; status=$?
