@@ -33,10 +33,11 @@ if(WIN32)
   # Drawn from the SVG by the build (src/app).
   set(IQX_ICON ${CMAKE_BINARY_DIR}/generated/informacja.ico)
 
-  # The DLLs are those the program and the plugins import, found by reading
-  # their import tables: Qt's, and the MinGW runtime (libstdc++, libgcc_s,
-  # winpthread), which the compiler says where it keeps. Windows' own DLLs
-  # stay out.
+  # Qt's libraries and plugins the program uses, and the MinGW runtime
+  # (libstdc++, libgcc_s, winpthread) that they and the program import,
+  # found by reading their import tables where the compiler says it keeps
+  # it. (Names read there are lower-cased, which finds Qt's DLLs on no
+  # Linux disk: they are named here.) Windows' own DLLs stay out.
   foreach(dll libstdc++-6.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -49,13 +50,14 @@ if(WIN32)
   install(CODE "set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
                 set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)")
   install(TARGETS informacja RUNTIME_DEPENDENCY_SET iqx_dlls RUNTIME DESTINATION .)
+  install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport
+          RUNTIME_DEPENDENCY_SET iqx_dlls RUNTIME DESTINATION .)
   install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin
           RUNTIME_DEPENDENCY_SET iqx_dlls LIBRARY DESTINATION platforms)
   install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin
           RUNTIME_DEPENDENCY_SET iqx_dlls LIBRARY DESTINATION styles)
-  install(RUNTIME_DEPENDENCY_SET iqx_dlls DESTINATION .
-          DIRECTORIES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} ${IQX_MINGW_RUNTIME_DIRS}
-          PRE_INCLUDE_REGEXES "^qt6[a-z]+\\.dll$" "^lib(stdc\\+\\+-6|gcc_s_seh-1|winpthread-1)\\.dll$"
+  install(RUNTIME_DEPENDENCY_SET iqx_dlls DESTINATION . DIRECTORIES ${IQX_MINGW_RUNTIME_DIRS}
+          PRE_INCLUDE_REGEXES "^lib(stdc\\+\\+-6|gcc_s_seh-1|winpthread-1)\\.dll$"
           PRE_EXCLUDE_REGEXES ".*")
 
   # Paths relative to the program's folder, with Windows' line ends.

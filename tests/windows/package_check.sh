@@ -114,10 +114,11 @@ fi
 
 mkdir -p "$docs"
 echo dokument > "$docs/dokument.txt"
+kept=("$docs/dokument.txt")
+[ -f "$docs/GMINY.txt" ] && kept+=("$docs/GMINY.txt")
 echo notatka > "$dir/data/notatka.txt"
 run 'C:\Program Files\Informacja QX\uninstall.exe' /S || bad "the uninstaller exited with $?"
-[ -f "$docs/dokument.txt" ] || bad "the uninstaller removed the clerk's document"
-[ -f "$docs/GMINY.txt" ] || bad "the uninstaller removed the documents folder's register"
+for f in "${kept[@]}"; do [ -f "$f" ] || bad "the uninstaller removed the clerk's $(basename "$f")"; done
 [ -f "$dir/data/notatka.txt" ] || bad "the uninstaller removed a file it did not install"
 left=$(cd "$dir" 2>/dev/null && find . -type f ! -path ./data/notatka.txt | head -n 5)
 [ -z "$left" ] || bad "left after uninstalling: $left"
