@@ -59,8 +59,13 @@ fi
 # The prefix is made once. A crash must end the program rather than open a
 # dialog that waits for a click nobody gives. The lock keeps parallel tests
 # from making it twice; the marker is written only when it is complete.
+# Wine's own fonts (Debian's fonts-wine: Tahoma, the font of Windows'
+# dialogs, MS Sans Serif, Marlett ...) go into the prefix's Fonts folder,
+# where this Wine looks for them (not in its data folder), so that what is
+# seen under Wine is what a clerk sees; a prefix made before gets them too.
+wine_fonts=/usr/share/wine/fonts
 init_prefix() {
-  [ -f "$WINEPREFIX/.iqx-ready" ] && return 0
+  [ -f "$WINEPREFIX/.iqx-ready" ] && { [ ! -d "$wine_fonts" ] || [ -f "$WINEPREFIX/.iqx-fonts" ]; } && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   exec 9> "$WINEPREFIX.lock"
   flock 9
@@ -77,6 +82,9 @@ init_prefix() {
       if [ -L "$link" ]; then rm "$link"; mkdir "$link"; fi
     done
     touch "$WINEPREFIX/.iqx-ready"
+  fi
+  if [ -d "$wine_fonts" ] && [ ! -f "$WINEPREFIX/.iqx-fonts" ]; then
+    cp -n "$wine_fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/" && touch "$WINEPREFIX/.iqx-fonts"
   fi
   flock -u 9
   exec 9>&-

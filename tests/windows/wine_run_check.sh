@@ -3,8 +3,8 @@
 # comes back unchanged (77 is how a test says "skipped"), QT_* variables
 # reach the program, Qt's logging goes to standard error, a program that
 # hangs is stopped, Polish letters arrive whatever the locale, the Wine
-# prefix keeps the user's folders to itself, and IQX_WINE_OWN_DLLS=1 leaves
-# a program only the DLLs beside it.
+# prefix keeps the user's folders to itself and has Wine's own fonts, and
+# IQX_WINE_OWN_DLLS=1 leaves a program only the DLLs beside it.
 # Run by scripts/windows.sh before the suite; prints "N passed, N failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -50,6 +50,8 @@ check "hang stopped" 124 "$status"
 prefix=${IQX_WINEPREFIX:-${IQX_WINDOWS_CACHE:-$HOME/.cache/informacja-windows}/wine-prefix}
 docs=$prefix/drive_c/users/$(id -un)/Documents
 [ -d "$docs" ] && [ ! -L "$docs" ]; check "Documents inside the prefix" 0 $?
+# Tahoma, the dialogs' font, from Debian's fonts-wine.
+[ -f "$prefix/drive_c/windows/Fonts/tahoma.ttf" ]; check "Wine's fonts in the prefix" 0 $?
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
