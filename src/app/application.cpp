@@ -70,18 +70,20 @@ int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::functio
     return runMainWindow(cmd, onCreated);
 }
 
-int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated)
+WidgetsSetUp::WidgetsSetUp()
 {
     describeApplication();
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
-    // Qt's own texts (a box's context menu, the file and print dialogs) in
-    // Polish, as everything else the clerk reads. The program's own texts
-    // are not looked up in it.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    // The program's own texts are not looked up in it.
+    if (qtTexts_.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts_);
+}
+
+int runMainWindow(const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated)
+{
+    const WidgetsSetUp widgets;
     const std::optional<WorkFolder> folder = workFolderOf(cmd);
     if (!folder)
         return kNotStartedStatus;

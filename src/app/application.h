@@ -1,11 +1,26 @@
 #pragma once
 #include <QString>
+#include <QTranslator>
 #include <functional>
 
 namespace iqx {
 
 class MainWindow;
 struct CommandLine;
+
+// What every mode with widgets sets up once its QApplication exists: the
+// program's name and version, the Fusion style, and Qt's own texts (a box's
+// context menu, the file and print dialogs) in Polish, as everything else
+// the clerk reads. Keep it alive as long as the widgets.
+class WidgetsSetUp {
+public:
+    WidgetsSetUp();
+    WidgetsSetUp(const WidgetsSetUp &) = delete;
+    WidgetsSetUp &operator=(const WidgetsSetUp &) = delete;
+
+private:
+    QTranslator qtTexts_;
+};
 
 // The program with its window: creates the application and the main
 // window, and runs until the window closes. Returns the exit status.

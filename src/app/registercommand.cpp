@@ -1,5 +1,6 @@
 #include "app/registercommand.h"
 
+#include "app/application.h"
 #include "app/commandline.h"
 #include "app/exitstatus.h"
 #include "app/workfolder.h"
@@ -13,11 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
-#include <QStyleFactory>
-#include <QTranslator>
 
 namespace iqx {
 
@@ -97,16 +94,7 @@ int runImportRegister(int &argc, char **argv, const CommandLine &cmd)
 {
     if (cmd.importPath.isEmpty()) {
         QApplication app(argc, argv);
-        QGuiApplication::setApplicationName(QString::fromUtf8(kAppTitle));
-        QGuiApplication::setApplicationVersion(programVersion());
-        QGuiApplication::setDesktopFileName(QStringLiteral("informacja"));
-        if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-            QApplication::setStyle(fusion);
-        // The file dialog's own texts in Polish, as the rest.
-        QTranslator qtTexts;
-        if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qtTexts);
+        const WidgetsSetUp widgets;
         ui::MessageBoxSink boxes;
         ScopedMessages scoped(&boxes);
         return importRegisterWithDialog(cmd);

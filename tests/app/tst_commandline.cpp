@@ -26,6 +26,9 @@
 
 namespace {
 
+using testfs::readFile;
+using testfs::writeFile;
+
 struct Run {
     int status = -1;
     QString err;
@@ -70,13 +73,6 @@ QList<QByteArray> sampleFields()
 {
     QFile f(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/docs/przyklad/InfoQX0201032.iqx"));
     return f.open(QIODevice::ReadOnly) ? f.readAll().split(';') : QList<QByteArray>();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -160,7 +156,7 @@ private slots:
             if (!testfs::makeSymbolicLink(target.fileName(), data))
                 QSKIP("this system does not let the test make a symbolic link");
         } else if (obstacle == QLatin1String("sample")) {
-            writeFile(data, sampleFields().join(';'));
+            QVERIFY(writeFile(data, sampleFields().join(';')));
         }
         const Run r = runProgram(dir.path(), args);
         QCOMPARE(r.status, status);
@@ -206,11 +202,11 @@ private slots:
         } else if (obstacle == QLatin1String("folder")) {
             QVERIFY(QDir().mkdir(terc));
         } else if (obstacle == QLatin1String("link")) {
-            writeFile(outside.filePath(QStringLiteral("TERC.csv")), bytes);
+            QVERIFY(writeFile(outside.filePath(QStringLiteral("TERC.csv")), bytes));
             if (!testfs::makeSymbolicLink(outside.filePath(QStringLiteral("TERC.csv")), terc))
                 QSKIP("this system does not let the test make a symbolic link");
         } else if (obstacle != QLatin1String("missing")) {
-            writeFile(terc, bytes);
+            QVERIFY(writeFile(terc, bytes));
         }
         const QString reg = dir.filePath(QStringLiteral("GMINY.txt"));
         if (obstacle == QLatin1String("read-only"))
@@ -240,12 +236,13 @@ private slots:
         QTemporaryDir dir;
         const iqx::TercRows rows2024 = iqx::readTerc(tercsamples::gusCsv());
         const QByteArray old = iqx::registerFileBytes(iqx::tercRegister(rows2024.rows).lines).value_or(QByteArray());
-        writeFile(dir.filePath(QStringLiteral("GMINY.txt")), old);
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("GMINY.txt")), old));
         QFile shipped(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/GMINY.txt"));
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         const QByteArray today = shipped.readAll();
         const QByteArray csv = tercsamples::tercCsvOf(today, QStringLiteral("2026-01-01"));
-        writeFile(dir.filePath(QStringLiteral("TERC.zip")), tercsamples::zipOf({{QStringLiteral("TERC.csv"), csv}}));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("TERC.zip")),
+                          tercsamples::zipOf({{QStringLiteral("TERC.csv"), csv}})));
 
         Run r = runProgram(dir.path(), {"--import-register", "TERC.zip"});
         QCOMPARE(r.status, 0);
@@ -330,8 +327,8 @@ private slots:
         high[7] = "0,67";
         for (const char *folder : {"a", "b", "c"})
             QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(folder)));
-        writeFile(dir.filePath(QStringLiteral("a/InfoQX0201032.iqx")), good.join(';'));
-        writeFile(dir.filePath(QStringLiteral("b/InfoQX0201032.iqx")), good.join(';'));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("a/InfoQX0201032.iqx")), good.join(';')));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("b/InfoQX0201032.iqx")), good.join(';')));
         const QByteArray windowsName =
             QFile::encodeName(dir.filePath(QStringLiteral("c/"))) + "InfoQX0201022 kopia \xb3\xb9ka.iqx";
         QVERIFY(testfs::writeFileByBytes(windowsName, high.join(';')));
@@ -368,7 +365,7 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dir;
         copyRegister(dir);
-        writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), sampleFields().join(';')); // Gromadka
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), sampleFields().join(';'))); // Gromadka
         QList<QByteArray> fields = sampleFields();
         fields[0] = "miejska";
         fields[1] = "0201011";
@@ -401,7 +398,7 @@ private slots:
         copyRegister(dir);
         QList<QByteArray> fields = sampleFields();
         fields[7] = "0,67";
-        writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), fields.join(';'));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), fields.join(';')));
 #if defined(Q_OS_WIN)
         QSKIP("Windows has no device that is always full");
 #endif
@@ -428,9 +425,9 @@ private slots:
         QFETCH(QStringList, args);
         QTemporaryDir dir;
         copyRegister(dir);
-        writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), sampleFields().join(';'));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), sampleFields().join(';')));
         const QString path = dir.filePath(output);
-        writeFile(path, "stary");
+        QVERIFY(writeFile(path, "stary"));
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
         const Run r = runProgram(dir.path(), args);
         QCOMPARE(r.status, 5);
@@ -495,7 +492,7 @@ private slots:
         copyRegister(dir);
         QList<QByteArray> fields = sampleFields();
         fields[n] = value.toLatin1();
-        writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), fields.join(';'));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("InfoQX0201032.iqx")), fields.join(';')));
         const Run r = runProgram(dir.path(), {QStringLiteral("--check")});
         QCOMPARE(r.out, finding.isEmpty() ? QString() : finding + u'\n');
         QCOMPARE(r.status, finding.isEmpty() ? 0 : 1);
@@ -522,14 +519,14 @@ private slots:
         QFETCH(QByteArray, extra);
         QFETCH(QString, finding);
         QTemporaryDir dir;
-        writeFile(dir.filePath(QStringLiteral("GMINY.txt")), QByteArray("0201032;doln\x9cl\xb9skie;boles\xb3"
-                                                                        "awiecki;Nowogrodziec;MW\r\n"
-                                                                        "0614053;lubelskie;pu\xb3"
-                                                                        "awski;Ko\xf1skowola;MW\r\n")
-                                                                 + extra);
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("GMINY.txt")), QByteArray("0201032;doln\x9cl\xb9skie;boles\xb3"
+                                                                                "awiecki;Nowogrodziec;MW\r\n"
+                                                                                "0614053;lubelskie;pu\xb3"
+                                                                                "awski;Ko\xf1skowola;MW\r\n")
+                                                                         + extra));
         QList<QByteArray> fields = sampleFields();
         fields[1] = "0614052";
-        writeFile(dir.filePath(QStringLiteral("InfoQX0614052.iqx")), fields.join(';'));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("InfoQX0614052.iqx")), fields.join(';')));
         const Run check = runProgram(dir.path(), {QStringLiteral("--check")});
         QCOMPARE(check.out, QStringLiteral("poz. 1: ") + finding + u'\n');
         QCOMPARE(check.status, 1);
@@ -555,10 +552,11 @@ private slots:
         QList<QByteArray> second = good;
         second[1] = "0201011"; // in the register too, a different municipality
         second[7] = "0,70";
-        writeFile(folder + "/InfoQX0201011.iqx", second.join(';'));
-        writeFile(folder + "/InfoQX0201022.iqx", good.mid(0, 20).join(';') + "\x98;"); // undefined in Windows-1250
-        writeFile(folder + "/InfoQX0201032.iqx", good.join(';'));
-        writeFile(folder + "/InfoQX0201043.iqx", "miejska;0201043;"); // too short
+        QVERIFY(writeFile(folder + "/InfoQX0201011.iqx", second.join(';')));
+        QVERIFY(
+            writeFile(folder + "/InfoQX0201022.iqx", good.mid(0, 20).join(';') + "\x98;")); // undefined in Windows-1250
+        QVERIFY(writeFile(folder + "/InfoQX0201032.iqx", good.join(';')));
+        QVERIFY(writeFile(folder + "/InfoQX0201043.iqx", "miejska;0201043;")); // too short
 #if defined(Q_OS_WIN)
         // (A Windows folder holds no FIFO: a folder of that name instead.)
         QVERIFY(QDir(folder).mkdir(QStringLiteral("InfoQX0201054.iqx")));
@@ -567,15 +565,15 @@ private slots:
         QCOMPARE(mkfifo(QFile::encodeName(folder + "/InfoQX0201054.iqx").constData(), 0644), 0);
         const char *const special = "not a regular file";
 #endif
-        writeFile(outside.filePath(QStringLiteral("cudzy.iqx")), good.join(';'));
+        QVERIFY(writeFile(outside.filePath(QStringLiteral("cudzy.iqx")), good.join(';')));
         const char *linkError = "symbolic link";
         if (!testfs::makeSymbolicLink(outside.filePath(QStringLiteral("cudzy.iqx")), folder + "/InfoQX0201065.iqx")) {
             // (This system makes no symbolic link: a folder stands there instead.)
             QVERIFY(QDir(folder).mkdir(QStringLiteral("InfoQX0201065.iqx")));
             linkError = "Is a directory";
         }
-        writeFile(folder + "/InfoQX9.iqx", "Lista zakupów: mleko, chleb\n"); // foreign, UTF-8 text
-        writeFile(folder + "/notatki.txt", "nie należy do zestawienia");
+        QVERIFY(writeFile(folder + "/InfoQX9.iqx", "Lista zakupów: mleko, chleb\n")); // foreign, UTF-8 text
+        QVERIFY(writeFile(folder + "/notatki.txt", "nie należy do zestawienia"));
 
         struct Expected {
             const char *file, *state, *error;

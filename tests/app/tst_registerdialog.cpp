@@ -4,6 +4,8 @@
 #include "app/commandline.h"
 #include "app/registercommand.h"
 #include "support/boxclerk.h"
+#include "support/filesystem.h"
+#include "support/envoverride.h"
 #include "storage/registerimport.h"
 #include "storage/terc.h"
 #include "support/tercsamples.h"
@@ -19,18 +21,8 @@
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
+using testfs::readFile;
+using testfs::writeFile;
 
 // Answers the file dialog as the clerk would: notes how it came up, then
 // types `file` into its name box and presses Open, or with an empty `file`
@@ -68,22 +60,6 @@ private:
     }
     QString file_;
     QTimer timer_;
-};
-
-// Sets an environment variable for the life of the object.
-class EnvOverride {
-public:
-    EnvOverride(const char *name, const QString &value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvOverride() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char *name_;
-    bool had_;
-    QByteArray old_;
 };
 
 } // namespace
@@ -144,8 +120,8 @@ private slots:
         if (opensIn.isEmpty() || !QFileInfo(opensIn).isDir())
             opensIn = QDir::homePath();
 #else
-        writeFile(home + "/.config/user-dirs.dirs",
-                  "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\nXDG_DOWNLOAD_DIR=\"$HOME/Pobrane\"\n");
+        QVERIFY(writeFile(home + "/.config/user-dirs.dirs",
+                          "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\nXDG_DOWNLOAD_DIR=\"$HOME/Pobrane\"\n"));
         const EnvOverride h("HOME", home), c("XDG_CONFIG_HOME", home + "/.config");
         // No installed register for the folder to be compared with.
         const EnvOverride d("XDG_DATA_DIRS", tmp.filePath("none")), dh("XDG_DATA_HOME", tmp.filePath("none"));
@@ -158,11 +134,11 @@ private slots:
         const iqx::TercRows rows2024 = iqx::readTerc(tercsamples::gusCsv());
         const QByteArray before = office ? QByteArray("0201011;V;C;M;GM\r\n")
                                          : iqx::registerFileBytes(iqx::tercRegister(rows2024.rows).lines).value();
-        writeFile(folder + "/GMINY.txt", before);
+        QVERIFY(writeFile(folder + "/GMINY.txt", before));
         const QString today = downloads + "/TERC_Urzedowy_2026-01-02.zip";
-        writeFile(today, tercsamples::zipOf(
-                             {{"TERC_Urzedowy_2026-01-02.csv", tercsamples::tercCsvOf(shipped, "2026-01-01")}}));
-        writeFile(downloads + "/SIMC.csv", tercsamples::refusedFiles().first().bytes);
+        QVERIFY(writeFile(today, tercsamples::zipOf({{"TERC_Urzedowy_2026-01-02.csv",
+                                                      tercsamples::tercCsvOf(shipped, "2026-01-01")}})));
+        QVERIFY(writeFile(downloads + "/SIMC.csv", tercsamples::refusedFiles().first().bytes));
 
         guitest::RealBoxes boxes;
         guitest::BoxClerk boxClerk(box.isEmpty() ? QStringList{} : QStringList{"OK"});

@@ -4,6 +4,7 @@
 #include "support/recordingsink.h"
 #include "app/workfolder.h"
 #include "support/filesystem.h"
+#include "support/envoverride.h"
 #include "support/tercsamples.h"
 #include "storage/registerimport.h"
 #include "storage/terc.h"
@@ -20,33 +21,14 @@ Q_DECLARE_METATYPE(CommandLine::Mode)
 
 namespace {
 
+using testfs::readFile;
+using testfs::writeFile;
+
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// Sets an environment variable for the life of the object.
-class EnvOverride {
-public:
-    EnvOverride(const char *name, const QString &value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvOverride() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char *name_;
-    bool had_;
-    QByteArray old_;
-};
 
 } // namespace
 

@@ -20,6 +20,9 @@ using namespace iqx;
 
 namespace {
 
+using testfs::readFile;
+using testfs::writeFile;
+
 // A full sample document: the identity block, then for every later
 // position its number with a decimal comma, or a tick on every third flag.
 Document sample()
@@ -51,18 +54,6 @@ QByteArray sampleBytes()
             line += QStringLiteral("%1,5;").arg(n);
     }
     return *cp1250::encode(line);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 QStringList entries(const QString &path)

@@ -24,6 +24,9 @@ Q_DECLARE_METATYPE(iqx::RegisterLine)
 
 namespace {
 
+using testfs::readFile;
+using testfs::writeFile;
+
 QByteArray shippedRegister()
 {
     QFile f(qEnvironmentVariable("IQX_SOURCE_DIR") + QStringLiteral("/data/GMINY.txt"));
@@ -56,19 +59,6 @@ Made make(const QByteArray &terc)
 // The register of 2024-01-01, which the first version shipped, made from
 // GUS's CSV of that date.
 QByteArray register2024() { return make(tercsamples::gusCsv()).bytes; }
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QStringList namesIn(const QString &folder)
 {
@@ -222,8 +212,8 @@ private slots:
         QTemporaryDir dir;
         const QString reg = dir.filePath("GMINY.txt");
         const QByteArray old = register2024();
-        writeFile(reg, old);
-        writeFile(dir.filePath("terc.csv"), tercsamples::tercCsvOf(shippedRegister(), "2026-01-01"));
+        QVERIFY(writeFile(reg, old));
+        QVERIFY(writeFile(dir.filePath("terc.csv"), tercsamples::tercCsvOf(shippedRegister(), "2026-01-01")));
 
         RegisterImport r = importRegister(dir.filePath("terc.csv"), QDir(dir.path()), kToday);
         QCOMPARE(r.outcome, RegisterImport::Replaced);
@@ -249,7 +239,7 @@ private slots:
 
         // Back to 2024 on the same day: the first copy stays, the next one
         // gets a number.
-        writeFile(dir.filePath("terc.csv"), tercsamples::gusCsv());
+        QVERIFY(writeFile(dir.filePath("terc.csv"), tercsamples::gusCsv()));
         r = importRegister(dir.filePath("terc.csv"), QDir(dir.path()), kToday);
         QCOMPARE(r.outcome, RegisterImport::Replaced);
         QVERIFY(readFile(reg) == old);
@@ -260,7 +250,7 @@ private slots:
     void importIntoAFolderWithoutARegister()
     {
         QTemporaryDir dir;
-        writeFile(dir.filePath("terc.xml"), tercsamples::gusXml());
+        QVERIFY(writeFile(dir.filePath("terc.xml"), tercsamples::gusXml()));
         const RegisterImport r = importRegister(dir.filePath("terc.xml"), QDir(dir.path()), kToday);
         QCOMPARE(r.outcome, RegisterImport::Replaced);
         QVERIFY(r.changes.isEmpty());
@@ -295,7 +285,7 @@ private slots:
         QTemporaryDir dir, outside;
         const QString terc = dir.filePath("TERC.csv");
         const QString reg = dir.filePath("GMINY.txt");
-        writeFile(outside.filePath("TERC.csv"), tercsamples::tercCsvOf(shippedRegister(), "2026-01-01"));
+        QVERIFY(writeFile(outside.filePath("TERC.csv"), tercsamples::tercCsvOf(shippedRegister(), "2026-01-01")));
         // The TERC file, or what stands in its place.
         if (obstacle == "folder") {
             QVERIFY(QDir().mkdir(terc));
@@ -318,7 +308,7 @@ private slots:
             if (!testfs::makeSymbolicLink(outside.filePath("x"), reg))
                 QSKIP("this system does not let the test make a symbolic link");
         } else {
-            writeFile(reg, register2024());
+            QVERIFY(writeFile(reg, register2024()));
         }
         if (obstacle == "read-only register")
             QVERIFY(QFile::setPermissions(reg, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
@@ -374,16 +364,18 @@ private slots:
         edited.replace("Gromadka;GW", "Gromadka;MW");
         const QString source = outside.filePath("GMINY.txt");
         if (installed != "missing")
-            writeFile(source, installed == "today" ? today : installed == "2024" ? old : QByteArray("\xEF\xBB\xBF?"));
+            QVERIFY(writeFile(source, installed == "today"  ? today
+                                      : installed == "2024" ? old
+                                                            : QByteArray("\xEF\xBB\xBF?")));
         if (folder == "link") {
-            writeFile(outside.filePath("old.txt"), old);
+            QVERIFY(writeFile(outside.filePath("old.txt"), old));
             if (!testfs::makeSymbolicLink(outside.filePath("old.txt"), reg))
                 QSKIP("this system does not let the test make a symbolic link");
         } else {
-            writeFile(reg, folder == "2024 edited" ? edited : folder == "imported" ? today.left(5000) : old);
+            QVERIFY(writeFile(reg, folder == "2024 edited" ? edited : folder == "imported" ? today.left(5000) : old));
         }
         if (folder == "2024, kept")
-            writeFile(dir.filePath("GMINY-poprzedni-2026-01-15.txt"), "kept");
+            QVERIFY(writeFile(dir.filePath("GMINY-poprzedni-2026-01-15.txt"), "kept"));
         if (folder == "2024 read-only")
             QVERIFY(QFile::setPermissions(reg, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
         const QByteArray before = readFile(reg);

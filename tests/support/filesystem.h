@@ -40,6 +40,21 @@ inline bool makeSymbolicLink(const QString &target, const QString &link)
 #endif
 }
 
+// A whole file's bytes; "<unreadable>" when it cannot be read, so that a
+// file that is missing never compares equal to one that is empty.
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// Writes a whole file in place (a test's set-up, not the program's writer).
+[[nodiscard]] inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 #if !defined(Q_OS_WIN)
 // Writes `bytes` to a new file at `path`, a name in the system's own bytes
 // that need not be valid in its encoding (a Windows-1250 name copied from a
