@@ -37,17 +37,14 @@ void describeApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("informacja"));
 }
 
-// The folder the program works in: the per-user folder, prepared and
-// entered, for the launcher; else the folder it was started in. Nullopt
-// (after the message) when the per-user folder cannot be used.
+} // namespace
+
 std::optional<WorkFolder> workFolderOf(const CommandLine &cmd)
 {
     if (cmd.userFolder)
         return enterUserWorkFolder(QCoreApplication::applicationDirPath());
     return WorkFolder::current();
 }
-
-} // namespace
 
 int runWindow(int &argc, char **argv, const CommandLine &cmd, const std::function<void(MainWindow &)> &onCreated)
 {

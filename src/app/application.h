@@ -1,4 +1,6 @@
 #pragma once
+#include "app/workfolder.h"
+
 #include <QString>
 #include <QTranslator>
 #include <functional>
@@ -21,6 +23,11 @@ public:
 private:
     QTranslator qtTexts_;
 };
+
+// The folder the program works in: the per-user folder, prepared and
+// entered, for the launcher (--user-folder); else the folder it was started
+// in. Nullopt (after the message) when the per-user folder cannot be used.
+std::optional<WorkFolder> workFolderOf(const CommandLine &cmd);
 
 // The program with its window: creates the application and the main
 // window, and runs until the window closes. Returns the exit status.

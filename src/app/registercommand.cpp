@@ -3,7 +3,6 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/exitstatus.h"
-#include "app/workfolder.h"
 #include "base/messages.h"
 #include "storage/registerimport.h"
 #include "ui/messagebox.h"
@@ -77,12 +76,13 @@ QString registerImportSummary(const RegisterImport &import, qsizetype changesSho
 
 int importRegisterWithDialog(const CommandLine &cmd)
 {
-    if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+    const std::optional<WorkFolder> folder = workFolderOf(cmd);
+    if (!folder)
         return kNotStartedStatus;
     const QString path = chooseTercFile();
     if (path.isEmpty())
         return kOkStatus;
-    const RegisterImport r = importRegister(path, QDir::current(), QDate::currentDate());
+    const RegisterImport r = importRegister(path, folder->dir(), QDate::currentDate());
     if (statusOf(r) == kOkStatus)
         messages().inform(registerImportSummary(r, kChangesInABox));
     else
@@ -107,9 +107,10 @@ int runImportRegister(int &argc, char **argv, const CommandLine &cmd)
     ScopedMessages scoped(&standardError);
     // The file is named from where the program was started.
     const QString path = QFileInfo(cmd.importPath).absoluteFilePath();
-    if (cmd.userFolder && !enterUserWorkFolder(QCoreApplication::applicationDirPath()))
+    const std::optional<WorkFolder> folder = workFolderOf(cmd);
+    if (!folder)
         return kNotStartedStatus;
-    const RegisterImport r = importRegister(path, QDir::current(), QDate::currentDate());
+    const RegisterImport r = importRegister(path, folder->dir(), QDate::currentDate());
     if (statusOf(r) != kOkStatus) {
         messages().error(r.error);
         return statusOf(r);

@@ -39,7 +39,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<CommandLine::Mode>("mode");
-        QTest::addColumn<QString>("pdfPath");
+        QTest::addColumn<QString>("path"); // --pdf's file, or --import-register's
         QTest::addColumn<bool>("userFolder");
         QTest::addColumn<QStringList>("says");
         using M = CommandLine::Mode;
@@ -64,60 +64,40 @@ private slots:
                                    << QStringList{"Użycie:"};
         QTest::newRow("stray argument") << QStringList{"out.pdf"} << M::Error << QString() << false
                                         << QStringList{"out.pdf", "Użycie:"};
+        // --import-register takes a file or none (then a dialog asks for
+        // one), and no other mode or file beside it; "path" is its file.
+        QTest::newRow("import, a file") << QStringList{"--import-register", "TERC.zip"} << M::ImportRegister
+                                        << "TERC.zip" << false << QStringList{};
+        QTest::newRow("import, a file after =")
+            << QStringList{"--import-register=a b.csv"} << M::ImportRegister << "a b.csv" << false << QStringList{};
+        QTest::newRow("import, the desktop action") << QStringList{"--user-folder", "--import-register"}
+                                                    << M::ImportRegister << QString() << true << QStringList{};
+        QTest::newRow("import, no file, another option after")
+            << QStringList{"--import-register", "--user-folder"} << M::ImportRegister << QString() << true
+            << QStringList{};
+        QTest::newRow("import, a file, then the user's folder")
+            << QStringList{"--import-register", "x.xml", "--user-folder"} << M::ImportRegister << "x.xml" << true
+            << QStringList{};
+        QTest::newRow("import, two files") << QStringList{"--import-register", "a.csv", "b.csv"} << M::Error
+                                           << QString() << false << QStringList{"Użycie:"};
+        QTest::newRow("import with --check") << QStringList{"--import-register", "a.csv", "--check"} << M::Error
+                                             << QString() << false << QStringList{"Użycie:"};
+        QTest::newRow("import with --data") << QStringList{"--import-register", "--data", "a.iqx"} << M::Error
+                                            << QString() << false << QStringList{"Użycie:"};
     }
     void commandLine()
     {
         QFETCH(QStringList, args);
         QFETCH(CommandLine::Mode, mode);
-        QFETCH(QString, pdfPath);
+        QFETCH(QString, path);
         QFETCH(bool, userFolder);
         QFETCH(QStringList, says);
         const CommandLine c = iqx::parseCommandLine(QStringList{QStringLiteral("informacja")} + args);
         QCOMPARE(c.mode, mode);
-        QCOMPARE(c.pdfPath, pdfPath);
+        QCOMPARE(args.join(' ').contains(QLatin1String("--import-register")) ? c.importPath : c.pdfPath, path);
         QCOMPARE(c.userFolder, userFolder);
         for (const QString &s : says)
             QVERIFY2(c.text.contains(s), qPrintable(c.text));
-    }
-
-    // --import-register takes a file or none (then a dialog asks for one),
-    // and no other mode or file beside it.
-    void importRegisterOption_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<CommandLine::Mode>("mode");
-        QTest::addColumn<QString>("importPath");
-        QTest::addColumn<bool>("userFolder");
-        using M = CommandLine::Mode;
-        QTest::newRow("a file") << QStringList{"--import-register", "TERC.zip"} << M::ImportRegister << "TERC.zip"
-                                << false;
-        QTest::newRow("a file after =") << QStringList{"--import-register=a b.csv"} << M::ImportRegister << "a b.csv"
-                                        << false;
-        QTest::newRow("the desktop action")
-            << QStringList{"--user-folder", "--import-register"} << M::ImportRegister << QString() << true;
-        QTest::newRow("no file, another option after")
-            << QStringList{"--import-register", "--user-folder"} << M::ImportRegister << QString() << true;
-        QTest::newRow("a file, then the user's folder")
-            << QStringList{"--import-register", "x.xml", "--user-folder"} << M::ImportRegister << "x.xml" << true;
-        QTest::newRow("two files") << QStringList{"--import-register", "a.csv", "b.csv"} << M::Error << QString()
-                                   << false;
-        QTest::newRow("with --check") << QStringList{"--import-register", "a.csv", "--check"} << M::Error << QString()
-                                      << false;
-        QTest::newRow("with --data") << QStringList{"--import-register", "--data", "a.iqx"} << M::Error << QString()
-                                     << false;
-    }
-    void importRegisterOption()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(CommandLine::Mode, mode);
-        QFETCH(QString, importPath);
-        QFETCH(bool, userFolder);
-        const CommandLine c = iqx::parseCommandLine(QStringList{QStringLiteral("informacja")} + args);
-        QCOMPARE(c.mode, mode);
-        QCOMPARE(c.importPath, importPath);
-        QCOMPARE(c.userFolder, userFolder);
-        if (mode == CommandLine::Mode::Error)
-            QVERIFY2(c.text.contains(QStringLiteral("Użycie:")), qPrintable(c.text));
     }
 
     void prepareWorkFolder_data()
